@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QWidget>
+
+// The top-level window. For now a plain window with the product's name;
+// the device pages move in as they are built.
+class DialogMain : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DialogMain(QWidget *parent = nullptr);
+};
