@@ -1,0 +1,99 @@
+// The shipped Config.ini is data the whole program reads: these checks keep
+// it complete and decodable as models are added.
+#include "configinistore.h"
+#include "testenvironment.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+ConfigIniStore &config()
+{
+    return *ConfigIniStore::instance();
+}
+
+bool isColour(const QStringList &items)
+{
+    if (items.size() != 3)
+        return false;
+    for (const QString &item : items) {
+        bool ok = false;
+        const int value = item.toInt(&ok);
+        if (!ok || value < 0 || value > 255)
+            return false;
+    }
+    return true;
+}
+
+int modelCount()
+{
+    return config().value("Option", "DeviceTotal").toInt();
+}
+
+} // namespace
+
+class tst_ProgramSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void idsDecodeToNumbers()
+    {
+        bool ok = false;
+        QCOMPARE(config().value("Option", "CID").toInt(&ok), 35);
+        QVERIFY(ok);
+        const QRegularExpression hexId("^0x[0-9A-F]{4}$");
+        QVERIFY(hexId.match(config().value("Option", "VID")).hasMatch());
+        for (const char *key : {"USB_PID", "Wireless_PID", "Wireless2_PID", "Wireless4_PID",
+                                "Wireless8_PID"}) {
+            const QStringList ids = config().valueList("Option", key);
+            QVERIFY2(!ids.isEmpty(), key);
+            for (const QString &id : ids)
+                QVERIFY2(hexId.match(id).hasMatch(), qPrintable(QString(key) + ": " + id));
+        }
+    }
+
+    void optionColoursAreThreeBytes()
+    {
+        for (const char *key : {"LabelColor", "ButtonColor", "ComboxTextColor", "ComboxSelectColor",
+                                "ComboxBackGroundColor", "LinEditColor", "LinEditColorSecond",
+                                "SliderColor"})
+            QVERIFY2(isColour(config().valueList("Option", key)), key);
+    }
+
+    void everyModelHasEveryKey()
+    {
+        QVERIFY(modelCount() >= 2);
+        QSet<QString> mids;
+        for (int n = 1; n <= modelCount(); ++n) {
+            const QString group = QString("Drive%1").arg(n);
+            const QString mid = config().value(group, "MID");
+            QVERIFY2(mid.toInt() > 0 && !mids.contains(mid), qPrintable(group));
+            mids.insert(mid);
+            QVERIFY(QRegularExpression("^\\d{4}$").match(config().value(group, "Sensor")).hasMatch());
+            QVERIFY(config().value(group, "DPIMaxGrade").toInt() >= 1);
+            const QStringList range = config().valueList(group, "DPIRange");
+            QVERIFY2(range.size() >= 4 && (range.size() - 1) % 3 == 0, qPrintable(group));
+            QCOMPARE(config().valueList(group, "DPIColor").size(), 24);
+            QVERIFY(config().valueList(group, "DPIGrade").size()
+                    >= config().value(group, "DPIMaxGrade").toInt());
+            QCOMPARE(config().value(group, "KeyNumber").toInt(), 6);
+            for (int key = 1; key <= 6; ++key) {
+                const QStringList binding = config().valueList(group, QString("KeyParam%1").arg(key));
+                QVERIFY(binding.size() >= 3);
+                QVERIFY(binding.first().startsWith("0x"));
+            }
+            QCOMPARE(config().valueList(group, "Adveanced").size(), 2);
+            for (const char *key : {"MM", "DM", "D2M", "D4M", "D8M"})
+                QVERIFY2(!config().value(group, key).isEmpty(), key);
+        }
+    }
+
+    void sensorsDifferBetweenModels()
+    {
+        QVERIFY(config().value("Drive1", "Sensor") != config().value("Drive2", "Sensor"));
+    }
+};
+
+TALVO_TEST_GUILESS_MAIN(tst_ProgramSettings)
+#include "tst_programsettings.moc"
