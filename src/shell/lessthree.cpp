@@ -1,0 +1,34 @@
+#include "lessthree.h"
+
+#include "languagetables.h"
+#include "ui_lessthree.h"
+
+LessThree::LessThree(QWidget *parent)
+    : LanguageDialog(parent)
+    , ui(new Ui::LessThree)
+{
+    ui->setupUi(this);
+    applySkin(ui->LessThreeframe, ui->label, ui->CloseButton, {ui->NewHong});
+    followLanguage();
+}
+
+LessThree::~LessThree()
+{
+    delete ui;
+}
+
+void LessThree::SlotAllLanguage(int index)
+{
+    ui->label->setText(languageText(LanguageSection::LessThree, index, 0));
+    ui->NewHong->setText(languageText(LanguageSection::LessThree, index, 1));
+}
+
+void LessThree::on_CloseButton_clicked()
+{
+    close();
+}
+
+void LessThree::on_NewHong_clicked()
+{
+    close();
+}

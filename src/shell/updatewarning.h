@@ -1,0 +1,30 @@
+#pragma once
+
+#include "languagedialog.h"
+
+namespace Ui {
+class UpDateWarning;
+}
+
+// Shows a message its caller chooses, mostly the firmware warnings. The
+// message stays through language switches; only the caption follows them.
+// Return closes it too.
+class UpDateWarning : public LanguageDialog
+{
+    Q_OBJECT
+public:
+    explicit UpDateWarning(QWidget *parent = nullptr);
+    ~UpDateWarning() override;
+
+    void setWarningText(const QString &text);
+
+public slots:
+    void SlotAllLanguage(int index) override;
+
+private slots:
+    void on_CloseButton_clicked();
+    void on_NewHong_clicked();
+
+private:
+    Ui::UpDateWarning *ui;
+};
