@@ -32,8 +32,6 @@ public:
     // With the reader on a start element: past its end, children included.
     void skipElement();
 
-    QString errorString() const { return m_xml.errorString(); }
-
     static QString sectionName(LanguageSection section);
     // The accepted element names in position order; the last closes a row.
     static const QStringList &sectionElements(LanguageSection section);
