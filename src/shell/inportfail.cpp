@@ -6,7 +6,7 @@
 int g_importResult = 0;
 
 InportFail::InportFail(QWidget *parent)
-    : LanguageDialog(parent)
+    : NoticeDialog(parent)
     , ui(new Ui::InportFail)
 {
     ui->setupUi(this);
@@ -25,14 +25,4 @@ void InportFail::SlotAllLanguage(int index)
     if (g_importResult == 1 || g_importResult == 2)
         ui->label->setText(languageText(LanguageSection::InportFail, index, g_importResult - 1));
     ui->NewHong->setText(languageText(LanguageSection::InportFail, index, 2));
-}
-
-void InportFail::on_CloseButton_clicked()
-{
-    close();
-}
-
-void InportFail::on_NewHong_clicked()
-{
-    close();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "languagedialog.h"
+#include "noticedialog.h"
 
 namespace Ui {
 class InportFail;
@@ -11,7 +11,7 @@ class InportFail;
 extern int g_importResult;
 
 // Tells the user why a profile file was refused, by `g_importResult`.
-class InportFail : public LanguageDialog
+class InportFail : public NoticeDialog
 {
     Q_OBJECT
 public:
@@ -20,10 +20,6 @@ public:
 
 public slots:
     void SlotAllLanguage(int index) override;
-
-private slots:
-    void on_CloseButton_clicked();
-    void on_NewHong_clicked();
 
 private:
     Ui::InportFail *ui;

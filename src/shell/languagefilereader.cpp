@@ -148,52 +148,47 @@ void LanguageFileReader::read(QIODevice *device, const QString &rootName)
 
 void LanguageFileReader::readSections()
 {
-    m_xml.readNext();
-    while (!m_xml.atEnd()) {
-        if (m_xml.isEndElement()) {
-            m_xml.readNext();
-            return;
-        }
-        if (!m_xml.isStartElement()) {
-            m_xml.readNext();
-            continue;
-        }
-        bool known = false;
-        for (int i = 0; i < languageSectionCount && !known; ++i) {
+    readChildren([this] {
+        for (int i = 0; i < languageSectionCount; ++i) {
             const auto section = LanguageSection(i);
             if (m_xml.name() == schema(section).name) {
                 readSection(section);
-                known = true;
+                return;
             }
         }
-        if (!known)
-            skipElement();
-    }
+        skipElement();
+    });
 }
 
 void LanguageFileReader::readSection(LanguageSection section)
 {
     const QStringList &names = schema(section).elements;
     QVector<QString> row;
+    readChildren([&] {
+        const QString name = m_xml.name().toString();
+        if (!names.contains(name)) {
+            skipElement();
+            return;
+        }
+        row.append(m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement));
+        if (name == names.last())
+            languageTable(m_tables, section).append(row);
+        if (m_xml.isEndElement())
+            m_xml.readNext();
+    });
+}
+
+void LanguageFileReader::readChildren(const std::function<void()> &readChild)
+{
     m_xml.readNext();
     while (!m_xml.atEnd()) {
         if (m_xml.isEndElement()) {
             m_xml.readNext();
             return;
         }
-        if (!m_xml.isStartElement()) {
-            m_xml.readNext();
-            continue;
-        }
-        const QString name = m_xml.name().toString();
-        if (!names.contains(name)) {
-            skipElement();
-            continue;
-        }
-        row.append(m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement));
-        if (name == names.last())
-            languageTable(m_tables, section).append(row);
-        if (m_xml.isEndElement())
+        if (m_xml.isStartElement())
+            readChild();
+        else
             m_xml.readNext();
     }
 }

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QXmlStreamReader>
 
+#include <functional>
+
 class QIODevice;
 
 // Reads the XML language files into the language tables. Each section of a
@@ -37,6 +39,11 @@ public:
     static const QStringList &sectionElements(LanguageSection section);
 
 private:
+    // With the reader on an element's start: `readChild` for every child
+    // element, which leaves the reader past that child; returns past the
+    // element's end.
+    void readChildren(const std::function<void()> &readChild);
+
     LanguageTables &m_tables;
     QXmlStreamReader m_xml;
 };

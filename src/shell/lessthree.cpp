@@ -4,7 +4,7 @@
 #include "ui_lessthree.h"
 
 LessThree::LessThree(QWidget *parent)
-    : LanguageDialog(parent)
+    : NoticeDialog(parent)
     , ui(new Ui::LessThree)
 {
     ui->setupUi(this);
@@ -21,14 +21,4 @@ void LessThree::SlotAllLanguage(int index)
 {
     ui->label->setText(languageText(LanguageSection::LessThree, index, 0));
     ui->NewHong->setText(languageText(LanguageSection::LessThree, index, 1));
-}
-
-void LessThree::on_CloseButton_clicked()
-{
-    close();
-}
-
-void LessThree::on_NewHong_clicked()
-{
-    close();
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "languagedialog.h"
+#include "noticedialog.h"
 
 namespace Ui {
 class LessThree;
 }
 
 // Warns that a very short button debounce time can cause double clicks.
-class LessThree : public LanguageDialog
+class LessThree : public NoticeDialog
 {
     Q_OBJECT
 public:
@@ -16,10 +16,6 @@ public:
 
 public slots:
     void SlotAllLanguage(int index) override;
-
-private slots:
-    void on_CloseButton_clicked();
-    void on_NewHong_clicked();
 
 private:
     Ui::LessThree *ui;

@@ -7,7 +7,7 @@
 int g_offlineMessageIndex = 0;
 
 MouseOffLine::MouseOffLine(QWidget *parent)
-    : LanguageDialog(parent)
+    : NoticeDialog(parent)
     , ui(new Ui::MouseOffLine)
 {
     ui->setupUi(this);
@@ -28,14 +28,4 @@ void MouseOffLine::SlotAllLanguage(int index)
     if (g_offlineMessageIndex == 0 || g_offlineMessageIndex == 1)
         ui->label->setText(languageText(LanguageSection::MouseOffLine, index, g_offlineMessageIndex));
     ui->NewHong->setText(languageText(LanguageSection::MouseOffLine, index, 2));
-}
-
-void MouseOffLine::on_CloseButton_clicked()
-{
-    close();
-}
-
-void MouseOffLine::on_NewHong_clicked()
-{
-    close();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "languagedialog.h"
+#include "noticedialog.h"
 
 namespace Ui {
 class MouseOffLine;
@@ -13,7 +13,7 @@ extern int g_offlineMessageIndex;
 
 // Tells the user that the device is offline or did not answer. It closes
 // by itself when the device comes back (the hub's SigCloseOffOnline).
-class MouseOffLine : public LanguageDialog
+class MouseOffLine : public NoticeDialog
 {
     Q_OBJECT
 public:
@@ -22,10 +22,6 @@ public:
 
 public slots:
     void SlotAllLanguage(int index) override;
-    void on_CloseButton_clicked();
-
-private slots:
-    void on_NewHong_clicked();
 
 private:
     Ui::MouseOffLine *ui;

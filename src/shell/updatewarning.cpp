@@ -4,7 +4,7 @@
 #include "ui_updatewarning.h"
 
 UpDateWarning::UpDateWarning(QWidget *parent)
-    : LanguageDialog(parent)
+    : NoticeDialog(parent)
     , ui(new Ui::UpDateWarning)
 {
     ui->setupUi(this);
@@ -26,14 +26,4 @@ void UpDateWarning::setWarningText(const QString &text)
 void UpDateWarning::SlotAllLanguage(int index)
 {
     ui->NewHong->setText(languageText(LanguageSection::NewVer, index, 1));
-}
-
-void UpDateWarning::on_CloseButton_clicked()
-{
-    close();
-}
-
-void UpDateWarning::on_NewHong_clicked()
-{
-    close();
 }

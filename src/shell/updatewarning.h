@@ -1,6 +1,6 @@
 #pragma once
 
-#include "languagedialog.h"
+#include "noticedialog.h"
 
 namespace Ui {
 class UpDateWarning;
@@ -9,7 +9,7 @@ class UpDateWarning;
 // Shows a message its caller chooses, mostly the firmware warnings. The
 // message stays through language switches; only the caption follows them.
 // Return closes it too.
-class UpDateWarning : public LanguageDialog
+class UpDateWarning : public NoticeDialog
 {
     Q_OBJECT
 public:
@@ -20,10 +20,6 @@ public:
 
 public slots:
     void SlotAllLanguage(int index) override;
-
-private slots:
-    void on_CloseButton_clicked();
-    void on_NewHong_clicked();
 
 private:
     Ui::UpDateWarning *ui;

@@ -26,6 +26,12 @@ QByteArray mainSection(const QByteArray &inner)
     return "<Total><DialogMain>" + inner + "</DialogMain></Total>";
 }
 
+QByteArray productFile(const QByteArray &root)
+{
+    return '<' + root + "><English><CompanyName>a</CompanyName><CompanyNameCn>b</CompanyNameCn>"
+           "<CompanyWebcn>c</CompanyWebcn><CompanyWeben>d</CompanyWeben></English></" + root + '>';
+}
+
 void writeFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
@@ -151,9 +157,7 @@ private slots:
         QTemporaryDir folder;
         writeFile(folder.filePath("0-English.xml"), mainSection("<MainForm>Show</MainForm><Exit>Exit</Exit>"));
         writeFile(folder.filePath("4-Russia.xml"), mainSection("<MainForm>Показать</MainForm><Exit>Выход</Exit>"));
-        writeFile(folder.filePath("Net.xml"),
-                  "<Profile><English><CompanyName>a</CompanyName><CompanyNameCn>b</CompanyNameCn>"
-                  "<CompanyWebcn>c</CompanyWebcn><CompanyWeben>d</CompanyWeben></English></Profile>");
+        writeFile(folder.filePath("Net.xml"), productFile("Profile"));
         LanguageTables tables;
         LanguageFileReader::loadLanguageFolder(folder.path(), tables);
         QCOMPARE(table(tables, LanguageSection::DialogMain).size(), 2);
@@ -165,9 +169,7 @@ private slots:
     {
         QTemporaryDir folder;
         writeFile(folder.filePath("0-English.xml"), mainSection("<MainForm>Show</MainForm><Exit>Exit</Exit>"));
-        writeFile(folder.filePath("Net.xml"),
-                  "<Profile><English><CompanyName>a</CompanyName><CompanyNameCn>b</CompanyNameCn>"
-                  "<CompanyWebcn>c</CompanyWebcn><CompanyWeben>d</CompanyWeben></English></Profile>");
+        writeFile(folder.filePath("Net.xml"), productFile("Profile"));
         LanguageTables tables;
         LanguageFileReader::loadLanguageFolder(folder.path(), tables);
         QCOMPARE(table(tables, LanguageSection::DialogMain).size(), 1);
@@ -189,9 +191,7 @@ private slots:
         writeFile(folder.filePath("0-English.xml"),
                   "<Profile><DialogMain><MainForm>a</MainForm><Exit>b</Exit></DialogMain></Profile>");
         writeFile(folder.filePath("4-Russia.xml"), mainSection("<MainForm>c</MainForm><Exit>d</Exit>"));
-        writeFile(folder.filePath("Net.xml"),
-                  "<Total><English><CompanyName>a</CompanyName><CompanyNameCn>b</CompanyNameCn>"
-                  "<CompanyWebcn>c</CompanyWebcn><CompanyWeben>d</CompanyWeben></English></Total>");
+        writeFile(folder.filePath("Net.xml"), productFile("Total"));
         LanguageTables tables;
         LanguageFileReader::loadLanguageFolder(folder.path(), tables);
         QCOMPARE(table(tables, LanguageSection::DialogMain),

@@ -362,11 +362,10 @@ const std::map<QString, Drawing> &drawings()
     static const std::map<QString, Drawing> table = {
         {QStringLiteral("panel"),
          [](QPainter &p, const ManifestEntry &e, QString *) {
+             // Square corners: the dialog's window is a plain rectangle.
              const QRectF r(QPointF(0, 0), e.size);
-             roundedBox(p, r, background, border, 8);
-             p.setPen(Qt::NoPen);
-             p.setBrush(accent);
-             p.drawRoundedRect(QRectF(16, 0.5, r.width() - 32, 3), 1.5, 1.5);
+             roundedBox(p, r, background, border, 0);
+             p.fillRect(QRectF(1, 1, r.width() - 2, 3), accent);
              return true;
          }},
         {QStringLiteral("page"),
