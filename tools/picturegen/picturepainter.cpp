@@ -28,6 +28,8 @@ bool stateColours(const QString &state, StateColours *colours)
         {QStringLiteral("hover"), {surfaceRaised, accent, accent}},
         {QStringLiteral("pressed"), {accentPressed, accentPressed, Qt::white}},
         {QStringLiteral("checked"), {accentDeep, accent, Qt::white}},
+        // A status mark in the accent colour, without a button around it.
+        {QStringLiteral("accent"), {Qt::transparent, Qt::transparent, accent}},
     };
     const auto it = table.find(state);
     if (it == table.end())
@@ -335,8 +337,11 @@ void drawGlyph(QPainter &p, const QString &name, const QRectF &box, const QColor
     p.drawPath(path);
 }
 
-QRectF glyphBox(const QSize &size)
+QRectF glyphBox(const QString &glyph, const QSize &size)
 {
+    // The battery outline is as wide as its picture.
+    if (glyph == QLatin1String("battery"))
+        return QRectF(QPointF(0, 0), size);
     const qreal side = qMin(size.width(), size.height()) * 0.72;
     return QRectF((size.width() - side) / 2, (size.height() - side) / 2, side, side);
 }
@@ -433,7 +438,7 @@ const std::map<QString, Drawing> &drawings()
                             accent);
                  colours.glyph = accent;
              }
-             drawGlyph(p, glyph, glyphBox(e.size), colours.glyph);
+             drawGlyph(p, glyph, glyphBox(glyph, e.size), colours.glyph);
              return true;
          }},
         {QStringLiteral("checkbox"),

@@ -11,7 +11,8 @@
 //   button STATE               a neutral button (normal, hover, pressed, checked)
 //   primary STATE              a filled accent button (normal, pressed)
 //   field                      the field of a combo box or a list behind it
-//   icon GLYPH STATE           a glyph on a transparent ground (states as buttons)
+//   icon GLYPH STATE           a glyph on a transparent ground (states as
+//                              buttons, or accent for a plain status mark)
 //   checkbox on|off            a check box indicator
 //   badge TEXT                 a small outlined label such as "4K"
 //   number STATE               a round number badge (normal, hover, pressed)
