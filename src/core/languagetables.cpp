@@ -1,0 +1,30 @@
+#include "languagetables.h"
+
+#include <algorithm>
+
+LanguageTables languageTextTable;
+int currentLanguageIndex = 0;
+
+QString languageText(LanguageSection section, int language, int position)
+{
+    const LanguageTable &table = languageTable(languageTextTable, section);
+    if (table.isEmpty())
+        return QString();
+    const QVector<QString> &row = table.value(language, table.first());
+    return row.value(position);
+}
+
+int loadedLanguageCount()
+{
+    int count = 0;
+    for (int section = 0; section < languageSectionCount; ++section) {
+        if (section != int(LanguageSection::English))
+            count = std::max(count, int(languageTextTable[std::size_t(section)].size()));
+    }
+    return count;
+}
+
+int usableLanguageIndex(int storedIndex)
+{
+    return storedIndex >= 0 && storedIndex < loadedLanguageCount() ? storedIndex : 0;
+}

@@ -1,0 +1,54 @@
+#include "skinneddialog.h"
+
+#include "appinfo.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+// A sub-window without frame that bypasses the window manager, with system
+// menu and minimise hints.
+constexpr Qt::WindowFlags skinnedWindowFlags =
+    Qt::SubWindow | Qt::BypassWindowManagerHint | Qt::FramelessWindowHint
+    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
+
+QString url(const QString &folder, const char *picture)
+{
+    return QStringLiteral("url(") + folder + QLatin1String(picture) + QLatin1Char(')');
+}
+
+} // namespace
+
+SkinnedDialog::SkinnedDialog(QWidget *parent)
+    : QDialog(parent)
+    , picturePath(programFolderPath() + QStringLiteral("/Picture/WarningDialog/"))
+{
+}
+
+void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeButton,
+                              const QList<QToolButton *> &textButtons)
+{
+    setWindowFlags(skinnedWindowFlags);
+    label->setStyleSheet(QStringLiteral("QLabel{color: rgb(255, 255, 255);}"));
+    const QString textButtonStyle =
+        QStringLiteral("QToolButton{border: 0px; background-position: center;"
+                       " background-repeat: no-repeat; color: rgb(255, 255, 255);"
+                       " border-image: %1;}"
+                       "QToolButton:pressed{border-image: %2;}")
+            .arg(url(picturePath, "Confirm.png"), url(picturePath, "ConfirmClick.png"));
+    for (QToolButton *button : textButtons)
+        button->setStyleSheet(textButtonStyle);
+    closeButton->setStyleSheet(
+        QStringLiteral("QToolButton{border: 0px; background-image: %1;"
+                       " background-position: center; background-repeat: no-repeat;}"
+                       "QToolButton:hover{background-image: %2;}"
+                       "QToolButton:pressed{background-image: %3;}")
+            .arg(url(picturePath, "Close.png"), url(picturePath, "CloseHover.png"),
+                 url(picturePath, "CloseClick.png")));
+    frame->setStyleSheet(QStringLiteral("#%1{border: 0px; background-image: %2;"
+                                        " background-position: center;"
+                                        " background-repeat: no-repeat;}")
+                             .arg(frame->objectName(), url(picturePath, "BackGround.png")));
+}

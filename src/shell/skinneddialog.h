@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+class QFrame;
+class QLabel;
+class QToolButton;
+
+// The look every small dialog shares: frameless and modal, 300 x 140, a
+// background picture on one frame, white text and the close and confirm
+// buttons drawn from the pictures in the program folder's
+// "Picture/WarningDialog/". A missing picture only leaves its widget bare.
+class SkinnedDialog : public QDialog
+{
+    Q_OBJECT
+protected:
+    explicit SkinnedDialog(QWidget *parent);
+
+    // Sets the window flags and the style sheets; call it after setupUi.
+    // The frame's style is addressed to its object name so it does not
+    // reach the children.
+    void applySkin(QFrame *frame, QLabel *label, QToolButton *closeButton,
+                   const QList<QToolButton *> &textButtons);
+
+    const QString picturePath;
+};

@@ -1,0 +1,94 @@
+// Shows each shared dialog in English and in Russian and saves what the
+// display shows of it as PNG files:
+//   talvo-dialogshots OUTPUT_FOLDER
+// scripts/screenshots runs it under Xvfb.
+
+#include "appinfo.h"
+#include "exeisrun.h"
+#include "inportfail.h"
+#include "languagefilereader.h"
+#include "languagetables.h"
+#include "lessthree.h"
+#include "mouseoffline.h"
+#include "postmsg.h"
+#include "questiondialogb.h"
+#include "updatewarning.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTest>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace {
+
+struct Shot
+{
+    const char *name;
+    std::function<QDialog *()> make;
+};
+
+bool saveShot(QDialog *dialog, const QString &path)
+{
+    dialog->show();
+    if (!QTest::qWaitForWindowExposed(dialog))
+        return false;
+    QTest::qWait(200);
+    const QPoint topLeft = dialog->mapToGlobal(QPoint(0, 0));
+    const QPixmap pixmap = dialog->screen()->grabWindow(0, topLeft.x(), topLeft.y(),
+                                                         dialog->width(), dialog->height());
+    dialog->hide();
+    return pixmap.save(path, "PNG");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (app.arguments().size() != 2) {
+        std::fprintf(stderr, "usage: talvo-dialogshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir output(app.arguments().at(1));
+    QDir().mkpath(output.path());
+    LanguageFileReader::loadLanguageFolder(programFolderPath() + QStringLiteral("/Language"),
+                                           languageTextTable);
+    const QList<Shot> shots = {
+        {"QuestiondialogB", [] { return new QuestiondialogB; }},
+        {"MouseOffLine-offline", [] { g_offlineMessageIndex = 0; return new MouseOffLine; }},
+        {"MouseOffLine-timeout", [] { g_offlineMessageIndex = 1; return new MouseOffLine; }},
+        {"ExeIsRun",
+         [] {
+             auto *dialog = new ExeIsRun;
+             emit PostMsg::instance()->SigChangeLanguage(currentLanguageIndex);
+             return dialog;
+         }},
+        {"InportFail-unreadable", [] { g_importResult = 1; return new InportFail; }},
+        {"InportFail-other-model", [] { g_importResult = 2; return new InportFail; }},
+        {"UpDateWarning",
+         [] {
+             auto *dialog = new UpDateWarning;
+             // The firmware warning the settings page hands it.
+             dialog->setWarningText(languageText(LanguageSection::FormSetting, currentLanguageIndex, 14));
+             return dialog;
+         }},
+        {"LessThree", [] { return new LessThree; }},
+    };
+    int failures = 0;
+    for (const char *language : {"en", "ru"}) {
+        currentLanguageIndex = qstrcmp(language, "ru") == 0 ? 1 : 0;
+        for (const Shot &shot : shots) {
+            std::unique_ptr<QDialog> dialog(shot.make());
+            const QString path = output.filePath(QStringLiteral("%1-%2.png").arg(shot.name, language));
+            if (!saveShot(dialog.get(), path)) {
+                std::fprintf(stderr, "cannot take %s\n", qPrintable(path));
+                ++failures;
+            }
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}

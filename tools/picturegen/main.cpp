@@ -1,0 +1,45 @@
+// Draws the program folder's pictures from the manifest:
+//   talvo-picturegen MANIFEST OUTPUT_FOLDER
+// Run at build time on the offscreen platform.
+
+#include "manifestentry.h"
+#include "picturepainter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() != 3) {
+        std::fprintf(stderr, "usage: talvo-picturegen MANIFEST OUTPUT_FOLDER\n");
+        return 2;
+    }
+    QFile manifest(arguments.at(1));
+    if (!manifest.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(manifest.fileName()),
+                     qPrintable(manifest.errorString()));
+        return 1;
+    }
+    QStringList errors;
+    const QList<ManifestEntry> entries = readManifest(QString::fromUtf8(manifest.readAll()), &errors);
+    const QDir output(arguments.at(2));
+    for (const ManifestEntry &entry : entries) {
+        QString error;
+        const QImage image = PicturePainter::draw(entry, &error);
+        const QString path = output.filePath(entry.path);
+        if (image.isNull()) {
+            errors << QStringLiteral("line %1: %2").arg(entry.line).arg(error);
+        } else if (!QDir().mkpath(QFileInfo(path).path()) || !image.save(path, "PNG")) {
+            errors << QStringLiteral("line %1: cannot write %2").arg(entry.line).arg(path);
+        }
+    }
+    for (const QString &error : errors)
+        std::fprintf(stderr, "%s: %s\n", qPrintable(manifest.fileName()), qPrintable(error));
+    return errors.isEmpty() ? 0 : 1;
+}
