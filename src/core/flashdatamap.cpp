@@ -50,3 +50,4 @@ int FlashDataMap::dpiLevelCount() const
 }
 
 Guarded<FlashDataMap> DeviceProtocolData;
+std::atomic<bool> g_deviceRecordLoaded{false};

@@ -4,6 +4,7 @@
 
 #include <QMetaType>
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -174,3 +175,9 @@ Q_DECLARE_METATYPE(FlashDataMap)
 // device event thread publishes whole records while the GUI thread patches
 // single fields, so it is reached only through copies under a short lock.
 extern Guarded<FlashDataMap> DeviceProtocolData;
+
+// Set once DeviceProtocolData holds what the current device delivered (its
+// full read or an imported profile), cleared when the current device
+// changes. Until then the record holds zeros or another device's settings,
+// and nothing may write it to the device.
+extern std::atomic<bool> g_deviceRecordLoaded;
