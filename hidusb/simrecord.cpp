@@ -17,7 +17,6 @@ struct Stretch
     int length;
 };
 
-constexpr int DumpHeaderSize = 16;
 constexpr Stretch Stretches[] = {
     {0, 16, 74},       // settings, DPI levels, lights
     {74, 90, 48},      // sixteen key entries

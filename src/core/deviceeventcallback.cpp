@@ -129,8 +129,9 @@ void fullRead(const Event &event)
     PostMsg::emitBlocking(&PostMsg::SigUpDataLightLight, record);
     PostMsg::emitBlocking(&PostMsg::SigUpDataLightSensor, record);
     PostMsg::emitBlocking(&PostMsg::SigForm);
+    // Run requests are left to the worker: one made while this read was on
+    // its way is a newer one, and must not be lost.
     g_deviceDataReady = true;
-    Worker::clearRunRequest();
 }
 
 void reportRate(int value)

@@ -94,7 +94,6 @@ private slots:
     {
         g_sensorUiApplied = true;
         g_buttonUiApplied = true;
-        g_workerRunRequest = 1;
         openLink();
         UsbServer_ReadAllFlashData();
         QTRY_COMPARE(m_probe->count("SigUpDataConfigUI"), 1);
@@ -104,7 +103,6 @@ private slots:
         QCOMPARE(bytesOf(DeviceProtocolData.get()), stored);
         QVERIFY(g_deviceRecordLoaded);
         QVERIFY(!g_sensorUiApplied && !g_buttonUiApplied);
-        QCOMPARE(g_workerRunRequest.load(), 0);
         QCOMPARE(deviceCacheName.get(), QString("Device_CID23_MID01.bin"));
         QCOMPARE(m_probe->seen.mid(0, 4),
                  (QStringList{"SigUpDataLightUIButton", "SigUpDataLightLight", "SigUpDataLightSensor", "SigForm"}));
