@@ -1,6 +1,6 @@
 #include "configurationsenders.h"
 
-#include "deviceallinfo.h"
+#include "deviceidentification.h"
 #include "flashdatamap.h"
 #include "pagestate.h"
 #include "postmsg.h"
@@ -29,8 +29,7 @@ bool isDpiLevel(int level)
 
 bool onlineOrReported()
 {
-    const QByteArray path = CurrentDevicePath.get();
-    if ((UsbFinderC_GetDeviceOnLine(path.constData()) & 0xFF) != 0)
+    if (currentDeviceAnswers())
         return true;
     if (!g_buttonUiFilling && !g_sensorUiFilling)
         emit PostMsg::instance()->SigMouseOffLineo(0);

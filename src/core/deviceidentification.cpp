@@ -44,6 +44,12 @@ int matchConfiguredModel(int cid, int mid)
     return -1;
 }
 
+bool currentDeviceAnswers()
+{
+    const QByteArray path = CurrentDevicePath.get();
+    return (UsbFinderC_GetDeviceOnLine(path.constData()) & 0xFF) != 0;
+}
+
 QString readDeviceVersion(const QByteArray &path)
 {
     unsigned char attribute[HIDUSB_ATTRIBUTE_SIZE] = {};

@@ -20,5 +20,8 @@ int matchConfiguredModel(int cid, int mid);
 // Option/DeviceTotal: a device whose model index equals it is unrecognised.
 int configuredModelCount();
 
+// The library answers for the chosen device (CurrentDevicePath).
+bool currentDeviceAnswers();
+
 // The device's own firmware version from its attribute record.
 QString readDeviceVersion(const QByteArray &path);

@@ -3,6 +3,7 @@
 #include "configinistore.h"
 #include "devicecache.h"
 #include "deviceeventcallback.h"
+#include "deviceidentification.h"
 #include "flashdatamap.h"
 #include "pagestate.h"
 #include "postmsg.h"
@@ -26,12 +27,6 @@ Guarded<QString> g_selectedDeviceCacheName;
 namespace {
 
 constexpr int OnlineCheckInterval = 1300;
-
-bool deviceAnswers()
-{
-    const QByteArray path = CurrentDevicePath.get();
-    return (UsbFinderC_GetDeviceOnLine(path.constData()) & 0xFF) != 0;
-}
 
 } // namespace
 
@@ -106,13 +101,13 @@ void Worker::run()
 void Worker::runOnce()
 {
     if (!g_workerConnected)
-        g_workerConnected = deviceAnswers();
+        g_workerConnected = currentDeviceAnswers();
 
     const DeviceAllInfo device = CurrentDevice.get();
     const bool unchanged = device.path == lastPath && device.kind == lastKind
                            && g_lastRunOnline == g_workerConnected && !g_forceFullRead;
     if (!unchanged && g_devicePageState == 1) {
-        if (deviceAnswers()) {
+        if (currentDeviceAnswers()) {
             CurrentDevice.update([](DeviceAllInfo &current) { current.online = true; });
             if (g_forceFullRead.exchange(false))
                 emit PostMsg::instance()->SigUpDataParam(1);
@@ -180,7 +175,7 @@ void Worker::SlotCheckOnline()
             if (CurrentDevice.get().kind != 0)
                 g_offlineSeen = false;
         } else if (g_hotplugEnabled) {
-            g_workerConnected = deviceAnswers();
+            g_workerConnected = currentDeviceAnswers();
             g_lastRunOnline = false;
             if (g_workerConnected) {
                 emit PostMsg::instance()->SigCloseOffOnline();
