@@ -1,0 +1,66 @@
+#pragma once
+
+// Test-only control of the simulated devices behind HIDUsb.h: the program
+// itself never includes this header. Devices are named after their
+// scenario sections ("Receiver1", "Mouse1" in the default scenario).
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#if defined(HIDUSB_BUILDING)
+#define HIDUSB_SIM_API __attribute__((visibility("default")))
+#else
+#define HIDUSB_SIM_API
+#endif
+
+namespace HidUsbSim {
+
+enum class Fault {
+    NonZeroStatus,    // the next answers carry status 1
+    WrongLength,      // the next answers are one byte short (or one long when empty)
+    NoAnswer,         // the next requests are dropped
+    UnplugDuringRead, // the next full read unplugs the device instead of answering
+};
+
+// Replaces every device (stored configurations stay in their files).
+// Clears the faults; the call log, the watch and the server are kept.
+HIDUSB_SIM_API void loadDefaultScenario();
+HIDUSB_SIM_API bool loadScenario(const QString &iniPath);
+
+HIDUSB_SIM_API QByteArray receiverPath(const QString &receiver);
+HIDUSB_SIM_API QByteArray cablePath(const QString &mouse);
+
+HIDUSB_SIM_API void plugReceiver(const QString &receiver, bool plugged);
+HIDUSB_SIM_API void setMousePower(const QString &mouse, bool on);
+HIDUSB_SIM_API void setMouseCable(const QString &mouse, bool cabled);
+HIDUSB_SIM_API void setBattery(const QString &mouse, int level, bool charging);
+HIDUSB_SIM_API void pressDpiButton(const QString &mouse);
+HIDUSB_SIM_API void setReportRate(const QString &mouse, int code);
+HIDUSB_SIM_API void requestReRead(const QString &mouse);
+HIDUSB_SIM_API void triggerReset(const QString &mouse);
+HIDUSB_SIM_API void reportReceiverLight(const QString &receiver);
+HIDUSB_SIM_API void dropLongRange(const QString &receiver);
+HIDUSB_SIM_API void setLatency(int milliseconds);
+// GetDeviceInfo answers zeros this many times after a device appears; -1: always.
+HIDUSB_SIM_API void setIdsReadyAfter(int calls);
+HIDUSB_SIM_API void injectFault(Fault fault, int count = 1);
+// The mouse a receiver finds when it is put into pairing.
+HIDUSB_SIM_API void setPairingCandidate(const QString &mouse);
+HIDUSB_SIM_API void setBootDevices(int count);
+
+// The configuration record (10,428 bytes) as the mouse stores it.
+HIDUSB_SIM_API QByteArray storedConfiguration(const QString &mouse, int index);
+HIDUSB_SIM_API int activeConfiguration(const QString &mouse);
+HIDUSB_SIM_API bool driverActive(const QString &mouse);
+HIDUSB_SIM_API bool batteryOptimize(const QString &mouse);
+
+// Every library call, oldest first, as "Name" or "Name(arguments)".
+HIDUSB_SIM_API QStringList callLog();
+HIDUSB_SIM_API int callCount(const QString &name);
+HIDUSB_SIM_API void clearCallLog();
+
+// True when no request waits and no answer is being delivered.
+HIDUSB_SIM_API bool isIdle();
+
+} // namespace HidUsbSim

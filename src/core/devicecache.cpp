@@ -1,0 +1,51 @@
+#include "devicecache.h"
+
+#include "appinfo.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstring>
+
+QString deviceCachePath(const QString &fileName)
+{
+    return dataFolderPath() + QStringLiteral("/Device_Info/") + fileName;
+}
+
+void saveDeviceConfigCache(const QString &fileName, const FlashDataMap &record)
+{
+    const QString path = deviceCachePath(fileName);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    QDataStream stream(&file);
+    stream.writeBytes(reinterpret_cast<const char *>(record.bytes()), sizeof record);
+    if (stream.status() != QDataStream::Ok || !file.commit())
+        qWarning("Cannot write the device cache %s", qPrintable(path));
+}
+
+bool loadDeviceConfigCache(const QString &fileName, FlashDataMap *destination)
+{
+    QFile file(deviceCachePath(fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::memset(destination, 0, sizeof *destination);
+        return false;
+    }
+    return readDeviceConfigCache(&file, destination);
+}
+
+bool readDeviceConfigCache(QIODevice *device, FlashDataMap *destination)
+{
+    std::memset(destination, 0, sizeof *destination);
+    QDataStream stream(device);
+    QByteArray block;
+    stream >> block;
+    if (stream.status() != QDataStream::Ok || block.size() < int(sizeof *destination))
+        return false;
+    std::memcpy(destination, block.constData(), sizeof *destination);
+    return true;
+}

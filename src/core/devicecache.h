@@ -1,0 +1,22 @@
+#pragma once
+
+#include "flashdatamap.h"
+
+#include <QString>
+
+class QIODevice;
+
+// The last configuration read from each device model, kept in the data
+// folder's "Device_Info" as "Device_CID<cid>_MID<mid>.bin": one QDataStream
+// byte block, a 32-bit big-endian length (10,428) and the record.
+
+QString deviceCachePath(const QString &fileName);
+
+// Writes through a temporary file, so a crash mid-write leaves the old file
+// whole. A file that cannot be written is skipped.
+void saveDeviceConfigCache(const QString &fileName, const FlashDataMap &record);
+
+// True when a whole record was read; a longer block gives its first 10,428
+// bytes. Otherwise false, and `destination` is all zeros.
+bool loadDeviceConfigCache(const QString &fileName, FlashDataMap *destination);
+bool readDeviceConfigCache(QIODevice *device, FlashDataMap *destination);

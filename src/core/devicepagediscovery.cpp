@@ -1,0 +1,184 @@
+#include "devicepagediscovery.h"
+
+#include "appinfo.h"
+#include "configinistore.h"
+#include "deviceidentification.h"
+#include "firmwareimagescan.h"
+#include "flashdatamap.h"
+#include "pagestate.h"
+#include "postmsg.h"
+#include "worker.h"
+
+#include <HIDUsb.h>
+
+#include <QDir>
+
+QList<DeviceAllInfo> WorkerDeviceList;
+
+namespace {
+
+// The usage constants of the device page's enumeration.
+constexpr int UsagePage = 1;
+constexpr int Usage = 5;
+
+const char *const ProductIdKeys[] = {"USB_PID", "Wireless_PID", "Wireless2_PID", "Wireless4_PID", "Wireless8_PID"};
+
+QStringList configuredProductIds()
+{
+    QStringList ids;
+    for (const char *key : ProductIdKeys) {
+        const QStringList items = ConfigIniStore::instance()->valueList(QStringLiteral("Option"), QLatin1String(key));
+        for (const QString &item : items) {
+            if (!item.isEmpty())
+                ids.append(item);
+        }
+    }
+    return ids;
+}
+
+void forgetCurrentDevice()
+{
+    CurrentDevice.set(DeviceAllInfo());
+    g_deviceRecordLoaded = false;
+}
+
+// The mouse plugged in by cable while its receiver is chosen: same model,
+// online, and holding the receiver's pairing id.
+bool takesOverFromReceiver(const DeviceAllInfo &found, const DeviceAllInfo &current)
+{
+    return found.driveIndex == current.driveIndex && found.isWired && found.online && !current.isWired
+           && found.receiverId == current.receiverId;
+}
+
+void checkFirmwareUpdates()
+{
+    const DeviceAllInfo current = CurrentDevice.get();
+    QString receiverVersion;
+    int receiverClass = 0;
+    if (WorkerDeviceList.size() == 2) {
+        for (const DeviceAllInfo &device : qAsConst(WorkerDeviceList)) {
+            if (!device.receiverId.isEmpty() && !device.isWired) {
+                receiverVersion = device.version;
+                receiverClass = DeviceAllInfo::receiverClass(device.kind);
+            }
+        }
+    }
+    PostMsg *hub = PostMsg::instance();
+    if (!QDir(programFolderPath() + QStringLiteral("/bin")).exists()) {
+        emit hub->SigLabelTextB(receiverVersion, QString());
+        return;
+    }
+    g_receiverUpdateAvailable = receiverClass != 0 && readVersionInfo(211, receiverVersion, receiverClass);
+    g_mouseUpdateAvailable = readVersionInfo(210, current.mouseVersion, 0);
+    const bool update = g_receiverUpdateAvailable || g_mouseUpdateAvailable;
+    emit hub->SigLabelTextB(receiverVersion, update ? QStringLiteral("true") : QString());
+}
+
+} // namespace
+
+void usbHotplugCallback()
+{
+    PostMsg *hub = PostMsg::instance();
+    emit hub->SigSetver(4);
+    const QString vendorId = ConfigIniStore::instance()->value(QStringLiteral("Option"), QStringLiteral("VID"));
+    WorkerDeviceList.clear();
+    enumerateDevices(vendorId, configuredProductIds());
+
+    if (WorkerDeviceList.isEmpty()) {
+        // During a firmware upgrade the device is expected to vanish and return.
+        if (g_hotplugEnabled) {
+            forgetCurrentDevice();
+            emit hub->SigChangeMainDialog(0);
+        }
+    } else {
+        if (!CurrentDevice.get().path.isEmpty()) {
+            int elsewhere = 0;
+            for (const DeviceAllInfo &found : qAsConst(WorkerDeviceList)) {
+                if (takesOverFromReceiver(found, CurrentDevice.get()))
+                    selectCurrentDevice(found);
+                if (found.path != CurrentDevice.get().path)
+                    ++elsewhere;
+            }
+            if (elsewhere == WorkerDeviceList.size() && g_hotplugEnabled)
+                emit hub->SigChangeMainDialog(0);
+        }
+        if (CurrentDevice.get().isWired)
+            checkFirmwareUpdates();
+    }
+    if (g_repairDialogVisible && !g_updateCheckBusy)
+        emit hub->SigCheckUpdate();
+}
+
+void enumerateDevices(const QString &vendorId, const QStringList &productIds)
+{
+    const QByteArray vendor = vendorId.toLatin1();
+    for (const QString &productId : productIds) {
+        int count = 0;
+        const char **paths = UsbFinderC_FindHidDevicesByDeviceId(vendor.constData(), productId.toLatin1().constData(),
+                                                                 UsagePage, Usage, &count);
+        for (int index = 0; paths && index < count; ++index) {
+            if (!paths[index])
+                continue;
+            const QByteArray path(paths[index]);
+            DeviceAllInfo device;
+            device.path = QString::fromLatin1(path);
+            device.vid = vendorId;
+            device.pid = productId;
+            device.version = readDeviceVersion(path);
+
+            if (CurrentDevice.get().path.isEmpty() || identifyWorkerDevice(device, path) != 1) {
+                // Nothing is chosen while nothing is chosen.
+                WorkerDeviceList.append(device);
+            } else if (device.driveIndex == CurrentDevice.get().driveIndex) {
+                WorkerDeviceList.append(device);
+                if (device.path == CurrentDevice.get().path)
+                    CurrentDevicePath.set(path);
+            }
+        }
+    }
+}
+
+int identifyWorkerDevice(DeviceAllInfo &device, const QByteArray &path)
+{
+    const HidDeviceIds ids = queryDeviceIds(path);
+    device.isWired = DeviceAllInfo::isWiredKind(ids.kind);
+    const int model = (ids.cid != 0 || ids.mid != 0) ? matchConfiguredModel(ids.cid, ids.mid) : -1;
+    if (model < 0) {
+        device.driveIndex = configuredModelCount();
+        return 0;
+    }
+    device.cid = ids.cid;
+    device.mid = ids.mid;
+    device.kind = ids.kind;
+    device.driveIndex = model;
+
+    unsigned char address[HIDUSB_ADDRESS_INFO_SIZE] = {};
+    UsbFinderC_GetDeviceOnLineWithUsbAddress(path.constData(), address);
+    device.online = address[6] == 1;
+    device.receiverId = QByteArray(reinterpret_cast<const char *>(address + 7), 3);
+
+    CurrentDevice.update([&](DeviceAllInfo &current) {
+        if (current.path != device.path)
+            return;
+        const DeviceAllInfo previous = current;
+        current = device;
+        if (current.version.isEmpty())
+            current.version = previous.version;
+        if (current.mouseVersion.isEmpty())
+            current.mouseVersion = previous.mouseVersion;
+    });
+    return 1;
+}
+
+void selectCurrentDevice(const DeviceAllInfo &device)
+{
+    const QByteArray path = device.path.toLatin1();
+    if ((UsbFinderC_GetDeviceOnLine(path.constData()) & 0xFF) != 0) {
+        if (CurrentDevice.get().path != device.path)
+            g_deviceRecordLoaded = false;
+        CurrentDevice.set(device);
+        CurrentDevicePath.set(path);
+    }
+    if (g_workerThread)
+        g_workerThread->requestRun();
+}

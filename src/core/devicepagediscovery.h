@@ -1,0 +1,22 @@
+#pragma once
+
+#include "deviceallinfo.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// While the configuration frame is shown, the library calls
+// usbHotplugCallback on every device change (on the GUI thread). It keeps
+// CurrentDevice and CurrentDevicePath on the chosen device, lets the mouse's
+// cable take over from its receiver, starts the worker for the new link,
+// and sends the window back to the selection page when the device is gone.
+
+void usbHotplugCallback();
+void enumerateDevices(const QString &vendorId, const QStringList &productIds);
+// 1 when the device matched a configured model.
+int identifyWorkerDevice(DeviceAllInfo &device, const QByteArray &path);
+void selectCurrentDevice(const DeviceAllInfo &device);
+
+// The devices the last device-page enumeration found (GUI thread only).
+extern QList<DeviceAllInfo> WorkerDeviceList;

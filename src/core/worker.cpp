@@ -1,0 +1,193 @@
+#include "worker.h"
+
+#include "configinistore.h"
+#include "devicecache.h"
+#include "deviceeventcallback.h"
+#include "deviceidentification.h"
+#include "flashdatamap.h"
+#include "pagestate.h"
+#include "postmsg.h"
+
+#include <HIDUsb.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+
+Worker *g_workerThread = nullptr;
+std::atomic<int> g_workerRunRequest{0};
+std::atomic<bool> g_workerConnected{false};
+std::atomic<bool> g_lastRunOnline{false};
+std::atomic<bool> g_deviceDataReady{false};
+std::atomic<bool> g_offlineSeen{false};
+std::atomic<bool> g_offlineDialogShown{false};
+std::atomic<bool> g_forceFullRead{false};
+std::atomic<bool> g_batteryAsText{false};
+Guarded<QString> g_selectedDeviceCacheName;
+
+namespace {
+
+constexpr int OnlineCheckInterval = 1300;
+
+} // namespace
+
+// The parent is not taken: the worker lives as long as the program.
+Worker::Worker(QObject *)
+    : QThread(nullptr)
+    , m_onlineCheck(new QTimer(this))
+{
+    ++g_workerRunRequest;
+    restartReReadClock();
+    CurrentDevicePath.set(QByteArrayLiteral("a"));
+    g_workerConnected = false;
+    connect(m_onlineCheck, &QTimer::timeout, this, &Worker::SlotCheckOnline);
+    m_onlineCheck->setInterval(OnlineCheckInterval);
+    m_onlineCheck->start();
+    connect(PostMsg::instance(), SIGNAL(SigSelectMouseInfo(DeviceAllInfo)), this,
+            SLOT(SlotSelectMouseInfo(DeviceAllInfo)));
+    connect(PostMsg::instance(), SIGNAL(SigMainPageChange()), this, SLOT(SlotMainPageChange()));
+    // A run that ends just as a new request arrives cannot take it; start again.
+    connect(this, &QThread::finished, this, &Worker::startAgainIfRequested);
+    // Qt hands the finished thread over inside its own, uninstrumented code;
+    // this marks the hand-over where a thread sanitizer can see it.
+    connect(this, &QThread::finished, this, [this] { m_runsEnded.fetch_add(1, std::memory_order_release); },
+            Qt::DirectConnection);
+    g_batteryAsText = ConfigIniStore::instance()->value(QStringLiteral("Option"),
+                                                        QStringLiteral("ShowBatteryValue")).toInt() == 1;
+}
+
+Worker::~Worker()
+{
+    clearRunRequest();
+    m_onlineCheck->stop();
+    while (!wait(10))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_runsEnded.load(std::memory_order_acquire);
+    if (g_workerThread == this)
+        g_workerThread = nullptr;
+}
+
+void Worker::requestRun()
+{
+    ++g_workerRunRequest;
+    start(QThread::InheritPriority);
+}
+
+void Worker::clearRunRequest()
+{
+    g_workerRunRequest = 0;
+}
+
+void Worker::startAgainIfRequested()
+{
+    if (g_workerRunRequest > 0) {
+        wait();
+        start(QThread::InheritPriority);
+    }
+}
+
+void Worker::run()
+{
+    for (;;) {
+        int requests = g_workerRunRequest;
+        if (requests <= 0)
+            return;
+        runOnce();
+        // Requests made during the run ask for another one.
+        if (g_workerRunRequest.compare_exchange_strong(requests, 0))
+            return;
+    }
+}
+
+void Worker::runOnce()
+{
+    if (!g_workerConnected)
+        g_workerConnected = currentDeviceAnswers();
+
+    const DeviceAllInfo device = CurrentDevice.get();
+    const bool unchanged = device.path == lastPath && device.kind == lastKind
+                           && g_lastRunOnline == g_workerConnected && !g_forceFullRead;
+    if (!unchanged && g_devicePageState == 1) {
+        if (currentDeviceAnswers()) {
+            CurrentDevice.update([](DeviceAllInfo &current) { current.online = true; });
+            if (g_forceFullRead.exchange(false))
+                emit PostMsg::instance()->SigUpDataParam(1);
+            else if (!g_importActive)
+                emit PostMsg::instance()->SigUpDataParam(0);
+        } else {
+            g_offlineSeen = true;
+            CurrentDevice.update([](DeviceAllInfo &current) { current.online = false; });
+            showCachedConfiguration();
+        }
+        lastPath = device.path;
+        lastKind = device.kind;
+
+        // The link opens whether or not the device answered: the full read
+        // arrives through the event callback when it does.
+        const QByteArray path = CurrentDevicePath.get();
+        UsbServerC_Start(path.constData(), path.constData(), deviceEventCallback);
+        qDebug("OnlinA");
+        UsbServer_SetPCDriverStatus(1);
+        UsbServer_ReadAllFlashData();
+        g_lastRunOnline = g_workerConnected.load();
+        qDebug("OnlinB");
+    }
+    g_deviceDataReady = g_workerConnected.load();
+}
+
+// The process-wide record is left alone: the pages get copies of the cache.
+void Worker::showCachedConfiguration()
+{
+    FlashDataMap cached;
+    if (loadDeviceConfigCache(g_selectedDeviceCacheName.get(), &cached)) {
+        PostMsg::emitBlocking(&PostMsg::SigUpDataLightUIButton, cached);
+        PostMsg::emitBlocking(&PostMsg::SigUpDataLightLight, cached);
+        PostMsg::emitBlocking(&PostMsg::SigUpDataLightSensor, cached);
+        PostMsg::emitBlocking(&PostMsg::SigForm);
+    } else {
+        PostMsg::emitBlocking(&PostMsg::SigFormReset);
+    }
+}
+
+void Worker::SlotSelectMouseInfo(DeviceAllInfo SelectInfo)
+{
+    const DeviceAllInfo previous = CurrentDevice.get();
+    if (previous.path != SelectInfo.path || previous.cid != SelectInfo.cid || previous.mid != SelectInfo.mid)
+        g_deviceRecordLoaded = false;
+    CurrentDevice.set(SelectInfo);
+    // Name the chosen device to the library at once: a run started before
+    // the device page's discovery has seen it would otherwise open the link
+    // with the placeholder path and report a device that answers as offline.
+    if (!SelectInfo.path.isEmpty())
+        CurrentDevicePath.set(SelectInfo.path.toLatin1());
+    g_selectedDeviceCacheName.set(DeviceAllInfo::cacheFileName(SelectInfo.cid, SelectInfo.mid));
+}
+
+void Worker::SlotMainPageChange()
+{
+    g_lastRunOnline = false;
+}
+
+void Worker::SlotCheckOnline()
+{
+    bool returned = false;
+    if (g_offlineSeen) {
+        if (g_devicePageState == 0) {
+            if (CurrentDevice.get().kind != 0)
+                g_offlineSeen = false;
+        } else if (g_hotplugEnabled) {
+            g_workerConnected = currentDeviceAnswers();
+            g_lastRunOnline = false;
+            if (g_workerConnected) {
+                emit PostMsg::instance()->SigCloseOffOnline();
+                g_offlineSeen = false;
+                returned = true;
+            }
+        }
+    }
+    // A device that came back is read again, whether or not the offline
+    // dialog was shown.
+    if ((g_workerConnected && g_offlineDialogShown) || returned) {
+        g_offlineDialogShown = false;
+        requestRun();
+    }
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "deviceallinfo.h"
+#include "flashdatamap.h"
+#include "pagestate.h"
+#include "worker.h"
+
+#include <HIDUsb.h>
+#include <hidusb_sim.h>
+
+#include <QtTest>
+
+#include <cstring>
+
+// Shared set-up of the device-link tests: the default simulated devices
+// (a receiver of the 8000 Hz class with its online mouse of model 1), no
+// latency, and the device link's process-wide state back at its start.
+namespace DeviceLinkTest {
+
+inline void ignoreEvents(const unsigned char *, int, const unsigned char *, int) {}
+
+inline void resetAll()
+{
+    UsbServer_Exit();
+    StopUsbChanged();
+    HidUsbSim::loadDefaultScenario();
+    HidUsbSim::setLatency(0);
+    HidUsbSim::setIdsReadyAfter(0);
+    QTRY_VERIFY(HidUsbSim::isIdle());
+    QCoreApplication::processEvents();
+    CurrentDevice.set(DeviceAllInfo());
+    CurrentDevicePath.set(QByteArray());
+    DeviceProtocolData.set(FlashDataMap{});
+    g_deviceRecordLoaded = false;
+    g_buttonUiFilling = false;
+    g_sensorUiFilling = false;
+    g_devicePageState = 1;
+    g_hotplugEnabled = true;
+    g_importActive = false;
+    g_repairDialogVisible = false;
+    g_updateCheckBusy = false;
+    g_workerConnected = false;
+    g_lastRunOnline = false;
+    g_offlineSeen = false;
+    g_offlineDialogShown = false;
+    g_forceFullRead = false;
+    g_workerRunRequest = 0;
+    g_batteryAsText = true;
+    g_dongleRgb = DongleRGB{};
+    HidUsbSim::clearCallLog();
+}
+
+inline QByteArray receiverPath()
+{
+    return HidUsbSim::receiverPath(QStringLiteral("Receiver1"));
+}
+
+// The receiver as the selection page describes it when the user picks it.
+inline DeviceAllInfo chosenReceiver()
+{
+    DeviceAllInfo device;
+    device.path = QString::fromLatin1(receiverPath());
+    device.vid = QStringLiteral("0x3F1A");
+    device.pid = QStringLiteral("0x5A18");
+    device.cid = 35;
+    device.mid = 1;
+    device.kind = 5;
+    device.driveIndex = 0;
+    device.online = true;
+    device.version = QStringLiteral("v1.5");
+    return device;
+}
+
+inline FlashDataMap recordOf(const QByteArray &bytes)
+{
+    FlashDataMap record;
+    std::memset(&record, 0, sizeof record);
+    std::memcpy(&record, bytes.constData(), qMin<size_t>(bytes.size(), sizeof record));
+    return record;
+}
+
+inline QByteArray bytesOf(const FlashDataMap &record)
+{
+    return QByteArray(reinterpret_cast<const char *>(record.bytes()), sizeof record);
+}
+
+} // namespace DeviceLinkTest
