@@ -4,18 +4,6 @@
 
 #include <QByteArray>
 #include <QFileInfo>
-#include <QMutexLocker>
-#include <QSettings>
-#include <QTextCodec>
-
-namespace {
-
-QString fullKey(const QString &group, const QString &key)
-{
-    return group + QLatin1Char('/') + key;
-}
-
-} // namespace
 
 ConfigIniStore *ConfigIniStore::instance()
 {
@@ -25,17 +13,12 @@ ConfigIniStore *ConfigIniStore::instance()
 }
 
 ConfigIniStore::ConfigIniStore(const QString &path)
-    : m_path(path)
-    , m_settings(std::make_unique<QSettings>(path, QSettings::IniFormat))
+    : IniFileStore(path)
 {
-    m_settings->setIniCodec(QTextCodec::codecForName("UTF-8"));
-    const QFileInfo file(path);
-    if (!file.isReadable())
+    if (!QFileInfo(path).isReadable())
         qWarning("Cannot read the program settings %s: devices and colours stay empty",
                  qPrintable(path));
 }
-
-ConfigIniStore::~ConfigIniStore() = default;
 
 bool ConfigIniStore::isProtectedKey(const QString &key)
 {
@@ -61,30 +44,16 @@ QString ConfigIniStore::decodeProtected(const QString &encoded)
 
 QString ConfigIniStore::value(const QString &group, const QString &key) const
 {
-    QMutexLocker locker(&m_mutex);
-    const QString text = m_settings->value(fullKey(group, key), QString()).toString();
+    const QString text = IniFileStore::value(group, key);
     return isProtectedKey(key) ? decodeProtected(text) : text;
 }
 
 QStringList ConfigIniStore::valueList(const QString &group, const QString &key) const
 {
-    QMutexLocker locker(&m_mutex);
-    QStringList items = m_settings->value(fullKey(group, key)).toStringList();
+    QStringList items = IniFileStore::valueList(group, key);
     if (isProtectedKey(key)) {
         for (QString &item : items)
             item = decodeProtected(item);
     }
     return items;
-}
-
-void ConfigIniStore::setValue(const QString &group, const QString &key, const QString &value)
-{
-    QMutexLocker locker(&m_mutex);
-    m_settings->setValue(fullKey(group, key), value);
-}
-
-void ConfigIniStore::remove(const QString &group, const QString &key)
-{
-    QMutexLocker locker(&m_mutex);
-    m_settings->remove(fullKey(group, key));
 }
