@@ -6,6 +6,11 @@ bool checkFirmwareFile(int, const QString &, const QString &, int, int)
     return false;
 }
 
+bool findFirmwareFiles(int, const QString &, const QString &, int, int)
+{
+    return false;
+}
+
 bool readVersionInfo(int, const QString &, int)
 {
     return false;
