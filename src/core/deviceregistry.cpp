@@ -1,6 +1,7 @@
 #include "deviceregistry.h"
 
 #include "appinfo.h"
+#include "configinistore.h"
 #include "registrystore.h"
 
 namespace {
@@ -25,6 +26,13 @@ QString mouseDriveTestKey()
 QString recordedMouseVersion(const QString &cidText, const QString &midText)
 {
     return RegistryStore::instance()->value(mouseDriveTestKey(), mouseVersionName(cidText, midText)).toString();
+}
+
+QString recordedMouseVersion(const DeviceAllInfo &device)
+{
+    ConfigIniStore *config = ConfigIniStore::instance();
+    return recordedMouseVersion(config->value(QStringLiteral("Option"), QStringLiteral("CID")),
+                                config->value(device.driveGroup(), QStringLiteral("MID")));
 }
 
 void recordMouseVersion(const QString &cidText, const QString &midText, const QString &version)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "deviceallinfo.h"
+
 #include <QString>
 
 // Values the program keeps under the registry key
@@ -11,6 +13,8 @@ QString mouseDriveTestKey();
 // "MouseVer" + the customer id text + the model id text as Config.ini gives
 // them; empty when that model never reported one.
 QString recordedMouseVersion(const QString &cidText, const QString &midText);
+// The same for the model of `device`, with Option's CID and its group's MID.
+QString recordedMouseVersion(const DeviceAllInfo &device);
 void recordMouseVersion(const QString &cidText, const QString &midText, const QString &version);
 
 // "UpdateFailInfo": not empty while a firmware update waits to be repaired.

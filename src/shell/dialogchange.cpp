@@ -14,13 +14,17 @@
 #include "pagestate.h"
 #include "postmsg.h"
 #include "questiondialogb.h"
+#include "receiverpairing.h"
 #include "selectiondiscovery.h"
 #include "ui_dialogchange.h"
+#include "updatewarning.h"
+#include "worker.h"
 
 #include <HIDUsb.h>
 
 #include <QDir>
 #include <QListView>
+#include <QThread>
 
 DialogChange *g_selectionPage = nullptr;
 QString g_mouseIsNewText;
@@ -29,6 +33,9 @@ namespace {
 
 // The constant the library takes with every hot-plug registration.
 constexpr int HotplugInterval = 600;
+// How long opening a device gives the window to show the frame before the
+// worker opens the link.
+constexpr int OpenDelay = 150;
 
 QString url(const QString &folder, const char *picture)
 {
@@ -266,19 +273,33 @@ void DialogChange::slotButtonClicked()
 {
     PostMsg *hub = PostMsg::instance();
     emit hub->SigSetver(6);
-    // A copy: dialogs opened below let discovery rebuild the list and the tiles.
+    // Copies: dialogs opened below let discovery rebuild the list and the tiles.
     const int k = tileIndex(sender());
     if (k < 0 || k >= FoundDeviceList.size())
         return;
     const DeviceAllInfo device = FoundDeviceList.at(k);
+    const QList<DeviceAllInfo> found = FoundDeviceList;
 
     const int mid = ConfigIniStore::instance()->value(device.driveGroup(), QStringLiteral("MID")).toInt();
     if (mid == 1)
         emit hub->SigMouseIndex(0);
     else if (mid == 2)
         emit hub->SigMouseIndex(1);
-    if (device.driveIndex == configuredModelCount())
+
+    // The same model twice, the clicked one silent and the other answering:
+    // the mouse may have to be paired with this receiver first.
+    if (found.size() == 2) {
+        const DeviceAllInfo &other = found.at(1 - k);
+        const bool twin = other.cid == device.cid && other.mid == device.mid;
+        if (twin && !answers(device) && answers(other) && !firmwareAllowsOpening(device))
+            return;
+    }
+    const bool unrecognised = device.driveIndex == configuredModelCount();
+    if (unrecognised) {
+        if (!device.isWired)
+            firmwareAllowsOpening(device);
         return;
+    }
 
     emit hub->SigSelectMouseInfo(device);
     QString updateWaiting;
@@ -289,6 +310,45 @@ void DialogChange::slotButtonClicked()
     }
     emit hub->SigLabelTextB(device.version, updateWaiting);
     emit hub->SigChangeMainDialog(1);
+    QThread::msleep(OpenDelay);
+    // The page is active before the worker runs: a quick run would otherwise
+    // find it inactive and open no link.
+    g_devicePageState = 1;
+    if (g_workerThread)
+        g_workerThread->requestRun();
+}
+
+bool DialogChange::answers(const DeviceAllInfo &device)
+{
+    return (UsbFinderC_GetDeviceOnLine(device.path.toLocal8Bit().constData()) & 0xFF) != 0;
+}
+
+// Whether the firmware of the mouse (as it last reported it) and of the
+// receiver fit the images beside the program well enough to open the
+// device. Otherwise offers pairing or warns, and the device is not opened.
+bool DialogChange::firmwareAllowsOpening(const DeviceAllInfo &device)
+{
+    const QString mouseVersion = recordedMouseVersion(device);
+    if (mouseVersion.isEmpty()) {
+        pairWith(device);
+        return false;
+    }
+    const FirmwareUpdates updates = checkModelFirmware(device, mouseVersion);
+    if (updates.receiver && !updates.mouse)
+        return true;
+    if (updates.mouse && !updates.receiver) {
+        UpDateWarning::showFirmwareWarning(this);
+    } else if (askRePair(this)) {
+        pairWith(device);
+    }
+    return false;
+}
+
+void DialogChange::pairWith(const DeviceAllInfo &device)
+{
+    g_matchOpen = true;
+    g_matchTargetPath = device;
+    runPairingDialog(this);
 }
 
 void DialogChange::on_comboBox_activated(int index)

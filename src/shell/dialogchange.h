@@ -57,6 +57,9 @@ private:
     void applySkin();
     void applyNoticeSkin();
     void showTilePage(int page);
+    static bool answers(const DeviceAllInfo &device);
+    bool firmwareAllowsOpening(const DeviceAllInfo &device);
+    void pairWith(const DeviceAllInfo &device);
     QString offlineTip() const;
 
     Ui::DialogChange *ui;

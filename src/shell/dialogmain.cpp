@@ -1,12 +1,11 @@
 #include "dialogmain.h"
 
 #include "appinfo.h"
-#include "configinistore.h"
 #include "containreset.h"
 #include "deviceeventcallback.h"
-#include "deviceidentification.h"
 #include "devicepagediscovery.h"
 #include "deviceregistry.h"
+#include "dialog.h"
 #include "dialogchange.h"
 #include "dialogplacement.h"
 #include "eventwait.h"
@@ -66,8 +65,12 @@ DialogMain::DialogMain(QWidget *parent)
     currentLanguageIndex = usableLanguageIndex(storedIndex);
     skinFolder = programFolderPath() + QStringLiteral("/Picture/Dialog/");
 
+    // The frame first: it builds the pages and the device worker; the
+    // selection page then starts discovery.
+    configurationFrame = new Dialog(this);
     selectionPage = new DialogChange(this);
     ui->stackedWidgetMain->addWidget(selectionPage);
+    ui->stackedWidgetMain->addWidget(configurationFrame);
     ui->stackedWidgetMain->setCurrentIndex(SelectionPage);
 
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
@@ -308,32 +311,18 @@ void DialogMain::pairFromSelectionPage()
     if (FoundDeviceList.size() != 1 || FoundDeviceList.first().isWired)
         return;
     const DeviceAllInfo device = FoundDeviceList.first();
-    ConfigIniStore *config = ConfigIniStore::instance();
-    const QString group = device.driveGroup();
-    const QString cid = config->value(QStringLiteral("Option"), QStringLiteral("CID"));
-    const QString mid = config->value(group, QStringLiteral("MID"));
-    const QString mouseVersion = recordedMouseVersion(cid, mid);
+    const QString mouseVersion = recordedMouseVersion(device);
     if (mouseVersion.isEmpty()) {
         pair(false);
         startDeviceServer();
         return;
     }
-
-    const bool mouseUpdate =
-        checkFirmwareFile(210, mouseVersion, config->value(group, QStringLiteral("MM")), cid.toInt(), mid.toInt());
-    const QString receiverKey = receiverFirmwareKey(device.kind);
-    const QString identifier = config->value(group, receiverKey);
-    const bool receiverUpdate = (receiverKey == QLatin1String("DM") || !identifier.isEmpty())
-                                && findFirmwareFiles(211, device.version, identifier, cid.toInt(), mid.toInt());
-
-    if (mouseUpdate == receiverUpdate) {
+    const FirmwareUpdates updates = checkModelFirmware(device, mouseVersion);
+    if (updates.mouse == updates.receiver) {
         pair(false);
         startDeviceServer();
-    } else if (mouseUpdate) {
-        UpDateWarning warning;
-        warning.setWarningText(g_updateWarningText);
-        placeDialog(&warning, this, -20, 0);
-        warning.exec();
+    } else if (updates.mouse) {
+        UpDateWarning::showFirmwareWarning(this);
     } else {
         ContainReset question;
         question.setMessageText(g_mouseIsNewText);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QSystemTrayIcon>
 
+class Dialog;
 class DialogChange;
 class QMenu;
 
@@ -61,6 +62,7 @@ private:
     QPoint pressWindowPos;
     DialogChange *selectionPage = nullptr;
     QString skinFolder;
+    Dialog *configurationFrame = nullptr;
     QString trayMainText;
     QString trayExitText;
     // Hidden to the tray without a system tray, the window was minimised

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "devicelinktest.h"
+#include "deviceeventcallback.h"
+#include "founddevices.h"
+#include "hubprobe.h"
 #include "languagefilereader.h"
 #include "languagetables.h"
 
@@ -24,6 +28,41 @@ inline void loadShippedLanguages()
                                            languageTextTable);
 }
 
+// The device link's state back at its start, as before any window opened,
+// on the default simulated devices.
+inline void resetForWindows()
+{
+    DeviceLinkTest::resetAll();
+    g_devicePageState = 0;
+    g_deviceUiLive = false;
+    g_macroRecording = false;
+    deviceCacheName.set(QString());
+    g_selectedDeviceCacheName.set(QString());
+    FoundDeviceList.clear();
+    g_foundDeviceListB.clear();
+}
+
+// A stand-in for the pages that also writes down the signals between windows.
+inline HubProbe *makeWindowProbe()
+{
+    auto *probe = new HubProbe;
+    probe->watchWindowSignals();
+    return probe;
+}
+
+// The library calls that tell about the window's state, oldest first.
+inline QStringList windowCalls()
+{
+    QStringList calls;
+    for (const QString &call : HidUsbSim::callLog()) {
+        if (call.startsWith("StartUsbChanged") || call.startsWith("StopUsbChanged")
+            || call.startsWith("UsbServer_Exit") || call.startsWith("UsbServer_SetPCDriverStatus")
+            || call.startsWith("UsbServerC_Start"))
+            calls.append(call);
+    }
+    return calls;
+}
+
 inline bool loadScenario(const QByteArray &ini)
 {
     static int count = 0;
@@ -36,23 +75,31 @@ inline bool loadScenario(const QByteArray &ini)
     return HidUsbSim::loadScenario(path);
 }
 
-// Closes every modal dialog shortly after it opens, writing down its class
-// name and, when asked, running a check on it first.
+// Watches for modal dialogs: writes down the class of each that opens and
+// hands it to `handle`, which says whether to close it (by default every
+// one is closed).
 class ModalCloser : public QObject
 {
 public:
-    explicit ModalCloser(std::function<void(QWidget *)> check = {})
-        : m_check(std::move(check))
+    using Handler = std::function<bool(QWidget *)>;
+
+    explicit ModalCloser(Handler handle = {})
+        : m_handle(std::move(handle))
     {
         connect(&m_timer, &QTimer::timeout, this, [this] {
+            // A dialog that was hidden counts anew when it shows again.
+            for (int index = m_handled.size() - 1; index >= 0; --index) {
+                if (!m_handled.at(index) || !m_handled.at(index)->isVisible())
+                    m_handled.removeAt(index);
+            }
             QWidget *dialog = QApplication::activeModalWidget();
-            if (!dialog || dialog == m_last)
+            if (!dialog || m_handled.contains(dialog))
                 return;
-            m_last = dialog;
             seen.append(QString::fromLatin1(dialog->metaObject()->className()));
-            if (m_check)
-                m_check(dialog);
-            dialog->close();
+            if (!m_handle || m_handle(dialog))
+                dialog->close();
+            else
+                m_handled.append(dialog);
         });
         m_timer.start(20);
     }
@@ -60,9 +107,9 @@ public:
     QStringList seen;
 
 private:
-    std::function<void(QWidget *)> m_check;
+    Handler m_handle;
     QTimer m_timer;
-    QPointer<QWidget> m_last;
+    QList<QPointer<QWidget>> m_handled;
 };
 
 } // namespace ShellTest

@@ -105,16 +105,13 @@ private slots:
     void initTestCase()
     {
         loadShippedLanguages();
-        m_probe = new HubProbe;
-        m_probe->watchWindowSignals();
+        m_probe = makeWindowProbe();
     }
 
     void init()
     {
-        resetAll();
+        resetForWindows();
         currentLanguageIndex = 0;
-        FoundDeviceList.clear();
-        g_foundDeviceListB.clear();
         RegistryStore::instance()->remove(mouseDriveTestKey(), QStringLiteral("UpdateFailInfo"));
         m_probe->clear();
     }
@@ -283,7 +280,10 @@ private slots:
     {
         QVERIFY(loadScenario("[Receiver1]\nKind=5\nPid=0x5A18\nId=1,1,1\nMouse=Mouse1\n[Mouse1]\nCid=35\nMid=1\n"
                              "[Receiver2]\nKind=5\nPid=0x5A18\nId=2,2,2\nMouse=Mouse2\n[Mouse2]\nCid=35\nMid=1\n"));
-        ModalCloser closer([](QWidget *) { DeviceSelectionCallback(); });
+        ModalCloser closer([](QWidget *) {
+            DeviceSelectionCallback();
+            return true;
+        });
         openPage();
         QTRY_COMPARE(closer.seen.size(), 1);
         QTest::qWait(100);

@@ -18,6 +18,7 @@
 #include "questiondialogb.h"
 #include "updatewarning.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -92,6 +93,19 @@ int main(int argc, char **argv)
              return new DialogMain;
          },
          1000},
+        // The default device opened: the frame with its page buttons and battery.
+        {"ConfigurationFrame",
+         [] {
+             MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
+                                                 QString::number(currentLanguageIndex));
+             auto *window = new DialogMain;
+             window->show();
+             QTest::qWait(1000);
+             if (auto *tile = window->findChild<QAbstractButton *>(QStringLiteral("btn0")))
+                 tile->click();
+             return window;
+         },
+         4000},
     };
     int failures = 0;
     for (const char *language : {"en", "ru"}) {
