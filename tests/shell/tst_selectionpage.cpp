@@ -58,6 +58,12 @@ const QByteArray FourReceivers =
     "[Receiver3]\nKind=1\nPid=0x5A14\nId=3,3,3\nMouse=Mouse3\n[Mouse3]\nCid=35\nMid=1\n"
     "[Receiver4]\nKind=5\nPid=0x5A18\nId=4,4,4\nMouse=Mouse4\n[Mouse4]\nCid=35\nMid=1\n";
 
+// The first model's mouse twice, through receivers of two classes; the one
+// behind the 8000 Hz receiver sleeps.
+const QByteArray TwinReceivers =
+    "[Receiver1]\nKind=0\nPid=0x5A10\nId=1,1,1\nMouse=Mouse1\n[Mouse1]\nCid=35\nMid=1\n"
+    "[Receiver2]\nKind=5\nPid=0x5A18\nId=2,2,2\nMouse=Mouse2\n[Mouse2]\nCid=35\nMid=1\nPower=false\n";
+
 } // namespace
 
 class tst_SelectionPage : public QObject
@@ -411,6 +417,52 @@ private slots:
         QCOMPARE(m_probe->count("SigSetver(6)"), 1);
         QCOMPARE(m_probe->count("SigSelectMouseInfo"), 0);
         QCOMPARE(m_probe->count("SigChangeMainDialog"), 0);
+    }
+
+    void aSilentTwinWithoutRecordedMouseVersionIsPairedInsteadOfOpened()
+    {
+        QVERIFY(loadScenario(TwinReceivers));
+        openPage();
+        waitForDevices(2);
+        QCOMPARE(FoundDeviceList.at(1).path, receiver("Receiver2"));
+        QVERIFY(!FoundDeviceList.at(1).online);
+        g_matchOpen = false;
+        m_probe->clear();
+        QTest::mouseClick(child("btn1"), Qt::LeftButton);
+        QVERIFY(g_matchOpen);
+        QCOMPARE(g_matchTargetPath.path, receiver("Receiver2"));
+        QCOMPARE(m_probe->seen, QStringList({"SigSetver(6)", "SigMouseIndex(0)"}));
+    }
+
+    void aSilentTwinWithoutFirmwareToOfferIsAskedToPairAgain()
+    {
+        QVERIFY(loadScenario(TwinReceivers));
+        recordMouseVersion("35", "1", "v2.13");
+        openPage();
+        waitForDevices(2);
+        g_matchOpen = false;
+        m_probe->clear();
+        QTest::mouseClick(child("btn1"), Qt::LeftButton);
+        // No firmware image is offered either way: the re-pair question decides,
+        // and until the pairing dialogs exist it is answered no.
+        QVERIFY(!g_matchOpen);
+        QCOMPARE(m_probe->count("SigSelectMouseInfo"), 0);
+        RegistryStore::instance()->remove(mouseDriveTestKey(), "MouseVer351");
+
+        // The twin that answers opens as usual.
+        QTest::mouseClick(child("btn0"), Qt::LeftButton);
+        QCOMPARE(m_probe->count("SigChangeMainDialog(1)"), 1);
+    }
+
+    void anUnrecognisedReceiverIsOfferedPairing()
+    {
+        QVERIFY(loadScenario("[Receiver1]\nKind=5\nPid=0x5A18\nMouse=Mouse1\n[Mouse1]\nCid=99\nMid=7\n"));
+        openPage();
+        waitForDevices(1);
+        g_matchOpen = false;
+        QTest::mouseClick(child("btn0"), Qt::LeftButton);
+        QVERIFY(g_matchOpen);
+        QCOMPARE(g_matchTargetPath.path, receiver("Receiver1"));
     }
 
     void aClickDuringWhichDiscoveryRebuildsTheTilesOpensTheClickedDevice()
