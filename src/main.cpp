@@ -26,6 +26,8 @@ int main(int argc, char **argv)
     instance.claim();
 
     DialogMain window;
+    // However the window is closed, the program ends with it.
+    QObject::connect(&window, &QDialog::finished, &app, &QCoreApplication::quit);
     window.show();
     const int exitCode = app.exec();
     instance.release();

@@ -57,3 +57,14 @@ QStringList ConfigIniStore::valueList(const QString &group, const QString &key) 
     }
     return items;
 }
+
+QString ConfigIniStore::colourText(const QString &key) const
+{
+    const QStringList items = valueList(QStringLiteral("Option"), key);
+    if (items.size() < 3)
+        return QStringLiteral("255,255,255");
+    QStringList rgb;
+    for (int index = 0; index < 3; ++index)
+        rgb.append(items.at(index).trimmed());
+    return rgb.join(QLatin1Char(','));
+}

@@ -16,6 +16,10 @@ public:
     QString value(const QString &group, const QString &key) const override;
     QStringList valueList(const QString &group, const QString &key) const override;
 
+    // The Option colour `key` as style sheets take it, "red,green,blue": its
+    // first three items joined with commas, white when it holds fewer.
+    QString colourText(const QString &key) const;
+
     static bool isProtectedKey(const QString &key);
     // Lenient Base64 (foreign characters skipped), UTF-8 text, then every
     // line feed and every blank removed, also inside the text.

@@ -1,9 +1,13 @@
 #include "deviceallinfo.h"
 
-
 Guarded<DeviceAllInfo> CurrentDevice;
 Guarded<QByteArray> CurrentDevicePath;
 DongleRGB g_dongleRgb = {};
+
+QString DeviceAllInfo::driveGroup() const
+{
+    return QStringLiteral("Drive") + QString::number(driveIndex + 1);
+}
 
 QString DeviceAllInfo::versionText(std::uint16_t word)
 {

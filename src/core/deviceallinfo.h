@@ -29,6 +29,9 @@ struct DeviceAllInfo
     // The pairing id of the receiver link (three bytes), empty when not asked.
     QByteArray receiverId;
 
+    // The Config.ini group of the matching model: "Drive" + (driveIndex + 1).
+    QString driveGroup() const;
+
     static bool isWiredKind(std::uint8_t kind) { return (kind & 0xFA) != 0; }
     // "v" + major (decimal) + "." + minor (lower-case hexadecimal, unpadded).
     static QString versionText(std::uint16_t word);

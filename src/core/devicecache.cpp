@@ -1,6 +1,8 @@
 #include "devicecache.h"
 
 #include "appinfo.h"
+#include "deviceeventcallback.h"
+#include "worker.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -48,4 +50,12 @@ bool readDeviceConfigCache(QIODevice *device, FlashDataMap *destination)
         return false;
     std::memcpy(destination, block.constData(), sizeof *destination);
     return true;
+}
+
+void saveChosenDeviceCache()
+{
+    const QString name = deviceCacheName.get();
+    if (!g_deviceRecordLoaded || name.isEmpty() || name != g_selectedDeviceCacheName.get())
+        return;
+    saveDeviceConfigCache(name, DeviceProtocolData.get());
 }

@@ -20,3 +20,9 @@ void saveDeviceConfigCache(const QString &fileName, const FlashDataMap &record);
 // bytes. Otherwise false, and `destination` is all zeros.
 bool loadDeviceConfigCache(const QString &fileName, FlashDataMap *destination);
 bool readDeviceConfigCache(QIODevice *device, FlashDataMap *destination);
+
+// Saves DeviceProtocolData as the cache of the chosen device, under the name
+// the last full read gave it, but only when the record holds what that very
+// device delivered (its full read or an imported profile): never a record of
+// zeros or of another device, never under an empty name.
+void saveChosenDeviceCache();

@@ -1,12 +1,11 @@
 #include "deviceeventcallback.h"
 
-#include "appinfo.h"
 #include "configinistore.h"
 #include "deviceallinfo.h"
+#include "deviceregistry.h"
 #include "flashdatamap.h"
 #include "pagestate.h"
 #include "postmsg.h"
-#include "registrystore.h"
 #include "worker.h"
 
 #include <HIDUsb.h>
@@ -58,11 +57,6 @@ Event readEvent(const unsigned char *header, int headerLength, const unsigned ch
     return event;
 }
 
-QString driveGroup(const DeviceAllInfo &device)
-{
-    return QStringLiteral("Drive") + QString::number(device.driveIndex + 1);
-}
-
 // Only once the record holds the device's own settings may it go back whole.
 void writeRecordIfLoaded(const FlashDataMap &record)
 {
@@ -78,7 +72,7 @@ void clearUnboundKeySlots(FlashDataMap &record, const DeviceAllInfo &device)
     ConfigIniStore *config = ConfigIniStore::instance();
     bool kept[FlashDataMap::KeyCount] = {};
     for (int param = 1; param <= 6; ++param) {
-        const QStringList items = config->valueList(driveGroup(device), QStringLiteral("KeyParam%1").arg(param));
+        const QStringList items = config->valueList(device.driveGroup(), QStringLiteral("KeyParam%1").arg(param));
         kept[param - 1] = !items.isEmpty() && items.first().trimmed() == QLatin1String("0x05");
     }
     for (int key = 0; key < FlashDataMap::KeyCount; ++key) {
@@ -203,7 +197,7 @@ void deviceReset()
     UsbServer_SetBatteryOptimizeEnable(1);
     const DeviceAllInfo device = CurrentDevice.get();
     const QByteArray path = CurrentDevicePath.get();
-    const QStringList advanced = ConfigIniStore::instance()->valueList(driveGroup(device), QStringLiteral("Adveanced"));
+    const QStringList advanced = ConfigIniStore::instance()->valueList(device.driveGroup(), QStringLiteral("Adveanced"));
 
     const int lightMode = advanced.value(1).trimmed().toInt();
     if (lightMode > 0 && !device.isWired && device.kind == 1) {
@@ -256,14 +250,10 @@ void version()
 
     ConfigIniStore *config = ConfigIniStore::instance();
     const QString cid = config->value(QStringLiteral("Option"), QStringLiteral("CID"));
-    const QString mid = config->value(driveGroup(CurrentDevice.get()), QStringLiteral("MID"));
+    const QString mid = config->value(CurrentDevice.get().driveGroup(), QStringLiteral("MID"));
     emit PostMsg::instance()->SigSetver(0);
-    if (value > 0) {
-        RegistryStore::instance()->setValue(
-            QStringLiteral("HKEY_CURRENT_USER\\Software\\") + appName + QLatin1Char('\\') + appName
-                + QStringLiteral("\\Mouse Drive Test"),
-            QStringLiteral("MouseVer") + cid + mid, text);
-    }
+    if (value > 0)
+        recordMouseVersion(cid, mid, text);
 }
 
 } // namespace

@@ -5,20 +5,18 @@
 
 #include <QtEndian>
 
-namespace {
-
-constexpr int IdQueries = 10;
-
-} // namespace
-
-HidDeviceIds queryDeviceIds(const QByteArray &path)
+HidDeviceIds queryDeviceIds(const QByteArray &path, int *queries)
 {
     HidDeviceIds ids = {0, 0, 0};
-    for (int query = 0; query < IdQueries; ++query) {
+    int query = 0;
+    while (query < MaxIdQueries) {
         ids = UsbFinderC_GetDeviceInfo(path.constData());
+        ++query;
         if (ids.cid != 0 || ids.mid != 0)
             break;
     }
+    if (queries)
+        *queries = query;
     return ids;
 }
 
@@ -55,4 +53,63 @@ QString readDeviceVersion(const QByteArray &path)
     unsigned char attribute[HIDUSB_ATTRIBUTE_SIZE] = {};
     UsbFinderC_GetUsbDeviceAttribute(path.constData(), attribute);
     return DeviceAllInfo::versionText(qFromLittleEndian<quint16>(attribute + 8));
+}
+
+void readOnlineState(DeviceAllInfo &device)
+{
+    unsigned char address[HIDUSB_ADDRESS_INFO_SIZE] = {};
+    UsbFinderC_GetDeviceOnLineWithUsbAddress(device.path.toLatin1().constData(), address);
+    device.online = address[6] == 1;
+    device.receiverId = QByteArray(reinterpret_cast<const char *>(address + 7), 3);
+}
+
+QList<QByteArray> foundPaths(const char *const *paths, int count)
+{
+    QList<QByteArray> found;
+    for (int index = 0; paths && index < count; ++index) {
+        if (paths[index])
+            found.append(QByteArray(paths[index]));
+    }
+    return found;
+}
+
+DeviceAllInfo describeFoundDevice(const QByteArray &path, const QString &vendorId, const QString &productId)
+{
+    DeviceAllInfo device;
+    device.path = QString::fromLatin1(path);
+    device.vid = vendorId;
+    device.pid = productId;
+    device.version = readDeviceVersion(path);
+    return device;
+}
+
+QList<QStringList> configuredProductIdLists()
+{
+    QList<QStringList> lists;
+    for (const char *key : {"USB_PID", "Wireless_PID", "Wireless2_PID", "Wireless4_PID", "Wireless8_PID"})
+        lists.append(ConfigIniStore::instance()->valueList(QStringLiteral("Option"), QLatin1String(key)));
+    return lists;
+}
+
+QStringList productIdsToEnumerate(const QList<QStringList> &lists)
+{
+    QStringList ids;
+    for (const QStringList &list : lists) {
+        for (const QString &id : list) {
+            if (!id.isEmpty())
+                ids.append(id);
+        }
+    }
+    return ids;
+}
+
+QString receiverFirmwareKey(std::uint8_t kind)
+{
+    switch (kind) {
+    case 0: return QStringLiteral("DM");
+    case 1: return QStringLiteral("D4M");
+    case 4: return QStringLiteral("D2M");
+    case 5: return QStringLiteral("D8M");
+    default: return QString();
+    }
 }

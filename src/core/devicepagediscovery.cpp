@@ -21,21 +21,6 @@ namespace {
 constexpr int UsagePage = 1;
 constexpr int Usage = 5;
 
-const char *const ProductIdKeys[] = {"USB_PID", "Wireless_PID", "Wireless2_PID", "Wireless4_PID", "Wireless8_PID"};
-
-QStringList configuredProductIds()
-{
-    QStringList ids;
-    for (const char *key : ProductIdKeys) {
-        const QStringList items = ConfigIniStore::instance()->valueList(QStringLiteral("Option"), QLatin1String(key));
-        for (const QString &item : items) {
-            if (!item.isEmpty())
-                ids.append(item);
-        }
-    }
-    return ids;
-}
-
 void forgetCurrentDevice()
 {
     CurrentDevice.set(DeviceAllInfo());
@@ -82,7 +67,7 @@ void usbHotplugCallback()
     emit hub->SigSetver(4);
     const QString vendorId = ConfigIniStore::instance()->value(QStringLiteral("Option"), QStringLiteral("VID"));
     WorkerDeviceList.clear();
-    enumerateDevices(vendorId, configuredProductIds());
+    enumerateDevices(vendorId, productIdsToEnumerate(configuredProductIdLists()));
 
     if (WorkerDeviceList.isEmpty()) {
         // During a firmware upgrade the device is expected to vanish and return.
@@ -116,16 +101,8 @@ void enumerateDevices(const QString &vendorId, const QStringList &productIds)
         int count = 0;
         const char **paths = UsbFinderC_FindHidDevicesByDeviceId(vendor.constData(), productId.toLatin1().constData(),
                                                                  UsagePage, Usage, &count);
-        for (int index = 0; paths && index < count; ++index) {
-            if (!paths[index])
-                continue;
-            const QByteArray path(paths[index]);
-            DeviceAllInfo device;
-            device.path = QString::fromLatin1(path);
-            device.vid = vendorId;
-            device.pid = productId;
-            device.version = readDeviceVersion(path);
-
+        for (const QByteArray &path : foundPaths(paths, count)) {
+            DeviceAllInfo device = describeFoundDevice(path, vendorId, productId);
             if (CurrentDevice.get().path.isEmpty() || identifyWorkerDevice(device, path) != 1) {
                 // Nothing is chosen while nothing is chosen.
                 WorkerDeviceList.append(device);
@@ -152,10 +129,7 @@ int identifyWorkerDevice(DeviceAllInfo &device, const QByteArray &path)
     device.kind = ids.kind;
     device.driveIndex = model;
 
-    unsigned char address[HIDUSB_ADDRESS_INFO_SIZE] = {};
-    UsbFinderC_GetDeviceOnLineWithUsbAddress(path.constData(), address);
-    device.online = address[6] == 1;
-    device.receiverId = QByteArray(reinterpret_cast<const char *>(address + 7), 3);
+    readOnlineState(device);
 
     CurrentDevice.update([&](DeviceAllInfo &current) {
         if (current.path != device.path)

@@ -12,3 +12,6 @@ std::atomic<bool> g_updateCheckBusy{false};
 std::atomic<bool> g_receiverUpdateAvailable{false};
 std::atomic<bool> g_mouseUpdateAvailable{false};
 std::atomic<bool> g_repairDialogVisible{false};
+std::atomic<bool> g_macroRecording{false};
+std::atomic<bool> g_upgradeRunning{false};
+QString g_updateWarningText;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <atomic>
 
 // Process-wide state that the pages own and the device link reads or
@@ -37,3 +39,15 @@ extern std::atomic<bool> g_mouseUpdateAvailable;
 
 // The firmware repair dialog is shown.
 extern std::atomic<bool> g_repairDialogVisible;
+
+// The macro page records from the keyboard: the top-level window then
+// ignores every key.
+extern std::atomic<bool> g_macroRecording;
+
+// A firmware upgrade or repair runs.
+extern std::atomic<bool> g_upgradeRunning;
+
+// The firmware warning in the current language, kept current by the
+// settings page and shown by the windows that decide an update is needed.
+// GUI thread only.
+extern QString g_updateWarningText;

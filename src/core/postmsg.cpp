@@ -4,7 +4,6 @@
 #include <QThread>
 
 #include <condition_variable>
-#include <memory>
 #include <mutex>
 
 #if defined(__SANITIZE_THREAD__)
@@ -38,20 +37,23 @@ void PostMsg::handOver()
     PostMsg *hub = instance();
     if (QThread::currentThread() == hub->thread())
         return;
-    struct Baton
-    {
-        std::mutex mutex;
-        std::condition_variable passed;
-        bool done = false;
-    };
-    const auto baton = std::make_shared<Baton>();
-    { std::lock_guard<std::mutex> lock(baton->mutex); }
-    QMetaObject::invokeMethod(hub, [baton] {
-        std::lock_guard<std::mutex> lock(baton->mutex);
-        baton->done = true;
-        baton->passed.notify_one();
+    // Every hand-over the GUI thread serves after this one was asked for is
+    // ordered after everything it did before, and the events it serves come
+    // in the order they were posted. The posted call captures nothing: its
+    // slot object may be freed here while the GUI thread has just run it.
+    static std::mutex mutex;
+    static std::condition_variable served;
+    static quint64 asked = 0;
+    static quint64 done = 0;
+    std::unique_lock<std::mutex> lock(mutex);
+    const quint64 ticket = ++asked;
+    lock.unlock();
+    QMetaObject::invokeMethod(hub, [] {
+        std::lock_guard<std::mutex> guard(mutex);
+        ++done;
+        served.notify_all();
     }, Qt::QueuedConnection);
-    std::unique_lock<std::mutex> lock(baton->mutex);
-    baton->passed.wait(lock, [&] { return baton->done; });
+    lock.lock();
+    served.wait(lock, [ticket] { return done >= ticket; });
 #endif
 }

@@ -1,31 +1,334 @@
 #include "dialogmain.h"
 
 #include "appinfo.h"
+#include "containreset.h"
+#include "deviceeventcallback.h"
+#include "devicepagediscovery.h"
+#include "deviceregistry.h"
+#include "dialog.h"
+#include "dialogchange.h"
+#include "dialogplacement.h"
+#include "eventwait.h"
+#include "firmwareimagescan.h"
+#include "firmwarerepair.h"
+#include "founddevices.h"
 #include "languagefilereader.h"
 #include "languagetables.h"
 #include "macroinistore.h"
+#include "mouseoffline.h"
+#include "pagestate.h"
+#include "postmsg.h"
+#include "receiverpairing.h"
+#include "registrystore.h"
+#include "selectiondiscovery.h"
+#include "ui_dialogmain.h"
+#include "updatewarning.h"
+#include "worker.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
+#include <HIDUsb.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QThread>
+
+#include <cstdlib>
+
+namespace {
+
+// The constant the library takes with every hot-plug registration.
+constexpr int HotplugInterval = 600;
+// How long the quit path keeps handling events after the hot-plug watch stopped.
+constexpr int QuitWait = 200;
+// How long the return to the selection page gives the device server to stop.
+constexpr int ServerExitWait = 100;
+
+enum Page { SelectionPage = 0, ConfigurationFrame = 1 };
+
+// What the pages ask of the window through SigChangeSize.
+enum SizeRequest { FrameToTray = 0, FrameQuit = 1, SelectionToTray = 2, SelectionQuit = 3 };
+
+} // namespace
 
 DialogMain::DialogMain(QWidget *parent)
-    : QWidget(parent)
+    : QDialog(parent)
+    , ui(new Ui::DialogMain)
+    , trayIcon(new QSystemTrayIcon(this))
 {
-    setWindowTitle(appName);
-    setFixedSize(1020, 700);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(appName, this), 0, Qt::AlignCenter);
-
+    ui->setupUi(this);
     loadLanguageFiles();
+    moveLegacyLanguageChoice();
     // A hand-edited choice or a missing language file must not leave every
     // window reading a language the tables do not hold.
     const int storedIndex =
         MacroIniStore::instance()->value(QStringLiteral("Language"), QStringLiteral("Language")).toInt();
     currentLanguageIndex = usableLanguageIndex(storedIndex);
+    skinFolder = programFolderPath() + QStringLiteral("/Picture/Dialog/");
+
+    // The frame first: it builds the pages and the device worker; the
+    // selection page then starts discovery.
+    configurationFrame = new Dialog(this);
+    selectionPage = new DialogChange(this);
+    ui->stackedWidgetMain->addWidget(selectionPage);
+    ui->stackedWidgetMain->addWidget(configurationFrame);
+    ui->stackedWidgetMain->setCurrentIndex(SelectionPage);
+
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
+    setFixedSize(width(), height());
+    // Only closing this window ends the program (main() ties its finished()
+    // to the end): a dialog closing while the window sits in the tray must not.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    PostMsg *hub = PostMsg::instance();
+    connect(hub, SIGNAL(SigAllLanguage(int)), this, SLOT(SlotAllLanguage(int)));
+    connect(hub, SIGNAL(SigChangeMainDialog(int)), this, SLOT(SlotChangeMainDialog(int)));
+    connect(hub, SIGNAL(SigChangeSize(int)), this, SLOT(SlotChangeSize(int)));
+    connect(hub, SIGNAL(SigMouseOffLineo(int)), this, SLOT(SlotMouseOffLine(int)));
+    connect(hub, SIGNAL(SigUpPageLight()), this, SLOT(SlotUpPageLight()));
+
+    const QIcon logo(skinFolder + QStringLiteral("Logo.png"));
+    setWindowIcon(logo);
+    trayIcon->setIcon(logo);
+    trayIcon->setToolTip(appName);
+    connect(trayIcon, &QSystemTrayIcon::activated, this, &DialogMain::on_activatedSysTrayIcon);
+
+    emit hub->SigLanguageSameA(currentLanguageIndex);
+    emit hub->SigLanguageSameB(currentLanguageIndex);
+    emit hub->SigAllLanguage(currentLanguageIndex);
+}
+
+DialogMain::~DialogMain()
+{
+    delete ui;
 }
 
 void DialogMain::loadLanguageFiles()
 {
-    LanguageFileReader::loadLanguageFolder(programFolderPath() + QStringLiteral("/Language"),
-                                           languageTextTable);
+    languageTextTable = LanguageTables();
+    LanguageFileReader::loadLanguageFolder(programFolderPath() + QStringLiteral("/Language"), languageTextTable);
+}
+
+// Older versions kept the language choice in the registry; it moves into
+// Macro.ini once, and the registry value goes either way.
+void DialogMain::moveLegacyLanguageChoice()
+{
+    RegistryStore *registry = RegistryStore::instance();
+    const QString key = legacyLanguageKey();
+    const int legacyIndex = registry->value(key, QStringLiteral("LanguageIndex")).toInt();
+    if (legacyIndex != 0) {
+        MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
+                                            QString::number(legacyIndex));
+    }
+    registry->remove(key, QStringLiteral("LanguageIndex"));
+}
+
+void DialogMain::SlotAllLanguage(int index)
+{
+    trayMainText = languageText(LanguageSection::DialogMain, index, 0);
+    trayExitText = languageText(LanguageSection::DialogMain, index, 1);
+}
+
+void DialogMain::SlotChangeMainDialog(int index)
+{
+    g_deviceUiLive = true;
+    PostMsg *hub = PostMsg::instance();
+    if (index == SelectionPage) {
+        emit hub->SigSecondPageChange();
+        g_devicePageState = 0;
+        emit hub->SigMainPageChange();
+        UsbServer_Exit();
+        // The device server stops on its own thread; nothing is handled meanwhile.
+        QThread::msleep(ServerExitWait);
+        ui->stackedWidgetMain->setCurrentIndex(SelectionPage);
+        StartUsbChanged(DeviceSelectionCallback, HotplugInterval);
+    } else if (index == ConfigurationFrame) {
+        ui->stackedWidgetMain->setCurrentIndex(ConfigurationFrame);
+        StartUsbChanged(usbHotplugCallback, HotplugInterval);
+    }
+}
+
+void DialogMain::SlotChangeSize(int index)
+{
+    if (index == FrameToTray || index == FrameQuit)
+        UsbServer_SetPCDriverStatus(0);
+    if (index == FrameToTray || index == SelectionToTray)
+        hideToTray();
+    else if (index == FrameQuit || index == SelectionQuit)
+        quit();
+}
+
+void DialogMain::hideToTray()
+{
+    // Where the desktop has no tray, a hidden window could not be reached again.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        minimisedForTray = true;
+        showMinimized();
+        return;
+    }
+    hide();
+    if (trayMenu)
+        trayMenu->deleteLater();
+    trayMenu = new QMenu(this);
+    QAction *actionMain = trayMenu->addAction(trayMainText);
+    connect(actionMain, &QAction::triggered, this, &DialogMain::slotActionMain);
+    trayMenu->addSeparator();
+    QAction *actionExit = trayMenu->addAction(trayExitText);
+    connect(actionExit, &QAction::triggered, this, &DialogMain::slotActionExitApp);
+    trayIcon->setContextMenu(trayMenu);
+    trayIcon->show();
+}
+
+void DialogMain::quit()
+{
+    qDebug("close");
+    StopUsbChanged();
+    waitWithEvents(QuitWait);
+    UsbServer_Exit();
+    close();
+}
+
+// The platform shows the tray icon's menu itself on a right click.
+void DialogMain::on_activatedSysTrayIcon(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::DoubleClick)
+        restore(false);
+    else if (reason == QSystemTrayIcon::Trigger)
+        restore(true);
+}
+
+void DialogMain::slotActionMain()
+{
+    restore(true);
+}
+
+void DialogMain::restore(bool announceDriver)
+{
+    show();
+    if (announceDriver && configurationFrameShown())
+        UsbServer_SetPCDriverStatus(1);
+    trayIcon->hide();
+}
+
+bool DialogMain::configurationFrameShown() const
+{
+    return ui->stackedWidgetMain->currentIndex() == ConfigurationFrame;
+}
+
+// Ends the process at once, as the tray's exit promises, but only after the
+// library has stopped calling back into it.
+void DialogMain::slotActionExitApp()
+{
+    StopUsbChanged();
+    UsbServer_Exit();
+    std::exit(0);
+}
+
+void DialogMain::SlotUpPageLight()
+{
+}
+
+void DialogMain::SlotMouseOffLine(int index)
+{
+    g_offlineMessageIndex = index;
+    MouseOffLine dialog;
+    placeDialog(&dialog, this, 0, -20);
+    g_offlineSeen = true;
+    g_offlineDialogShown = true;
+    dialog.exec();
+}
+
+void DialogMain::mousePressEvent(QMouseEvent *event)
+{
+    pressGlobalPos = event->globalPos();
+    pressWindowPos = pos();
+    dragOffset = pressGlobalPos - pressWindowPos;
+}
+
+void DialogMain::mouseMoveEvent(QMouseEvent *event)
+{
+    if (event->buttons() == Qt::LeftButton && !isMaximized() && !dragOffset.isNull())
+        move(event->globalPos() - dragOffset);
+}
+
+void DialogMain::mouseReleaseEvent(QMouseEvent *)
+{
+    dragOffset = QPoint();
+}
+
+void DialogMain::keyPressEvent(QKeyEvent *event)
+{
+    if (g_macroRecording)
+        return;
+    switch (event->key()) {
+    case Qt::Key_Space:
+        if (configurationFrameShown()) {
+            pair(true);
+            StartUsbChanged(usbHotplugCallback, HotplugInterval);
+            startDeviceServer();
+        } else {
+            pairFromSelectionPage();
+        }
+        break;
+    case Qt::Key_Escape:
+    case Qt::Key_F12:
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit PostMsg::instance()->SigEnterKey();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// Bringing the window back from the minimised stand-in for the tray counts
+// as restoring it from the tray.
+void DialogMain::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange && minimisedForTray && !isMinimized()) {
+        minimisedForTray = false;
+        restore(true);
+    }
+    QDialog::changeEvent(event);
+}
+
+void DialogMain::pair(bool openedDevice)
+{
+    g_matchOpen = openedDevice;
+    runPairingDialog(this);
+}
+
+void DialogMain::startDeviceServer()
+{
+    const QByteArray path = CurrentDevicePath.get();
+    UsbServerC_Start(path.constData(), path.constData(), deviceEventCallback);
+}
+
+// Space on the selection page pairs its single receiver, unless the
+// firmware of the mouse and the receiver must be brought in line first.
+void DialogMain::pairFromSelectionPage()
+{
+    if (FoundDeviceList.size() != 1 || FoundDeviceList.first().isWired)
+        return;
+    const DeviceAllInfo device = FoundDeviceList.first();
+    const QString mouseVersion = recordedMouseVersion(device);
+    if (mouseVersion.isEmpty()) {
+        pair(false);
+        startDeviceServer();
+        return;
+    }
+    const FirmwareUpdates updates = checkModelFirmware(device, mouseVersion);
+    if (updates.mouse == updates.receiver) {
+        pair(false);
+        startDeviceServer();
+    } else if (updates.mouse) {
+        UpDateWarning::showFirmwareWarning(this);
+    } else {
+        ContainReset question;
+        question.setMessageText(g_mouseIsNewText);
+        placeDialog(&question, this, -20, 0);
+        question.exec();
+        if (question.accepted)
+            runFirmwareUpgrade(this);
+    }
 }

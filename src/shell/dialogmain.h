@@ -1,16 +1,71 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
+#include <QPoint>
+#include <QString>
+#include <QSystemTrayIcon>
 
-// The top-level window. For now a plain window with the product's name;
-// the device pages move in as they are built. It loads the language files
-// before anything shows a text.
-class DialogMain : public QWidget
+class Dialog;
+class DialogChange;
+class QMenu;
+
+namespace Ui {
+class DialogMain;
+}
+
+// The one top-level window: frameless, fixed at 1020 x 700 and dragged with
+// the mouse. Page 0 of its stack is the device-selection page, page 1 the
+// configuration frame. It loads the language files, switches pages, hides
+// to the tray and back, quits, shows the offline dialog and turns Enter and
+// Space into the selection page's and the pairing shortcuts.
+class DialogMain : public QDialog
 {
     Q_OBJECT
+
 public:
     explicit DialogMain(QWidget *parent = nullptr);
+    ~DialogMain() override;
+
+public slots:
+    void SlotChangeMainDialog(int index);
+    void SlotChangeSize(int index);
+    void SlotMouseOffLine(int index);
+    void SlotUpPageLight();
+    void slotActionMain();
+    void slotActionExitApp();
+    void SlotAllLanguage(int index);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void loadLanguageFiles();
+    void moveLegacyLanguageChoice();
+    void on_activatedSysTrayIcon(QSystemTrayIcon::ActivationReason reason);
+    void hideToTray();
+    void restore(bool announceDriver);
+    bool configurationFrameShown() const;
+    void quit();
+    void pair(bool openedDevice);
+    void pairFromSelectionPage();
+    void startDeviceServer();
+
+    Ui::DialogMain *ui;
+    QSystemTrayIcon *trayIcon;
+    QMenu *trayMenu = nullptr;
+    QPoint dragOffset;
+    QPoint pressGlobalPos;
+    QPoint pressWindowPos;
+    DialogChange *selectionPage = nullptr;
+    QString skinFolder;
+    Dialog *configurationFrame = nullptr;
+    QString trayMainText;
+    QString trayExitText;
+    // Hidden to the tray without a system tray, the window was minimised
+    // instead; bringing it back announces the driver as the tray does.
+    bool minimisedForTray = false;
 };

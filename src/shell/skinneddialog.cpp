@@ -40,13 +40,14 @@ void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeBu
             .arg(url(picturePath, "Confirm.png"), url(picturePath, "ConfirmClick.png"));
     for (QToolButton *button : textButtons)
         button->setStyleSheet(textButtonStyle);
-    closeButton->setStyleSheet(
-        QStringLiteral("QToolButton{border: 0px; background-image: %1;"
-                       " background-position: center; background-repeat: no-repeat;}"
-                       "QToolButton:hover{background-image: %2;}"
-                       "QToolButton:pressed{background-image: %3;}")
-            .arg(url(picturePath, "Close.png"), url(picturePath, "CloseHover.png"),
-                 url(picturePath, "CloseClick.png")));
+    if (closeButton)
+        closeButton->setStyleSheet(
+            QStringLiteral("QToolButton{border: 0px; background-image: %1;"
+                           " background-position: center; background-repeat: no-repeat;}"
+                           "QToolButton:hover{background-image: %2;}"
+                           "QToolButton:pressed{background-image: %3;}")
+                .arg(url(picturePath, "Close.png"), url(picturePath, "CloseHover.png"),
+                     url(picturePath, "CloseClick.png")));
     frame->setStyleSheet(QStringLiteral("#%1{border: 0px; background-image: %2;"
                                         " background-position: center;"
                                         " background-repeat: no-repeat;}")

@@ -1,6 +1,8 @@
 #include "updatewarning.h"
 
+#include "dialogplacement.h"
 #include "languagetables.h"
+#include "pagestate.h"
 #include "ui_updatewarning.h"
 
 UpDateWarning::UpDateWarning(QWidget *parent)
@@ -26,4 +28,12 @@ void UpDateWarning::setWarningText(const QString &text)
 void UpDateWarning::SlotAllLanguage(int index)
 {
     ui->NewHong->setText(languageText(LanguageSection::NewVer, index, 1));
+}
+
+void UpDateWarning::showFirmwareWarning(QWidget *reference)
+{
+    UpDateWarning warning;
+    warning.setWarningText(g_updateWarningText);
+    placeDialog(&warning, reference, -20, 0);
+    warning.exec();
 }

@@ -18,6 +18,10 @@ public:
 
     void setWarningText(const QString &text);
 
+    // Runs the firmware warning (g_updateWarningText) centred on `reference`,
+    // 20 pixels to the left.
+    static void showFirmwareWarning(QWidget *reference);
+
 public slots:
     void SlotAllLanguage(int index) override;
 

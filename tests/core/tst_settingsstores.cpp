@@ -77,6 +77,14 @@ private slots:
         QCOMPARE(store.valueList("Option", "LabelColor"), (QStringList{"255", "128", "0"}));
     }
 
+    void coloursComeAsStyleSheetTextWithWhiteForShortLists()
+    {
+        ConfigIniStore store(writeIni("c.ini", "[Option]\nLabelColor=255, 128,0,9\nButtonColor=1,2\n"));
+        QCOMPARE(store.colourText("LabelColor"), QString("255,128,0"));
+        QCOMPARE(store.colourText("ButtonColor"), QString("255,255,255"));
+        QCOMPARE(store.colourText("SliderColor"), QString("255,255,255"));
+    }
+
     void missingKeysAndFilesReadEmpty()
     {
         ConfigIniStore store(writeIni("h.ini", "[Option]\nDeviceTotal=2\n"));

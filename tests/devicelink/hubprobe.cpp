@@ -25,6 +25,20 @@ HubProbe::HubProbe()
     connect(hub, SIGNAL(SigCheckUpdate()), this, SLOT(SlotCheckUpdate()));
 }
 
+void HubProbe::watchWindowSignals()
+{
+    PostMsg *hub = PostMsg::instance();
+    connect(hub, SIGNAL(SigMouseIndex(int)), this, SLOT(SlotMouseIndex(int)));
+    connect(hub, SIGNAL(SigSelectMouseInfo(DeviceAllInfo)), this, SLOT(SlotSelectMouseInfo(DeviceAllInfo)));
+    connect(hub, SIGNAL(SigChangeSize(int)), this, SLOT(SlotChangeSize(int)));
+    connect(hub, SIGNAL(SigAllLanguage(int)), this, SLOT(SlotAllLanguage(int)));
+    connect(hub, SIGNAL(SigLanguageSameB(int)), this, SLOT(SlotLanguageSameB(int)));
+    connect(hub, SIGNAL(SigRepairCheckUpdate()), this, SLOT(SlotRepairCheckUpdate()));
+    connect(hub, SIGNAL(SigSecondPageChange()), this, SLOT(SlotSecondPageChange()));
+    connect(hub, SIGNAL(SigMainPageChange()), this, SLOT(SlotMainPageChange()));
+    connect(hub, SIGNAL(SigSetMacroPage()), this, SLOT(SlotSetMacroPage()));
+}
+
 int HubProbe::count(const QString &name) const
 {
     int found = 0;
@@ -81,3 +95,17 @@ void HubProbe::SlotLabelTextB(QString TextA, QString Text)
 }
 
 void HubProbe::SlotCheckUpdate() { seen.append(QStringLiteral("SigCheckUpdate")); }
+void HubProbe::SlotMouseIndex(int index) { seen.append(QStringLiteral("SigMouseIndex(%1)").arg(index)); }
+
+void HubProbe::SlotSelectMouseInfo(DeviceAllInfo SelectInfo)
+{
+    seen.append(QStringLiteral("SigSelectMouseInfo(%1)").arg(SelectInfo.path));
+}
+
+void HubProbe::SlotChangeSize(int index) { seen.append(QStringLiteral("SigChangeSize(%1)").arg(index)); }
+void HubProbe::SlotAllLanguage(int Index) { seen.append(QStringLiteral("SigAllLanguage(%1)").arg(Index)); }
+void HubProbe::SlotLanguageSameB(int index) { seen.append(QStringLiteral("SigLanguageSameB(%1)").arg(index)); }
+void HubProbe::SlotRepairCheckUpdate() { seen.append(QStringLiteral("SigRepairCheckUpdate")); }
+void HubProbe::SlotSecondPageChange() { seen.append(QStringLiteral("SigSecondPageChange")); }
+void HubProbe::SlotMainPageChange() { seen.append(QStringLiteral("SigMainPageChange")); }
+void HubProbe::SlotSetMacroPage() { seen.append(QStringLiteral("SigSetMacroPage")); }

@@ -13,6 +13,8 @@ class HubProbe : public QObject
 
 public:
     HubProbe();
+    // Also writes down the signals between the windows.
+    void watchWindowSignals();
 
     QStringList seen;
     FlashDataMap lastRecord = {};
@@ -41,6 +43,15 @@ public slots:
     void SlotChangeMainDialog(int index);
     void SlotLabelTextB(QString TextA, QString Text);
     void SlotCheckUpdate();
+    void SlotMouseIndex(int index);
+    void SlotSelectMouseInfo(DeviceAllInfo SelectInfo);
+    void SlotChangeSize(int index);
+    void SlotAllLanguage(int Index);
+    void SlotLanguageSameB(int index);
+    void SlotRepairCheckUpdate();
+    void SlotSecondPageChange();
+    void SlotMainPageChange();
+    void SlotSetMacroPage();
 
 private:
     void record(const QString &name, const FlashDataMap &DataMap);

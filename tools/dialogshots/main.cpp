@@ -1,19 +1,24 @@
-// Shows each shared dialog in English and in Russian and saves what the
-// display shows of it as PNG files:
+// Shows each shared dialog and the top-level window on the simulated devices
+// in English and in Russian and saves what the display shows of them as PNG
+// files:
 //   talvo-dialogshots OUTPUT_FOLDER
 // scripts/screenshots runs it under Xvfb.
 
 #include "appinfo.h"
+#include "containreset.h"
+#include "dialogmain.h"
 #include "exeisrun.h"
 #include "inportfail.h"
 #include "languagefilereader.h"
 #include "languagetables.h"
 #include "lessthree.h"
+#include "macroinistore.h"
 #include "mouseoffline.h"
 #include "postmsg.h"
 #include "questiondialogb.h"
 #include "updatewarning.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -28,19 +33,21 @@ namespace {
 struct Shot
 {
     const char *name;
-    std::function<QDialog *()> make;
+    std::function<QWidget *()> make;
+    // How long the window needs to settle, e.g. for the devices to appear.
+    int settle = 200;
 };
 
-bool saveShot(QDialog *dialog, const QString &path)
+bool saveShot(QWidget *window, const QString &path, int settle)
 {
-    dialog->show();
-    if (!QTest::qWaitForWindowExposed(dialog))
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
         return false;
-    QTest::qWait(200);
-    const QPoint topLeft = dialog->mapToGlobal(QPoint(0, 0));
-    const QPixmap pixmap = dialog->screen()->grabWindow(0, topLeft.x(), topLeft.y(),
-                                                         dialog->width(), dialog->height());
-    dialog->hide();
+    QTest::qWait(settle);
+    const QPoint topLeft = window->mapToGlobal(QPoint(0, 0));
+    const QPixmap pixmap = window->screen()->grabWindow(0, topLeft.x(), topLeft.y(),
+                                                         window->width(), window->height());
+    window->hide();
     return pixmap.save(path, "PNG");
 }
 
@@ -77,14 +84,36 @@ int main(int argc, char **argv)
              return dialog;
          }},
         {"LessThree", [] { return new LessThree; }},
+        {"ContainReset", [] { return new ContainReset; }},
+        // The window reads the stored language choice itself.
+        {"SelectionPage",
+         [] {
+             MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
+                                                 QString::number(currentLanguageIndex));
+             return new DialogMain;
+         },
+         1000},
+        // The default device opened: the frame with its page buttons and battery.
+        {"ConfigurationFrame",
+         [] {
+             MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
+                                                 QString::number(currentLanguageIndex));
+             auto *window = new DialogMain;
+             window->show();
+             QTest::qWait(1000);
+             if (auto *tile = window->findChild<QAbstractButton *>(QStringLiteral("btn0")))
+                 tile->click();
+             return window;
+         },
+         4000},
     };
     int failures = 0;
     for (const char *language : {"en", "ru"}) {
         currentLanguageIndex = qstrcmp(language, "ru") == 0 ? 1 : 0;
         for (const Shot &shot : shots) {
-            std::unique_ptr<QDialog> dialog(shot.make());
+            std::unique_ptr<QWidget> window(shot.make());
             const QString path = output.filePath(QStringLiteral("%1-%2.png").arg(shot.name, language));
-            if (!saveShot(dialog.get(), path)) {
+            if (!saveShot(window.get(), path, shot.settle)) {
                 std::fprintf(stderr, "cannot take %s\n", qPrintable(path));
                 ++failures;
             }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "deviceallinfo.h"
+
+#include <QString>
+
+// Values the program keeps under the registry key
+// "HKEY_CURRENT_USER\Software\" + appName + "\" + appName + "\Mouse Drive Test":
+// the record of a failed firmware update and the mouse versions last reported.
+QString mouseDriveTestKey();
+
+// The mouse firmware version last reported for a model, stored under
+// "MouseVer" + the customer id text + the model id text as Config.ini gives
+// them; empty when that model never reported one.
+QString recordedMouseVersion(const QString &cidText, const QString &midText);
+// The same for the model of `device`, with Option's CID and its group's MID.
+QString recordedMouseVersion(const DeviceAllInfo &device);
+void recordMouseVersion(const QString &cidText, const QString &midText, const QString &version);
+
+// "UpdateFailInfo": not empty while a firmware update waits to be repaired.
+QString firmwareFailureRecord();
+
+// The key of the language choice that older versions kept in the registry:
+// "HKEY_CURRENT_USER\Software\" + appName three times.
+QString legacyLanguageKey();

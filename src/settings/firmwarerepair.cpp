@@ -1,0 +1,9 @@
+#include "firmwarerepair.h"
+
+void runFirmwareUpgrade(QWidget *)
+{
+}
+
+void openRepairDialog(QWidget *)
+{
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+class QWidget;
+
+// Entry points of the receiver pairing that the device-selection page and
+// the top-level window start. The pairing dialogs come with the settings
+// page's pairing and firmware flows; until then these entry points pair
+// nothing.
+
+// Runs the pairing dialog modally, centred on `reference`, for the target
+// that g_matchOpen and g_matchTargetPath name; returns when it closes.
+// Closing it registers the selection page's hot-plug callback again.
+void runPairingDialog(QWidget *reference);
+
+// Asks whether the mouse should be paired again, centred on `reference`;
+// true when the user agreed.
+bool askRePair(QWidget *reference);
