@@ -139,11 +139,11 @@ const char **SimBus::find(const char *vendorId, const char *productId, int *coun
     QList<QByteArray> paths;
     if (vid == m_vid) {
         for (const Receiver &receiver : qAsConst(m_receivers)) {
-            if (receiver.spec.plugged && receiver.spec.pid == pid)
+            if (receiver.setup.plugged && receiver.setup.pid == pid)
                 paths.append(receiver.path);
         }
         for (const Mouse &mouse : qAsConst(m_mice)) {
-            if (mouse.spec.cabled && mouse.spec.cablePid == pid)
+            if (mouse.setup.cabled && mouse.setup.cablePid == pid)
                 paths.append(mouse.cablePath);
         }
     }
@@ -178,11 +178,11 @@ SimBus::Endpoint SimBus::endpointLocked(const QByteArray &path)
     if (path.isEmpty())
         return found;
     for (Receiver &receiver : m_receivers) {
-        if (receiver.spec.plugged && receiver.path == path)
+        if (receiver.setup.plugged && receiver.path == path)
             found.receiver = &receiver;
     }
     for (Mouse &mouse : m_mice) {
-        if (mouse.spec.cabled && mouse.cablePath == path)
+        if (mouse.setup.cabled && mouse.cablePath == path)
             found.cabledMouse = &mouse;
     }
     return found;
@@ -196,9 +196,9 @@ SimBus::Mouse *SimBus::reachableMouse(const Endpoint &endpoint)
         return endpoint.cabledMouse;
     if (!endpoint.receiver)
         return nullptr;
-    Mouse *mouse = mouseNamed(endpoint.receiver->spec.mouse);
-    if (!mouse || !mouse->spec.powered || mouse->spec.cabled
-        || mouse->spec.receiverId != endpoint.receiver->spec.id)
+    Mouse *mouse = mouseNamed(endpoint.receiver->setup.mouse);
+    if (!mouse || !mouse->setup.powered || mouse->setup.cabled
+        || mouse->setup.receiverId != endpoint.receiver->setup.id)
         return nullptr;
     return mouse;
 }
@@ -214,8 +214,8 @@ int SimBus::attribute(const char *path, unsigned char *attribute)
     const Endpoint found = endpoint(path);
     if (!found || !attribute)
         return 0;
-    const int pid = found.receiver ? found.receiver->spec.pid : found.cabledMouse->spec.cablePid;
-    const int version = found.receiver ? found.receiver->spec.version : found.cabledMouse->spec.version;
+    const int pid = found.receiver ? found.receiver->setup.pid : found.cabledMouse->setup.cablePid;
+    const int version = found.receiver ? found.receiver->setup.version : found.cabledMouse->setup.version;
     std::memset(attribute, 0, HIDUSB_ATTRIBUTE_SIZE);
     qToLittleEndian<quint16>(quint16(m_vid), attribute);
     qToLittleEndian<quint16>(quint16(pid), attribute + 2);
@@ -237,10 +237,10 @@ HidDeviceIds SimBus::deviceIds(const char *path)
         return ids;
     }
     if (found.receiver) {
-        ids = {quint8(found.receiver->spec.cid), quint8(found.receiver->spec.mid),
-               quint8(found.receiver->spec.kind)};
+        ids = {quint8(found.receiver->setup.cid), quint8(found.receiver->setup.mid),
+               quint8(found.receiver->setup.kind)};
     } else {
-        const MouseSpec &mouse = found.cabledMouse->spec;
+        const MouseSpec &mouse = found.cabledMouse->setup;
         ids = {quint8(mouse.cid), quint8(mouse.mid), quint8(mouse.cableKind)};
     }
     return ids;
@@ -261,8 +261,8 @@ bool SimBus::onlineWithAddress(const char *path, unsigned char *info)
         return online;
     std::memset(info, 0, HIDUSB_ADDRESS_INFO_SIZE);
     info[6] = online ? 1 : 0;
-    const QByteArray id = found.receiver ? found.receiver->spec.id
-                          : found.cabledMouse ? found.cabledMouse->spec.receiverId : QByteArray();
+    const QByteArray id = found.receiver ? found.receiver->setup.id
+                          : found.cabledMouse ? found.cabledMouse->setup.receiverId : QByteArray();
     if (id.size() == 3)
         std::memcpy(info + 7, id.constData(), 3);
     return online;
@@ -272,7 +272,7 @@ int SimBus::mouseVersion(const char *path)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Mouse *mouse = reachableMouse(endpoint(path));
-    return mouse ? mouse->spec.version : 0;
+    return mouse ? mouse->setup.version : 0;
 }
 
 bool SimBus::receiverVersion(const char *path, unsigned short *version)
@@ -281,7 +281,7 @@ bool SimBus::receiverVersion(const char *path, unsigned short *version)
     const Endpoint found = endpoint(path);
     if (!found.receiver || !version)
         return false;
-    *version = quint16(found.receiver->spec.version);
+    *version = quint16(found.receiver->setup.version);
     return true;
 }
 
@@ -302,7 +302,7 @@ bool SimBus::setDongleRgb(const char *path, const unsigned char *rgb)
     if (!found.receiver || !rgb)
         return false;
     std::memcpy(found.receiver->light, rgb, HIDUSB_DONGLE_RGB_SIZE);
-    found.receiver->spec.lightMode = rgb[0];
+    found.receiver->setup.lightMode = rgb[0];
     return true;
 }
 
@@ -310,9 +310,9 @@ bool SimBus::longRange(const char *path, unsigned char *mode)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Endpoint found = endpoint(path);
-    if (!found.receiver || !mode || found.receiver->spec.longRange < 0)
+    if (!found.receiver || !mode || found.receiver->setup.longRange < 0)
         return false;
-    *mode = quint8(found.receiver->spec.longRange);
+    *mode = quint8(found.receiver->setup.longRange);
     return true;
 }
 
@@ -320,9 +320,9 @@ bool SimBus::setLongRange(const char *path, int on)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Endpoint found = endpoint(path);
-    if (!found.receiver || found.receiver->spec.longRange < 0)
+    if (!found.receiver || found.receiver->setup.longRange < 0)
         return false;
-    found.receiver->spec.longRange = on ? 1 : 0;
+    found.receiver->setup.longRange = on ? 1 : 0;
     return true;
 }
 
@@ -332,10 +332,10 @@ bool SimBus::setDongleIdToMouse(const char *path, const unsigned char *dongleId)
     const Endpoint found = endpoint(path);
     if (!found.cabledMouse || !dongleId)
         return false;
-    found.cabledMouse->spec.receiverId = QByteArray(reinterpret_cast<const char *>(dongleId), 3);
+    found.cabledMouse->setup.receiverId = QByteArray(reinterpret_cast<const char *>(dongleId), 3);
     for (Receiver &receiver : m_receivers) {
-        if (receiver.spec.id == found.cabledMouse->spec.receiverId)
-            receiver.spec.mouse = found.cabledMouse->spec.name;
+        if (receiver.setup.id == found.cabledMouse->setup.receiverId)
+            receiver.setup.mouse = found.cabledMouse->setup.name;
     }
     postHotplug();
     return true;
@@ -441,7 +441,7 @@ void SimBus::clearSetting()
     Mouse *mouse = sessionMouse();
     if (!mouse)
         return;
-    activeDump(*mouse) = SimRecord::defaultDump(mouse->spec.mid, mouse->stored.activeConfig);
+    activeDump(*mouse) = SimRecord::defaultDump(mouse->setup.mid, mouse->stored.activeConfig);
     saveMouse(*mouse);
     notifyMouse(*mouse, HIDUSB_EVENT_RESET, QByteArray());
 }
@@ -470,9 +470,9 @@ void SimBus::enterPairing(int cid)
     enqueue(Request::Notify, header, QByteArray(1, char(1)));
 
     Mouse *candidate = mouseNamed(m_pairingCandidate);
-    if (candidate && candidate->spec.powered && !candidate->spec.cabled && candidate->spec.cid == cid) {
-        receiver.spec.mouse = candidate->spec.name;
-        candidate->spec.receiverId = receiver.spec.id;
+    if (candidate && candidate->setup.powered && !candidate->setup.cabled && candidate->setup.cid == cid) {
+        receiver.setup.mouse = candidate->setup.name;
+        candidate->setup.receiverId = receiver.setup.id;
         receiver.pairStatus = 3;
         m_pairingCandidate.clear();
         postHotplug();
@@ -535,9 +535,9 @@ bool SimBus::answer(const PendingEvent &pending, QByteArray *header, QByteArray 
     if (unplug > 0 && pending.request == Request::ReadAll) {
         --unplug;
         if (found.receiver)
-            found.receiver->spec.plugged = false;
+            found.receiver->setup.plugged = false;
         else
-            found.cabledMouse->spec.cabled = false;
+            found.cabledMouse->setup.cabled = false;
         postHotplug();
         return false;
     }
@@ -576,8 +576,8 @@ bool SimBus::answer(const PendingEvent &pending, QByteArray *header, QByteArray 
     case Request::ReadBattery:
         reply(HIDUSB_EVENT_BATTERY, 0);
         *payload = QByteArray(HIDUSB_BATTERY_PAYLOAD_SIZE, '\0');
-        (*payload)[0] = char(mouse->spec.battery);
-        (*payload)[1] = char(mouse->spec.charging ? 1 : 0);
+        (*payload)[0] = char(mouse->setup.battery);
+        (*payload)[1] = char(mouse->setup.charging ? 1 : 0);
         break;
     case Request::ReadConfig:
         reply(HIDUSB_EVENT_CONFIG, 0);
@@ -586,7 +586,7 @@ bool SimBus::answer(const PendingEvent &pending, QByteArray *header, QByteArray 
     case Request::ReadVersion:
         reply(HIDUSB_EVENT_VERSION, 0);
         *payload = QByteArray(2, '\0');
-        qToLittleEndian<quint16>(quint16(mouse->spec.version), payload->data());
+        qToLittleEndian<quint16>(quint16(mouse->setup.version), payload->data());
         break;
     case Request::PairStatus:
         reply(HIDUSB_EVENT_PAIRING, 0);
@@ -659,32 +659,32 @@ void SimBus::applyScenario(const Scenario &scenario, const QString &watchedFile)
     m_vid = scenario.vid;
     m_latencyMs = scenario.latencyMs;
     m_idsReadyAfter = scenario.idsReadyAfter;
-    for (const ReceiverSpec &spec : scenario.receivers) {
+    for (const ReceiverSpec &setup : scenario.receivers) {
         Receiver receiver;
-        receiver.spec = spec;
-        receiver.path = makePath(spec.pid, spec.name);
-        receiver.light[0] = quint8(spec.lightMode);
+        receiver.setup = setup;
+        receiver.path = makePath(setup.pid, setup.name);
+        receiver.light[0] = quint8(setup.lightMode);
         receiver.idReadsLeft = qMax(0, scenario.idsReadyAfter);
         for (const Receiver &old : qAsConst(m_receivers)) {
-            if (old.spec.name == spec.name && old.spec.plugged && spec.plugged)
+            if (old.setup.name == setup.name && old.setup.plugged && setup.plugged)
                 receiver.idReadsLeft = old.idReadsLeft;
         }
         receivers.append(receiver);
     }
-    for (const MouseSpec &spec : scenario.mice) {
+    for (const MouseSpec &setup : scenario.mice) {
         Mouse mouse;
-        mouse.spec = spec;
-        mouse.cablePath = makePath(spec.cablePid, spec.name);
-        mouse.storePath = SimStore::filePath(spec.name, spec.cid, spec.mid);
+        mouse.setup = setup;
+        mouse.cablePath = makePath(setup.cablePid, setup.name);
+        mouse.storePath = SimStore::filePath(setup.name, setup.cid, setup.mid);
         mouse.idReadsLeft = qMax(0, scenario.idsReadyAfter);
         if (!SimStore::load(mouse.storePath, &mouse.stored)) {
             for (int index = 0; index < SimStore::ConfigCount; ++index)
-                mouse.stored.configs[index] = SimRecord::defaultDump(spec.mid, index);
+                mouse.stored.configs[index] = SimRecord::defaultDump(setup.mid, index);
         }
         for (const Mouse &old : qAsConst(m_mice)) {
-            if (old.spec.name != spec.name)
+            if (old.setup.name != setup.name)
                 continue;
-            if (old.spec.cabled && spec.cabled)
+            if (old.setup.cabled && setup.cabled)
                 mouse.idReadsLeft = old.idReadsLeft;
             mouse.driverActive = old.driverActive;
             mouse.batteryOptimize = old.batteryOptimize;
@@ -693,8 +693,8 @@ void SimBus::applyScenario(const Scenario &scenario, const QString &watchedFile)
     }
 
     const Mouse *before = sessionMouse();
-    const QString sessionName = before ? before->spec.name : QString();
-    const int batteryBefore = before ? before->spec.battery : -1;
+    const QString sessionName = before ? before->setup.name : QString();
+    const int batteryBefore = before ? before->setup.battery : -1;
     m_receivers = receivers;
     m_mice = mice;
     m_scenarioFile = watchedFile;
@@ -705,7 +705,7 @@ void SimBus::applyScenario(const Scenario &scenario, const QString &watchedFile)
         m_scenarioSize = info.size();
     }
     const Mouse *after = sessionMouse();
-    if (after && after->spec.name == sessionName && after->spec.battery != batteryBefore) {
+    if (after && after->setup.name == sessionName && after->setup.battery != batteryBefore) {
         QByteArray flags(HIDUSB_STATUS_FLAGS_SIZE, '\0');
         flags[6] = 1;
         notifyMouse(*after, HIDUSB_EVENT_STATUS_CHANGED, flags);
@@ -729,7 +729,7 @@ void SimBus::reloadScenarioIfChanged()
 SimBus::Mouse *SimBus::mouseNamed(const QString &name)
 {
     for (Mouse &mouse : m_mice) {
-        if (mouse.spec.name == name)
+        if (mouse.setup.name == name)
             return &mouse;
     }
     return nullptr;
@@ -743,7 +743,7 @@ const SimBus::Mouse *SimBus::mouseNamed(const QString &name) const
 SimBus::Receiver *SimBus::receiverNamed(const QString &name)
 {
     for (Receiver &receiver : m_receivers) {
-        if (receiver.spec.name == name)
+        if (receiver.setup.name == name)
             return &receiver;
     }
     return nullptr;
@@ -753,7 +753,7 @@ QByteArray SimBus::receiverPath(const QString &name) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     for (const Receiver &receiver : m_receivers) {
-        if (receiver.spec.name == name)
+        if (receiver.setup.name == name)
             return receiver.path;
     }
     return QByteArray();
@@ -770,9 +770,9 @@ void SimBus::plugReceiver(const QString &name, bool plugged)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     Receiver *receiver = receiverNamed(name);
-    if (!receiver || receiver->spec.plugged == plugged)
+    if (!receiver || receiver->setup.plugged == plugged)
         return;
-    receiver->spec.plugged = plugged;
+    receiver->setup.plugged = plugged;
     receiver->idReadsLeft = qMax(0, m_idsReadyAfter);
     postHotplug();
 }
@@ -781,9 +781,9 @@ void SimBus::setMousePower(const QString &name, bool on)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     Mouse *mouse = mouseNamed(name);
-    if (!mouse || mouse->spec.powered == on)
+    if (!mouse || mouse->setup.powered == on)
         return;
-    mouse->spec.powered = on;
+    mouse->setup.powered = on;
     postHotplug();
 }
 
@@ -791,9 +791,9 @@ void SimBus::setMouseCable(const QString &name, bool cabled)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     Mouse *mouse = mouseNamed(name);
-    if (!mouse || mouse->spec.cabled == cabled)
+    if (!mouse || mouse->setup.cabled == cabled)
         return;
-    mouse->spec.cabled = cabled;
+    mouse->setup.cabled = cabled;
     mouse->idReadsLeft = qMax(0, m_idsReadyAfter);
     postHotplug();
 }
@@ -814,8 +814,8 @@ void SimBus::setBattery(const QString &name, int level, bool charging)
     Mouse *mouse = mouseNamed(name);
     if (!mouse)
         return;
-    mouse->spec.battery = qBound(0, level, 100);
-    mouse->spec.charging = charging;
+    mouse->setup.battery = qBound(0, level, 100);
+    mouse->setup.charging = charging;
     notifyStatus(name, 6);
 }
 
@@ -856,7 +856,7 @@ void SimBus::triggerReset(const QString &name)
     Mouse *mouse = mouseNamed(name);
     if (!mouse)
         return;
-    activeDump(*mouse) = SimRecord::defaultDump(mouse->spec.mid, mouse->stored.activeConfig);
+    activeDump(*mouse) = SimRecord::defaultDump(mouse->setup.mid, mouse->stored.activeConfig);
     saveMouse(*mouse);
     notifyMouse(*mouse, HIDUSB_EVENT_RESET, QByteArray());
 }
@@ -879,8 +879,8 @@ void SimBus::dropLongRange(const QString &name)
     Receiver *receiver = receiverNamed(name);
     if (!receiver || endpointLocked(m_sessionPath).receiver != receiver)
         return;
-    if (receiver->spec.longRange > 0)
-        receiver->spec.longRange = 0;
+    if (receiver->setup.longRange > 0)
+        receiver->setup.longRange = 0;
     QByteArray header(HeaderSize, '\0');
     header[HIDUSB_HEADER_EVENT] = char(HIDUSB_EVENT_LONG_RANGE);
     enqueue(Request::Notify, header, QByteArray(10, '\0'));

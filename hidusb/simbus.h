@@ -97,7 +97,7 @@ public:
 private:
     struct Mouse
     {
-        MouseSpec spec;
+        MouseSpec setup;
         SimStore::StoredMouse stored;
         QString storePath;
         QByteArray cablePath;
@@ -107,7 +107,7 @@ private:
     };
     struct Receiver
     {
-        ReceiverSpec spec;
+        ReceiverSpec setup;
         QByteArray path;
         int idReadsLeft = 0;
         std::uint8_t light[HIDUSB_DONGLE_RGB_SIZE] = {};
