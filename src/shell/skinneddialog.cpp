@@ -1,6 +1,7 @@
 #include "skinneddialog.h"
 
 #include "appinfo.h"
+#include "deferredskin.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -31,7 +32,9 @@ void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeBu
                               const QList<QToolButton *> &textButtons)
 {
     setWindowFlags(skinnedWindowFlags);
-    label->setStyleSheet(QStringLiteral("QLabel{color: rgb(255, 255, 255);}"));
+    // Some dialogs are built long before they show, the settings-update wait at start-up.
+    auto *skin = new DeferredSkin(this);
+    skin->setStyleSheet(label, QStringLiteral("QLabel{color: rgb(255, 255, 255);}"));
     const QString textButtonStyle =
         QStringLiteral("QToolButton{border: 0px; background-position: center;"
                        " background-repeat: no-repeat; color: rgb(255, 255, 255);"
@@ -39,17 +42,17 @@ void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeBu
                        "QToolButton:pressed{border-image: %2;}")
             .arg(url(picturePath, "Confirm.png"), url(picturePath, "ConfirmClick.png"));
     for (QToolButton *button : textButtons)
-        button->setStyleSheet(textButtonStyle);
+        skin->setStyleSheet(button, textButtonStyle);
     if (closeButton)
-        closeButton->setStyleSheet(
-            QStringLiteral("QToolButton{border: 0px; background-image: %1;"
-                           " background-position: center; background-repeat: no-repeat;}"
-                           "QToolButton:hover{background-image: %2;}"
-                           "QToolButton:pressed{background-image: %3;}")
-                .arg(url(picturePath, "Close.png"), url(picturePath, "CloseHover.png"),
-                     url(picturePath, "CloseClick.png")));
-    frame->setStyleSheet(QStringLiteral("#%1{border: 0px; background-image: %2;"
-                                        " background-position: center;"
-                                        " background-repeat: no-repeat;}")
-                             .arg(frame->objectName(), url(picturePath, "BackGround.png")));
+        skin->setStyleSheet(closeButton,
+                            QStringLiteral("QToolButton{border: 0px; background-image: %1;"
+                                           " background-position: center; background-repeat: no-repeat;}"
+                                           "QToolButton:hover{background-image: %2;}"
+                                           "QToolButton:pressed{background-image: %3;}")
+                                .arg(url(picturePath, "Close.png"), url(picturePath, "CloseHover.png"),
+                                     url(picturePath, "CloseClick.png")));
+    skin->setStyleSheet(frame, QStringLiteral("#%1{border: 0px; background-image: %2;"
+                                              " background-position: center;"
+                                              " background-repeat: no-repeat;}")
+                                   .arg(frame->objectName(), url(picturePath, "BackGround.png")));
 }

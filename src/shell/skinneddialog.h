@@ -17,8 +17,8 @@ class SkinnedDialog : public QDialog
 protected:
     explicit SkinnedDialog(QWidget *parent);
 
-    // Sets the window flags and the style sheets; call it after setupUi. A
-    // dialog without a close button passes none.
+    // Sets the window flags, and the style sheets when the dialog first
+    // shows; call it after setupUi. A dialog without a close button passes none.
     // The frame's style is addressed to its object name so it does not
     // reach the children.
     void applySkin(QFrame *frame, QLabel *label, QToolButton *closeButton,
