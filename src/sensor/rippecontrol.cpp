@@ -1,0 +1,22 @@
+#include "rippecontrol.h"
+
+#include "configurationsenders.h"
+#include "ui_rippecontrol.h"
+
+RippeControl::RippeControl(QWidget *parent)
+    : SwitchPanel(setRippleControl, parent)
+    , ui(new Ui::RippeControl)
+{
+    ui->setupUi(this);
+    adoptForm(ui->RippeControl_2, ui->label);
+}
+
+RippeControl::~RippeControl()
+{
+    delete ui;
+}
+
+void RippeControl::on_RippeControl_2_clicked(bool checked)
+{
+    sendSwitch(checked);
+}
