@@ -22,6 +22,8 @@ SensorEffect::~SensorEffect()
 
 void SensorEffect::setEffectMode(int mode)
 {
+    if (!isMode(mode))
+        return;
     ui->Model->setCurrentIndex(mode);
     showRowsOf(mode);
 }

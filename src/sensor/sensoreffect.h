@@ -15,7 +15,7 @@ public:
     explicit SensorEffect(QWidget *parent = nullptr);
     ~SensorEffect() override;
 
-    // Makes `mode` the list's entry; a change is handled as a choice.
+    // Makes `mode` (0 to 2) the list's entry; a change is handled as a choice.
     void setEffectMode(int mode);
     void setModeItemText(int index, const QString &text);
 
