@@ -1,0 +1,133 @@
+#include "dpicodec.h"
+
+#include <QtGlobal>
+
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+constexpr int Step100 = 0x22;
+constexpr int Doubled = 0x11;
+constexpr int FourTimes = 0x33;
+// Where the wide sensors keep value bits 8 and 9 (written twice, read here).
+constexpr int HighBitsRead = 0xC0;
+
+constexpr int BaseUnit = 50;
+constexpr int ByteValueMax = 255;
+constexpr int WideValueMax = 1023;
+
+} // namespace
+
+DpiCodec::DpiCodec(const QString &sensorId, const DpiRange &range, const QStringList &rowNames,
+                   const QVector<int> &rowValues)
+    : m_sensorId(sensorId)
+    , m_range(range)
+    , m_rowNames(rowNames)
+    , m_rowValues(rowValues)
+    , m_key(QStringLiteral("SENSOR_") + sensorId + QStringLiteral("_DPI"))
+{
+}
+
+bool DpiCodec::isTableSensor() const
+{
+    for (const QString &name : m_rowNames) {
+        if (name.contains(m_key))
+            return true;
+    }
+    return false;
+}
+
+bool DpiCodec::isWideSensor() const
+{
+    return m_sensorId == QLatin1String("3395") || m_sensorId == QLatin1String("3950");
+}
+
+// The segment that holds a DPI decides how large a unit its value counts.
+DpiCodec::Unit DpiCodec::unitFor(int dpi) const
+{
+    const QVector<DpiRange::Segment> &segments = m_range.segments();
+    if (m_range.flags() == FourTimes) {
+        static const Unit BySegment[] = {{1, 0}, {2, Step100}, {2, Doubled}, {4, FourTimes}};
+        for (int s = segments.size() - 1; s >= 0; --s) {
+            if (segments.at(s).minimum <= dpi)
+                return BySegment[s];
+        }
+    } else if (m_range.flags() == Step100 || m_range.flags() == Doubled) {
+        if (!segments.isEmpty() && dpi > segments.first().maximum)
+            return {2, m_range.flags()};
+    }
+    return {1, 0};
+}
+
+DpiCodec::Encoded DpiCodec::encode(int dpi, int levelFlags) const
+{
+    const Unit unit = unitFor(dpi);
+    if (isTableSensor()) {
+        const int fallback = dpi / ((levelFlags & Step100) ? 2 * BaseUnit : BaseUnit);
+        return {tableValue(dpi, unit, fallback), unit.flags};
+    }
+    const int value = arithmeticValue(dpi, unit);
+    int flags = unit.flags;
+    if (isWideSensor()) {
+        const int high = value >> 8;
+        flags |= (high | high << 4) << 2;
+    }
+    return {value, flags};
+}
+
+// A DPI the encoding cannot reach gets the nearest value it has, instead of
+// wrapping around to a small one.
+int DpiCodec::arithmeticValue(int dpi, Unit unit) const
+{
+    return qBound(0, dpi / (BaseUnit * unit.multiplier) - 1, isWideSensor() ? WideValueMax : ByteValueMax);
+}
+
+// A DPI without a row of its own takes the row of the nearest DPI, the lower
+// one on a tie, so that it reads back as a DPI the sensor has.
+int DpiCodec::tableValue(int dpi, Unit unit, int fallback) const
+{
+    const int wanted = dpi / unit.multiplier;
+    const QString prefix = m_key + QLatin1Char('_');
+    int nearest = -1;
+    int nearestDpi = 0;
+    for (int i = 0; i < m_rowNames.size() && i < m_rowValues.size(); ++i) {
+        const QString &name = m_rowNames.at(i);
+        bool isNumber = false;
+        const int rowDpi = name.mid(prefix.size()).toInt(&isNumber);
+        if (!isNumber || name != prefix + QString::number(rowDpi))
+            continue;
+        if (rowDpi == wanted)
+            return m_rowValues.at(i);
+        const qint64 distance = std::llabs(qint64(rowDpi) - wanted);
+        const qint64 nearestDistance = std::llabs(qint64(nearestDpi) - wanted);
+        if (nearest < 0 || distance < nearestDistance || (distance == nearestDistance && rowDpi < nearestDpi)) {
+            nearest = i;
+            nearestDpi = rowDpi;
+        }
+    }
+    return nearest < 0 ? fallback : m_rowValues.at(nearest);
+}
+
+QString DpiCodec::rowDpiText(const QString &name) const
+{
+    const QString prefix = m_key + QLatin1Char('_');
+    const int at = name.indexOf(prefix);
+    return at < 0 ? QString() : name.mid(at + prefix.size());
+}
+
+int DpiCodec::decode(std::uint8_t valueByte, std::uint8_t flags) const
+{
+    const int unitsPerValue = ((flags & Step100) ? 2 : 1) * ((flags & Doubled) ? 2 : 1);
+    if (!isTableSensor()) {
+        const int high = isWideSensor() ? (flags & HighBitsRead) << 2 : 0;
+        return ((valueByte | high) + 1) * BaseUnit * unitsPerValue;
+    }
+    for (int i = 0; i < m_rowNames.size() && i < m_rowValues.size(); ++i) {
+        if (m_rowNames.at(i).contains(m_key) && m_rowValues.at(i) == valueByte) {
+            const qint64 dpi = rowDpiText(m_rowNames.at(i)).toInt();
+            return int(qBound<qint64>(0, dpi * unitsPerValue, std::numeric_limits<int>::max()));
+        }
+    }
+    return 0;
+}
