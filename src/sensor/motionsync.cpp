@@ -15,8 +15,3 @@ MotionSync::~MotionSync()
 {
     delete ui;
 }
-
-void MotionSync::on_MotionSync_2_clicked(bool checked)
-{
-    sendSwitch(checked);
-}

@@ -15,9 +15,6 @@ public:
     explicit MotionSync(QWidget *parent = nullptr);
     ~MotionSync() override;
 
-private slots:
-    void on_MotionSync_2_clicked(bool checked);
-
 private:
     Ui::MotionSync *ui;
 };

@@ -15,8 +15,3 @@ MotionSyncB::~MotionSyncB()
 {
     delete ui;
 }
-
-void MotionSyncB::on_MotionSync_2_clicked(bool checked)
-{
-    sendSwitch(checked);
-}

@@ -15,9 +15,6 @@ public:
     explicit MotionSyncB(QWidget *parent = nullptr);
     ~MotionSyncB() override;
 
-private slots:
-    void on_MotionSync_2_clicked(bool checked);
-
 private:
     Ui::MotionSyncB *ui;
 };

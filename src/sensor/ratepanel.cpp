@@ -46,8 +46,11 @@ void RatePanel::adoptForm(const RateButtons &buttons, QLabel *title)
 {
     m_buttons = buttons;
     m_title = title;
-    for (QAbstractButton *button : buttons)
-        m_group->addButton(button);
+    for (int index = 0; index < RateCount; ++index) {
+        m_group->addButton(buttons[index]);
+        connect(buttons[index], &QAbstractButton::clicked, this,
+                [this, index](bool checked) { rateClicked(index, checked); });
+    }
     title->setStyleSheet(PanelStyle::titleLabel());
 }
 

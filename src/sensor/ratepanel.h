@@ -34,11 +34,13 @@ protected:
 
     explicit RatePanel(QWidget *parent);
 
-    // Groups the form's rate controls, in rate order, once setupUi has built them.
+    // Groups and connects the form's rate controls, in rate order, once
+    // setupUi has built them.
     void adoptForm(const RateButtons &buttons, QLabel *title);
-    void rateClicked(int index, bool checked) const;
 
 private:
+    void rateClicked(int index, bool checked) const;
+
     QButtonGroup *m_group;
     RateButtons m_buttons = {};
     QLabel *m_title = nullptr;

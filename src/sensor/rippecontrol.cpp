@@ -15,8 +15,3 @@ RippeControl::~RippeControl()
 {
     delete ui;
 }
-
-void RippeControl::on_RippeControl_2_clicked(bool checked)
-{
-    sendSwitch(checked);
-}

@@ -15,9 +15,6 @@ public:
     explicit RippeControl(QWidget *parent = nullptr);
     ~RippeControl() override;
 
-private slots:
-    void on_RippeControl_2_clicked(bool checked);
-
 private:
     Ui::RippeControl *ui;
 };

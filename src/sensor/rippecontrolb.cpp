@@ -15,8 +15,3 @@ RippeControlB::~RippeControlB()
 {
     delete ui;
 }
-
-void RippeControlB::on_RippeControl_2_clicked(bool checked)
-{
-    sendSwitch(checked);
-}

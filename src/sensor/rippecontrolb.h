@@ -15,9 +15,6 @@ public:
     explicit RippeControlB(QWidget *parent = nullptr);
     ~RippeControlB() override;
 
-private slots:
-    void on_RippeControl_2_clicked(bool checked);
-
 private:
     Ui::RippeControlB *ui;
 };

@@ -24,38 +24,3 @@ SensorRate::~SensorRate()
 {
     delete ui;
 }
-
-void SensorRate::on_Button125HZ_clicked(bool checked)
-{
-    rateClicked(0, checked);
-}
-
-void SensorRate::on_Button250HZ_clicked(bool checked)
-{
-    rateClicked(1, checked);
-}
-
-void SensorRate::on_Button500HZ_clicked(bool checked)
-{
-    rateClicked(2, checked);
-}
-
-void SensorRate::on_Button1000HZ_clicked(bool checked)
-{
-    rateClicked(3, checked);
-}
-
-void SensorRate::on_Button2000HZ_clicked(bool checked)
-{
-    rateClicked(4, checked);
-}
-
-void SensorRate::on_Button4000HZ_clicked(bool checked)
-{
-    rateClicked(5, checked);
-}
-
-void SensorRate::on_Button8000HZ_clicked(bool checked)
-{
-    rateClicked(6, checked);
-}

@@ -20,38 +20,3 @@ SensorRateB::~SensorRateB()
 {
     delete ui;
 }
-
-void SensorRateB::on_Button125HZ_clicked(bool checked)
-{
-    rateClicked(0, checked);
-}
-
-void SensorRateB::on_Button250HZ_clicked(bool checked)
-{
-    rateClicked(1, checked);
-}
-
-void SensorRateB::on_Button500HZ_clicked(bool checked)
-{
-    rateClicked(2, checked);
-}
-
-void SensorRateB::on_Button1000HZ_clicked(bool checked)
-{
-    rateClicked(3, checked);
-}
-
-void SensorRateB::on_Button2000HZ_clicked(bool checked)
-{
-    rateClicked(4, checked);
-}
-
-void SensorRateB::on_Button4000HZ_clicked(bool checked)
-{
-    rateClicked(5, checked);
-}
-
-void SensorRateB::on_Button8000HZ_clicked(bool checked)
-{
-    rateClicked(6, checked);
-}

@@ -15,8 +15,3 @@ StraightLine::~StraightLine()
 {
     delete ui;
 }
-
-void StraightLine::on_StraightLine_2_clicked(bool checked)
-{
-    sendSwitch(checked);
-}

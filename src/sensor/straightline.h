@@ -15,9 +15,6 @@ public:
     explicit StraightLine(QWidget *parent = nullptr);
     ~StraightLine() override;
 
-private slots:
-    void on_StraightLine_2_clicked(bool checked);
-
 private:
     Ui::StraightLine *ui;
 };

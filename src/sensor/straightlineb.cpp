@@ -15,8 +15,3 @@ StraightLineB::~StraightLineB()
 {
     delete ui;
 }
-
-void StraightLineB::on_StraightLine_2_clicked(bool checked)
-{
-    sendSwitch(checked);
-}

@@ -15,9 +15,6 @@ public:
     explicit StraightLineB(QWidget *parent = nullptr);
     ~StraightLineB() override;
 
-private slots:
-    void on_StraightLine_2_clicked(bool checked);
-
 private:
     Ui::StraightLineB *ui;
 };

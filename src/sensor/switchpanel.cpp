@@ -23,6 +23,7 @@ void SwitchPanel::adoptForm(QToolButton *toggle, QLabel *title)
                                          "%1:checked {background-image: url(%2Open.png);}")
                               .arg(selector, pictures));
     title->setStyleSheet(PanelStyle::titleLabel());
+    connect(toggle, &QToolButton::clicked, this, &SwitchPanel::sendSwitch);
 }
 
 void SwitchPanel::setSwitchChecked(bool on)

@@ -24,11 +24,12 @@ protected:
 
     SwitchPanel(Sender sender, QWidget *parent);
 
-    // Styles the form's toggle and title once setupUi has built them.
+    // Styles and connects the form's toggle and title once setupUi has built them.
     void adoptForm(QToolButton *toggle, QLabel *title);
-    void sendSwitch(bool checked) const;
 
 private:
+    void sendSwitch(bool checked) const;
+
     const Sender m_sender;
     QToolButton *m_toggle = nullptr;
     QLabel *m_title = nullptr;
