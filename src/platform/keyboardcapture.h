@@ -19,7 +19,7 @@ enum class KeyMessage {
 // Tells a window about every key typed while a window of the program is
 // active, before the key reaches its widget, and passes the key on. Each
 // window installs its own capture, which keeps its own memory of the last
-// key, as each window of the original keeps its own keyboard hook.
+// key, as each window would keep its own hook on the desktop.
 // GUI thread only.
 class KeyboardCapture
 {
