@@ -1,6 +1,7 @@
 #include "deviceeventcallback.h"
 
 #include "configinistore.h"
+#include "configurationsenders.h"
 #include "deviceallinfo.h"
 #include "deviceregistry.h"
 #include "flashdatamap.h"
@@ -115,6 +116,7 @@ void fullRead(const Event &event)
 
     DeviceProtocolData.set(record);
     g_deviceRecordLoaded = true;
+    resetRecordRequests();
     ProtocolDataUpdate(record.bytes());
     g_sensorUiApplied = false;
     g_buttonUiApplied = false;

@@ -2,6 +2,7 @@
 
 #include "alternatesignalstack.h"
 #include "configinistore.h"
+#include "configurationsenders.h"
 #include "devicecache.h"
 #include "deviceeventcallback.h"
 #include "deviceidentification.h"
@@ -158,6 +159,7 @@ void Worker::runOnce()
         // The link opens whether or not the device answered: the full read
         // arrives through the event callback when it does.
         const QByteArray path = CurrentDevicePath.get();
+        resetRecordRequests();
         UsbServerC_Start(path.constData(), path.constData(), deviceEventCallback);
         qDebug("OnlinA");
         UsbServer_SetPCDriverStatus(1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "configurationsenders.h"
 #include "deviceallinfo.h"
 #include "flashdatamap.h"
 #include "pagestate.h"
@@ -45,6 +46,7 @@ inline void resetAll()
     g_offlineDialogShown = false;
     g_forceFullRead = false;
     g_workerRunRequest = 0;
+    resetRecordRequests();
     g_batteryAsText = true;
     g_dongleRgb = DongleRGB{};
     HidUsbSim::clearCallLog();
