@@ -247,7 +247,7 @@ void version()
 {
     const QByteArray path = CurrentDevicePath.get();
     const int value = UsbFinderC_GetVersion(path.constData());
-    const QString text = value > 0 ? DeviceAllInfo::versionText(quint16(value)) : QString();
+    const QString text = value > 0 ? DeviceAllInfo::versionText(std::uint32_t(value)) : QString();
     CurrentDevice.update([&](DeviceAllInfo &current) { current.mouseVersion = text; });
 
     ConfigIniStore *config = ConfigIniStore::instance();

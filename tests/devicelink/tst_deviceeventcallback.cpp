@@ -274,6 +274,18 @@ private slots:
         QCOMPARE(CurrentDevice.get().mouseVersion, QString());
         QVERIFY(!RegistryStore::instance()->value(versionKey(), "MouseVer351").isValid());
         QCOMPARE(m_probe->count("SigSetver(0)"), 2);
+
+        // The whole value is shifted, not only its low 16 bits.
+        const QString path = QDir::homePath() + "/wideversion.ini";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Bus]\nLatency=0\nIdsReadyAfter=0\n[Receiver1]\nKind=5\nPid=0x5A18\nMouse=Mouse1\n"
+                   "[Mouse1]\nCid=35\nMid=1\nVersion=0x10213\n");
+        file.close();
+        QVERIFY(HidUsbSim::loadScenario(path));
+        openLink();
+        deliver(18, 0, 0, QByteArray());
+        QCOMPARE(CurrentDevice.get().mouseVersion, QString("v258.13"));
     }
 };
 
