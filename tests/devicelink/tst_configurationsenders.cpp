@@ -163,6 +163,21 @@ private slots:
         QVERIFY(m_probe->seen.isEmpty());
     }
 
+    void theWholeRecordGoesAsItStandsOnceLoaded()
+    {
+        const FlashDataMap patched = DeviceProtocolData.update([](FlashDataMap &r) { r.KeyDatas[2].stepCountByte = 2; });
+        QVERIFY(sendWholeRecord());
+        QCOMPARE(HidUsbSim::storedConfiguration("Mouse1", 0), bytesOf(patched));
+        HidUsbSim::setMousePower("Mouse1", false); // handed over without an online check
+        QVERIFY(sendWholeRecord());
+        QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), 2);
+        QVERIFY(m_probe->seen.isEmpty());
+
+        g_deviceRecordLoaded = false;
+        QVERIFY(!sendWholeRecord());
+        QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), 2);
+    }
+
     void nothingIsWrittenBeforeTheDeviceWasRead()
     {
         g_deviceRecordLoaded = false;
