@@ -1,7 +1,11 @@
 // The shipped Config.ini is data the whole program reads: these checks keep
 // it complete and decodable as models are added.
 #include "configinistore.h"
+#include "deviceidentification.h"
+#include "sensorcapabilities.h"
 #include "testenvironment.h"
+
+#include <hidusb_sim.h>
 
 #include <QRegularExpression>
 
@@ -92,6 +96,71 @@ private slots:
     void sensorsDifferBetweenModels()
     {
         QVERIFY(config().value("Drive1", "Sensor") != config().value("Drive2", "Sensor"));
+    }
+
+    // Each DPI road needs a model: steps in two segments, steps in four
+    // segments with all flags, and a table-driven sensor.
+    void modelsCoverEveryDpiEncoding()
+    {
+        const SensorCapabilities capabilities = SensorCapabilities::load();
+        bool fourSegments = false;
+        bool table = false;
+        for (int n = 1; n <= modelCount(); ++n) {
+            const QString group = QString("Drive%1").arg(n);
+            const QString sensor = config().value(group, "Sensor");
+            const QStringList range = config().valueList(group, "DPIRange");
+            fourSegments |= range.size() == 13 && range.last() == "33" && !capabilities.isTableSensor(sensor);
+            table |= capabilities.isTableSensor(sensor);
+            bool named = false;
+            for (const QString &name : SensorCapabilities::switchNames())
+                named |= capabilities.switchText(name).contains(sensor);
+            QVERIFY2(named, qPrintable(sensor));
+        }
+        QVERIFY(fourSegments);
+        QVERIFY(table);
+        QVERIFY(!capabilities.isTableSensor(config().value("Drive1", "Sensor")));
+        QVERIFY(!capabilities.isTableSensor(config().value("Drive2", "Sensor")));
+    }
+
+    // A table-driven sensor must have a row, with a value of its own, for
+    // every DPI its range lets the user choose and for its default levels.
+    void tableSensorsHaveARowForEveryDpiTheyOffer()
+    {
+        const SensorCapabilities capabilities = SensorCapabilities::load();
+        for (int n = 1; n <= modelCount(); ++n) {
+            const QString group = QString("Drive%1").arg(n);
+            const QString sensor = config().value(group, "Sensor");
+            if (!capabilities.isTableSensor(sensor))
+                continue;
+            QList<int> offered;
+            const QStringList range = config().valueList(group, "DPIRange");
+            for (int segment = 0; segment + 3 < range.size(); segment += 3) {
+                for (int dpi = range[segment].toInt(); dpi <= range[segment + 1].toInt();
+                     dpi += range[segment + 2].toInt())
+                    offered.append(dpi);
+            }
+            for (const QString &level : config().valueList(group, "DPIGrade"))
+                offered.append(level.toInt());
+            for (const int dpi : offered) {
+                int value = 0;
+                int back = 0;
+                QVERIFY2(capabilities.tableValueOf(sensor, dpi, &value), qPrintable(QString::number(dpi)));
+                QVERIFY(capabilities.tableDpiOf(sensor, value, &back));
+                QCOMPARE(back, dpi);
+            }
+        }
+    }
+
+    void theEveryModelScenarioHoldsAMouseOfEachModel()
+    {
+        QVERIFY(HidUsbSim::loadScenario(TALVO_SCENARIO_DIR "/every-model.ini"));
+        QSet<int> models;
+        for (int receiver = 1; receiver <= modelCount(); ++receiver) {
+            const HidDeviceIds ids = queryDeviceIds(HidUsbSim::receiverPath(QString("Receiver%1").arg(receiver)));
+            models.insert(matchConfiguredModel(ids.cid, ids.mid));
+        }
+        QVERIFY(!models.contains(-1));
+        QCOMPARE(models.size(), modelCount());
     }
 };
 
