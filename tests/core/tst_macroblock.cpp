@@ -1,4 +1,3 @@
-#include "keynames.h"
 #include "macroblockbuilder.h"
 #include "macrofile.h"
 #include "pagestate.h"
@@ -13,11 +12,13 @@
 namespace {
 
 // Each step as action ("+" press, "-" release), kind, code and delay:
-// "+1:04/10" is a press of A followed by 10 ms.
+// "+1:04/10" is a press of A followed by 10 ms. Steps beyond the count
+// must be all zero.
 QStringList stepsOf(const KeyMacro &block)
 {
     QStringList steps;
-    for (int index = 0; index < block.stepCountByte && index < KeyMacro::MaxSteps; ++index) {
+    const int used = qMin<int>(block.stepCountByte, KeyMacro::MaxSteps);
+    for (int index = 0; index < used; ++index) {
         const KeyStep &step = block.steps[index];
         steps.append(QStringLiteral("%1%2:%3/%4")
                          .arg(step.action == KeyStep::Release ? '-' : '+')
@@ -25,15 +26,10 @@ QStringList stepsOf(const KeyMacro &block)
                          .arg(step.code(), 2, 16, QLatin1Char('0'))
                          .arg(step.delay()));
     }
+    const QByteArray rest(reinterpret_cast<const char *>(block.steps + used), 8 * (KeyMacro::MaxSteps - used));
+    if (rest.count('\0') != rest.size())
+        steps.append(QStringLiteral("bytes after the steps"));
     return steps;
-}
-
-bool unusedStepsAreZero(const KeyMacro &block)
-{
-    const int used = qMin<int>(block.stepCountByte, KeyMacro::MaxSteps);
-    const auto *rest = reinterpret_cast<const char *>(block.steps + used);
-    return QByteArray(rest, int(sizeof(KeyStep)) * (KeyMacro::MaxSteps - used)).count('\0')
-           == int(sizeof(KeyStep)) * (KeyMacro::MaxSteps - used);
 }
 
 KeyMacro blockOfText(const QByteArray &text)
@@ -81,41 +77,12 @@ private slots:
     void initTestCase()
     {
         QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
-        setMouseButtonNames({"Left", "Right", "Middle", "Back", "Forward"});
         QVERIFY(QDir().mkpath(macroFolderPath()));
     }
 
     void init()
     {
         g_deviceUiLive = true;
-    }
-
-    void itemsBecomeStepsByWhatTheyAre_data()
-    {
-        QTest::addColumn<QList<int>>("delays"); // -1: a key, alternately press and release of A
-        QTest::addColumn<QStringList>("steps");
-        QTest::newRow("alternating") << QList<int>{-1, 10, -1} << QStringList{"+1:04/10", "-1:04/0"};
-        QTest::newRow("trailing delay adds an empty step")
-            << QList<int>{-1, 10, -1, 20} << QStringList{"+1:04/10", "-1:04/20", "+0:00/0"};
-        QTest::newRow("leading delay is dropped") << QList<int>{5, -1} << QStringList{"+1:04/0"};
-        QTest::newRow("consecutive delays add up")
-            << QList<int>{-1, 10, 15, -1} << QStringList{"+1:04/25", "-1:04/0"};
-        QTest::newRow("key after key") << QList<int>{-1, -1, 7} << QStringList{"+1:04/0", "-1:04/7", "+0:00/0"};
-        QTest::newRow("nothing") << QList<int>{} << QStringList{};
-    }
-
-    void itemsBecomeStepsByWhatTheyAre()
-    {
-        QFETCH(QList<int>, delays);
-        QFETCH(QStringList, steps);
-        MacroBlockBuilder builder(QStringLiteral("M"));
-        int keys = 0;
-        for (const int delay : delays) {
-            builder.add(delay < 0 ? MacroItem::key(KeyStep::Key, 0x04, keys++ % 2) : MacroItem::pause(delay));
-        }
-        const KeyMacro block = builder.block();
-        QCOMPARE(stepsOf(block), steps);
-        QVERIFY(unusedStepsAreZero(block));
     }
 
     void macroFilesGiveTheirBlock_data()
@@ -128,16 +95,13 @@ private slots:
             << QByteArray("1\n0x04 1 0\n10ms\n0x04 1 1\n20ms\n") << QStringList{"+1:04/10", "-1:04/20", "+0:00/0"};
         QTest::newRow("two key lines in a row")
             << QByteArray("1\n0x04 1 0\n0x05 1 0\n10ms\n") << QStringList{"+1:04/0", "+1:05/10", "+0:00/0"};
+        QTest::newRow("leading and consecutive delays")
+            << QByteArray("1\n5ms\n0x04 1 0\n10ms\n15ms\n0x04 1 1\n") << QStringList{"+1:04/25", "-1:04/0"};
         QTest::newRow("only the repeat line") << QByteArray("254\n") << QStringList{"+0:00/0"};
-        QTest::newRow("empty file") << QByteArray() << QStringList{"+0:00/0"};
         QTest::newRow("carriage returns")
             << QByteArray("1\r\n0x01 0 0\r\n10ms\r\n0x01 0 1\r\n") << QStringList{"+0:01/10", "-0:01/0"};
-        QTest::newRow("mouse button and side modifier")
-            << QByteArray("1\n0x01 4 0\n5ms\n0x40 0 1\n") << QStringList{"+4:01/5", "-0:40/0"};
         QTest::newRow("a flag without its line end presses")
             << QByteArray("1\n0x04 1 0\n10ms\n0x04 1 1") << QStringList{"+1:04/10", "+1:04/0"};
-        QTest::newRow("a code without a name is an empty key")
-            << QByteArray("1\n0x32 1 0\n10ms\n0xB5 2 1\n") << QStringList{"+1:00/10", "-1:00/0"};
         QTest::newRow("other lines are ignored")
             << QByteArray("1\n0x04 1\n0x04 1 0 x\n") << QStringList{"+0:00/0"};
         QTest::newRow("69 steps") << alternatingFile(69, false) << alternatingSteps(69);
@@ -154,7 +118,6 @@ private slots:
         QFETCH(QStringList, steps);
         const KeyMacro block = blockOfText(text);
         QCOMPARE(stepsOf(block), steps);
-        QVERIFY(unusedStepsAreZero(block));
         QCOMPARE(int(block.nameLengthByte), 1);
         QCOMPARE(char(block.name[0]), 'M');
     }
@@ -163,7 +126,6 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("short") << "Macro 1" << QByteArray("Macro 1");
         QTest::newRow("31 bytes") << QString(31, 'x') << QByteArray(30, 'x');
         QTest::newRow("NUL characters go") << QString::fromUtf8("a\0b", 3) << QByteArray("ab");
         QTest::newRow("two-byte characters") << "a" + QString(15, QChar(0xE4)) << ("a" + QString(14, QChar(0xE4))).toUtf8();
@@ -186,18 +148,14 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("usable");
         QTest::newRow("plain") << "Macro 1" << true;
-        QTest::newRow("non-latin") << QString::fromUtf8("Макрос") << true;
         QTest::newRow("a dot") << "v1.2" << true;
         QTest::newRow("empty") << "" << false;
         QTest::newRow("parent folder") << "../x" << false;
-        QTest::newRow("two dots") << "a..b" << false;
         QTest::newRow("slash") << "a/b" << false;
         QTest::newRow("backslash") << "a\\b" << false;
         QTest::newRow("tab") << "a\tb" << false;
-        QTest::newRow("line end") << "a\n" << false;
         QTest::newRow("C1 control") << QString("a") + QChar(0x85) << false;
         QTest::newRow("hidden by the listing") << "notes.xml" << false;
-        QTest::newRow("xml anywhere") << "xmlish" << false;
         QTest::newRow("ini ending") << "a.ini" << false;
         QTest::newRow("ini inside") << "a.ini.b" << false;
     }
@@ -209,26 +167,6 @@ private slots:
         QCOMPARE(isUsableMacroName(name), usable);
     }
 
-    void repeatTextIsTheFirstItemOfTheFirstLine_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("repeat");
-        QTest::newRow("repeat line") << QByteArray("254\n0x04 1 0\n") << "254";
-        QTest::newRow("blanks around") << QByteArray("  255  x\n") << "255";
-        QTest::newRow("carriage return") << QByteArray("12\r\n") << "12";
-        QTest::newRow("no line end") << QByteArray("7") << "7";
-        QTest::newRow("empty file") << QByteArray() << "0";
-        QTest::newRow("blank line") << QByteArray("   \n") << "0";
-    }
-
-    void repeatTextIsTheFirstItemOfTheFirstLine()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, repeat);
-        writeFile(macroFilePath("R"), content);
-        QCOMPARE(readMacroRepeatText("R"), repeat);
-    }
-
     void repeatValueReplacesTheFileOnlyForUsableNames()
     {
         writeFile(macroFilePath("Saved"), "1\n0x04 1 0\n");
@@ -236,6 +174,10 @@ private slots:
         QFile saved(macroFilePath("Saved"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("255\n"));
+        writeFile(macroFilePath("Spaced"), "  253  x\n0x04 1 0\n");
+        QCOMPARE(readMacroRepeatText("Spaced"), QString("253"));
+        writeFile(macroFilePath("Blank"), "   \n");
+        QCOMPARE(readMacroRepeatText("Blank"), QString("0"));
 
         QVERIFY(!saveMacroRepeatValue("../Escaped", "1"));
         QVERIFY(!QFile::exists(macroFolderPath() + "/../Escaped.ini"));
