@@ -2,7 +2,6 @@
 
 #include <QtGlobal>
 
-#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -19,23 +18,16 @@ constexpr int WideValueMax = 1023;
 
 } // namespace
 
-DpiCodec::DpiCodec(const QString &sensorId, const DpiRange &range, const QStringList &rowNames,
-                   const QVector<int> &rowValues)
+DpiCodec::DpiCodec(const QString &sensorId, const DpiRange &range, const SensorCapabilities &capabilities)
     : m_sensorId(sensorId)
     , m_range(range)
-    , m_rowNames(rowNames)
-    , m_rowValues(rowValues)
-    , m_key(QStringLiteral("SENSOR_") + sensorId + QStringLiteral("_DPI"))
+    , m_capabilities(capabilities)
 {
 }
 
 bool DpiCodec::isTableSensor() const
 {
-    for (const QString &name : m_rowNames) {
-        if (name.contains(m_key))
-            return true;
-    }
-    return false;
+    return m_capabilities.isTableSensor(m_sensorId);
 }
 
 bool DpiCodec::isWideSensor() const
@@ -83,37 +75,15 @@ int DpiCodec::arithmeticValue(int dpi, Unit unit) const
     return qBound(0, dpi / (BaseUnit * unit.multiplier) - 1, isWideSensor() ? WideValueMax : ByteValueMax);
 }
 
-// A DPI without a row of its own takes the row of the nearest DPI, the lower
-// one on a tie, so that it reads back as a DPI the sensor has.
+// A DPI without a row of its own takes the row of the nearest DPI, so that
+// it reads back as a DPI the sensor has rather than as 0.
 int DpiCodec::tableValue(int dpi, Unit unit, int fallback) const
 {
-    const int wanted = dpi / unit.multiplier;
-    const QString prefix = m_key + QLatin1Char('_');
-    int nearest = -1;
-    int nearestDpi = 0;
-    for (int i = 0; i < m_rowNames.size() && i < m_rowValues.size(); ++i) {
-        const QString &name = m_rowNames.at(i);
-        bool isNumber = false;
-        const int rowDpi = name.mid(prefix.size()).toInt(&isNumber);
-        if (!isNumber || name != prefix + QString::number(rowDpi))
-            continue;
-        if (rowDpi == wanted)
-            return m_rowValues.at(i);
-        const qint64 distance = std::llabs(qint64(rowDpi) - wanted);
-        const qint64 nearestDistance = std::llabs(qint64(nearestDpi) - wanted);
-        if (nearest < 0 || distance < nearestDistance || (distance == nearestDistance && rowDpi < nearestDpi)) {
-            nearest = i;
-            nearestDpi = rowDpi;
-        }
-    }
-    return nearest < 0 ? fallback : m_rowValues.at(nearest);
-}
-
-QString DpiCodec::rowDpiText(const QString &name) const
-{
-    const QString prefix = m_key + QLatin1Char('_');
-    const int at = name.indexOf(prefix);
-    return at < 0 ? QString() : name.mid(at + prefix.size());
+    int value = 0;
+    if (m_capabilities.tableValueOf(m_sensorId, dpi / unit.multiplier, &value)
+        || m_capabilities.nearestTableValueOf(m_sensorId, dpi / unit.multiplier, &value))
+        return value;
+    return fallback;
 }
 
 int DpiCodec::decode(std::uint8_t valueByte, std::uint8_t flags) const
@@ -123,11 +93,8 @@ int DpiCodec::decode(std::uint8_t valueByte, std::uint8_t flags) const
         const int high = isWideSensor() ? (flags & HighBitsRead) << 2 : 0;
         return ((valueByte | high) + 1) * BaseUnit * unitsPerValue;
     }
-    for (int i = 0; i < m_rowNames.size() && i < m_rowValues.size(); ++i) {
-        if (m_rowNames.at(i).contains(m_key) && m_rowValues.at(i) == valueByte) {
-            const qint64 dpi = rowDpiText(m_rowNames.at(i)).toInt();
-            return int(qBound<qint64>(0, dpi * unitsPerValue, std::numeric_limits<int>::max()));
-        }
-    }
-    return 0;
+    int dpi = 0;
+    if (!m_capabilities.tableDpiOf(m_sensorId, valueByte, &dpi))
+        return 0;
+    return int(qBound<qint64>(0, qint64(dpi) * unitsPerValue, std::numeric_limits<int>::max()));
 }

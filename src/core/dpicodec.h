@@ -1,10 +1,9 @@
 #pragma once
 
 #include "dpirange.h"
+#include "sensorcapabilities.h"
 
 #include <QString>
-#include <QStringList>
-#include <QVector>
 
 #include <cstdint>
 
@@ -23,9 +22,7 @@ public:
         int flags;
     };
 
-    // The capability file's table rows: names and their values, entry for entry.
-    DpiCodec(const QString &sensorId, const DpiRange &range, const QStringList &rowNames,
-             const QVector<int> &rowValues);
+    DpiCodec(const QString &sensorId, const DpiRange &range, const SensorCapabilities &capabilities);
 
     bool isTableSensor() const;
 
@@ -47,13 +44,8 @@ private:
     bool isWideSensor() const;
     int arithmeticValue(int dpi, Unit unit) const;
     int tableValue(int dpi, Unit unit, int fallback) const;
-    // What a row name holds after "SENSOR_<id>_DPI_"; null when it has no such part.
-    QString rowDpiText(const QString &name) const;
 
     const QString m_sensorId;
     const DpiRange m_range;
-    const QStringList m_rowNames;
-    const QVector<int> m_rowValues;
-    // What every row of this sensor's table holds in its name.
-    const QString m_key;
+    const SensorCapabilities m_capabilities;
 };

@@ -6,6 +6,8 @@
 #include "dpirange.h"
 #include "testenvironment.h"
 
+#include <QBuffer>
+
 namespace {
 
 DpiRange range(const char *items)
@@ -13,27 +15,21 @@ DpiRange range(const char *items)
     return DpiRange::fromItems(QString::fromLatin1(items).split(QLatin1Char(','), Qt::KeepEmptyParts));
 }
 
-// The capability file's rows as "name=value;name=value".
-struct Rows
+// The capability file with its table rows given as "name=value;name=value".
+SensorCapabilities rows(const char *text)
 {
-    QStringList names;
-    QVector<int> values;
-};
-
-Rows rows(const char *text)
-{
-    Rows parsed;
-    for (const QString &row : QString::fromLatin1(text).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        parsed.names << row.section(QLatin1Char('='), 0, 0);
-        parsed.values << row.section(QLatin1Char('='), 1).toInt();
-    }
-    return parsed;
+    QByteArray file;
+    for (const QString &row : QString::fromLatin1(text).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        file += "#define " + row.section(QLatin1Char('='), 0, 0).toLatin1() + '\t'
+                + row.section(QLatin1Char('='), 1).toLatin1() + '\n';
+    QBuffer device(&file);
+    device.open(QIODevice::ReadOnly | QIODevice::Text);
+    return SensorCapabilities::read(&device);
 }
 
 DpiCodec codec(const char *sensor, const char *rangeItems, const char *rowText)
 {
-    const Rows table = rows(rowText);
-    return DpiCodec(QString::fromLatin1(sensor), range(rangeItems), table.names, table.values);
+    return DpiCodec(QString::fromLatin1(sensor), range(rangeItems), rows(rowText));
 }
 
 const char *const TwoSegments = "100,10000,100,10100,26000,100,22";
