@@ -1,12 +1,11 @@
 // A model's DPI range (its segments, snapping and stepping) and how a DPI
 // number is stored in a level entry and read back, per sensor.
 
+#include "capabilitiestext.h"
 #include "dpicodec.h"
 #include "dpilightbrightness.h"
 #include "dpirange.h"
 #include "testenvironment.h"
-
-#include <QBuffer>
 
 namespace {
 
@@ -22,9 +21,7 @@ SensorCapabilities rows(const char *text)
     for (const QString &row : QString::fromLatin1(text).split(QLatin1Char(';'), Qt::SkipEmptyParts))
         file += "#define " + row.section(QLatin1Char('='), 0, 0).toLatin1() + '\t'
                 + row.section(QLatin1Char('='), 1).toLatin1() + '\n';
-    QBuffer device(&file);
-    device.open(QIODevice::ReadOnly | QIODevice::Text);
-    return SensorCapabilities::read(&device);
+    return capabilitiesOf(file);
 }
 
 DpiCodec codec(const char *sensor, const char *rangeItems, const char *rowText)

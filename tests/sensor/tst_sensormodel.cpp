@@ -1,27 +1,15 @@
 // The process-wide sensor model: which features the current sensor has, the
 // model's keys of Config.ini, and DPI levels written to the simulated mouse.
 
+#include "capabilitiestext.h"
 #include "configinistore.h"
 #include "paneltest.h"
 #include "sensormodel.h"
 #include "testenvironment.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
 
 using namespace PanelTest;
-
-namespace {
-
-SensorCapabilities capabilitiesOf(const QByteArray &text)
-{
-    QByteArray bytes = text;
-    QBuffer file(&bytes);
-    file.open(QIODevice::ReadOnly | QIODevice::Text);
-    return SensorCapabilities::read(&file);
-}
-
-} // namespace
 
 class tst_SensorModel : public QObject
 {
