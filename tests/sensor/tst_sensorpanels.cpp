@@ -151,6 +151,15 @@ private slots:
         QCOMPARE(m_hideModel->count(), 0);
     }
 
+    void aReportedRateCodeFindsItsControl()
+    {
+        const QList<int> codes = {8, 4, 2, 1, 16, 32, 64, 48, 0};
+        QList<int> indexes;
+        for (int code : codes)
+            indexes << RatePanel::indexOfRateCode(code);
+        QCOMPARE(indexes, (QList<int>{0, 1, 2, 3, 4, 5, 6, -1, -1}));
+    }
+
     void aSwitchSendsOneOrZeroWhileLive_data()
     {
         QTest::addColumn<PanelFactory>("panel");
