@@ -2,6 +2,9 @@
 
 #include <QVector>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 struct NamedCode
@@ -109,22 +112,6 @@ QString modifierName(int bit)
     return nameOf(combinationModifiers(), (bit | bit >> 4) & 0x0F);
 }
 
-// The code of a macro file's code text: "0x" and two upper-case hexadecimal
-// digits, nothing else; -1 for any other text.
-int fileCode(const QString &codeText)
-{
-    if (codeText.size() != 4 || !codeText.startsWith(QLatin1String("0x")))
-        return -1;
-    int code = 0;
-    for (const QChar digit : codeText.mid(2)) {
-        const int value = QStringLiteral("0123456789ABCDEF").indexOf(digit);
-        if (value < 0)
-            return -1;
-        code = code * 16 + value;
-    }
-    return code;
-}
-
 } // namespace
 
 QStringList splitKeyCombination(const QString &text)
@@ -227,9 +214,42 @@ void setMacroStepKey(KeyStep &step, const QString &name)
     }
 }
 
+QString macroCodeText(int code)
+{
+    return QStringLiteral("0x") + QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+}
+
+int macroCodeOfText(const QString &codeText)
+{
+    if (codeText.size() != 4 || !codeText.startsWith(QLatin1String("0x")))
+        return -1;
+    int code = 0;
+    for (const QChar digit : codeText.mid(2)) {
+        const int value = QStringLiteral("0123456789ABCDEF").indexOf(digit);
+        if (value < 0)
+            return -1;
+        code = code * 16 + value;
+    }
+    return code;
+}
+
+bool isMacroKey(int kind, int code)
+{
+    switch (kind) {
+    case KeyStep::Key:
+        return findCode(keyVocabulary(), code);
+    case KeyStep::Modifier:
+        return findCode(sideModifiers(), code);
+    case KeyStep::MouseButton:
+        return std::find(std::begin(MouseButtonBits), std::end(MouseButtonBits), code) != std::end(MouseButtonBits);
+    default:
+        return false;
+    }
+}
+
 QString hidUsageToKeyName(const QString &codeText, int kind)
 {
-    const int code = fileCode(codeText);
+    const int code = macroCodeOfText(codeText);
     switch (kind) {
     case KeyStep::Key:
         return nameOf(keyVocabulary(), code);

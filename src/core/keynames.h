@@ -51,3 +51,12 @@ void setMacroStepKey(KeyStep &step, const QString &name);
 // The name a macro file's key line gives its code text ("0x" and two
 // upper-case hexadecimal digits) and kind; empty when no row has the pair.
 QString hidUsageToKeyName(const QString &codeText, int kind);
+
+// The code text of a macro file's key line: "0x" and two upper-case
+// hexadecimal digits ("0x04", "0x2A"); and back, -1 for any other text.
+QString macroCodeText(int code);
+int macroCodeOfText(const QString &codeText);
+
+// Whether a macro key of this kind and code has a name: a key usage
+// (kind 1), a side modifier bit (kind 0) or a mouse-button bit (kind 4).
+bool isMacroKey(int kind, int code);
