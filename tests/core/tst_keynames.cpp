@@ -1,7 +1,7 @@
 #include "keynames.h"
+#include "languagetables.h"
 #include "testenvironment.h"
 
-#include <cstring>
 
 namespace {
 
@@ -36,7 +36,10 @@ class tst_KeyNames : public QObject
 private slots:
     void initTestCase()
     {
-        setMouseButtonNames({"Left", "Right", "Middle", "Back", "Forward"});
+        // The editor's texts name the buttons left, right, middle, forward, back.
+        languageTable(languageTextTable, LanguageSection::Macro) = {
+            QVector<QString>(18) << "Left" << "Right" << "Middle" << "Forward" << "Back",
+            QVector<QString>(18) << "Levo" << "Pravo" << "Sredne" << "Vpered" << "Nazad"};
     }
 
     void combinationsGiveTheirKeySequence_data()
@@ -103,14 +106,14 @@ private slots:
         QCOMPARE(keySequenceCaption(data), QString());
     }
 
-    // A macro file's key line names a key, and the name gives the step.
-    void macroFileCodesBecomeMacroSteps_data()
+    // A macro file's key line names a key, and the name gives the key back.
+    void macroFileCodesNameMacroKeys_data()
     {
         QTest::addColumn<QString>("codeText");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("stepKind");
-        QTest::addColumn<int>("stepCode");
+        QTest::addColumn<int>("keyKind");
+        QTest::addColumn<int>("keyCode");
         QTest::newRow("key") << "0x20" << 1 << "3" << 1 << 0x20;
         QTest::newRow("side modifier") << "0x40" << 0 << "RAlt" << 0 << 0x40;
         QTest::newRow("mouse button") << "0x10" << 4 << "Forward" << 4 << 0x10;
@@ -119,24 +122,81 @@ private slots:
         QTest::newRow("consumer") << "0xB5" << 2 << "" << 1 << 0;
     }
 
-    void macroFileCodesBecomeMacroSteps()
+    void macroFileCodesNameMacroKeys()
     {
         QFETCH(QString, codeText);
         QFETCH(int, kind);
         QFETCH(QString, name);
-        QFETCH(int, stepKind);
-        QFETCH(int, stepCode);
+        QFETCH(int, keyKind);
+        QFETCH(int, keyCode);
+        currentLanguageIndex = 0;
         QCOMPARE(hidUsageToKeyName(codeText, kind), name);
-        KeyMacro block;
-        std::memset(&block, 0, sizeof block);
-        block.steps[69].action = KeyStep::Release;
-        block.steps[69].setDelay(7);
-        MacroStepFromKeyName(name, 69, block);
-        MacroStepFromKeyName(name, KeyMacro::MaxSteps, block); // outside the block: nothing to write
-        QCOMPARE(int(block.steps[69].kind), stepKind);
-        QCOMPARE(int(block.steps[69].code()), stepCode);
-        QCOMPARE(int(block.steps[69].action), int(KeyStep::Release));
-        QCOMPARE(block.steps[69].delay(), 7u);
+        const std::optional<MacroKey> key = macroKeyOfName(name);
+        QVERIFY(key);
+        QCOMPARE(key->kind, keyKind);
+        QCOMPARE(key->code, keyCode);
+    }
+
+    // Steps read from a device are named by side; shared codes by their kind.
+    void deviceStepsShowSideNames_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("0x04 modifier") << 0x04 << 0 << "LAlt";
+        QTest::newRow("0x04 key") << 0x04 << 1 << "A";
+        QTest::newRow("0x04 other kind") << 0x04 << 2 << "";
+        QTest::newRow("0x10 modifier") << 0x10 << 0 << "RCtrl";
+        QTest::newRow("0x10 key") << 0x10 << 1 << "M";
+        QTest::newRow("0x40 modifier") << 0x40 << 0 << "RAlt";
+        QTest::newRow("0x40 other kind") << 0x40 << 2 << "F7";
+        QTest::newRow("0x01 any kind") << 0x01 << 1 << "LCtrl";
+        QTest::newRow("0x80 any kind") << 0x80 << 2 << "RWin";
+        QTest::newRow("tab any kind") << 0x2B << 0 << "Tab";
+        QTest::newRow("keypad enter") << 0x58 << 1 << "Enter";
+        QTest::newRow("consumer") << 0xB5 << 2 << "";
+        QTest::newRow("back button") << 0x08 << 4 << "Nazad";
+        QTest::newRow("no button") << 0x20 << 4 << "";
+    }
+
+    void deviceStepsShowSideNames()
+    {
+        QFETCH(int, code);
+        QFETCH(int, kind);
+        QFETCH(QString, name);
+        currentLanguageIndex = 1;
+        QCOMPARE(macroKeyName(kind, code), name);
+    }
+
+    // Names from the editor, from files of either language and from the
+    // recorder's virtual keys give their key; "1:04" is kind 1, code 0x04.
+    void namesAndVirtualKeysGiveMacroKeys_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("virtualKey");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("A") << "A" << 0x41 << "1:04";
+        QTest::newRow("RCtrl") << "RCtrl" << 0xA3 << "0:10";
+        QTest::newRow("backslash") << "\\" << 0xDC << "1:31";
+        QTest::newRow("Num+") << "Num+" << 0x6B << "1:57";
+        QTest::newRow("empty name") << "" << 0x0C << "1:00";
+        QTest::newRow("other language's button") << "Back" << -1 << "4:08";
+        QTest::newRow("current language's button") << "Vpered" << -1 << "4:10";
+        QTest::newRow("case differs") << "a" << 0xAD << "";
+    }
+
+    void namesAndVirtualKeysGiveMacroKeys()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, virtualKey);
+        QFETCH(QString, key);
+        currentLanguageIndex = 1;
+        const auto text = [](std::optional<MacroKey> found) {
+            return found ? QString("%1:%2").arg(found->kind).arg(found->code, 2, 16, QChar('0')) : QString();
+        };
+        QCOMPARE(text(macroKeyOfName(name)), key);
+        if (virtualKey >= 0)
+            QCOMPARE(text(macroKeyOfVirtualKey(virtualKey)), key);
     }
 };
 
