@@ -290,23 +290,20 @@ int UsbUpgradeC_FindBootDevices(const unsigned char *image, int *count)
     logCall("UsbUpgradeC_FindBootDevices");
     if (!image || !count)
         return 0;
-    *count = bus().upgrade().bootDevices();
+    *count = bus().upgrade().bootDevices(image);
     return 1;
 }
 
 int UsbUpgrade_Start(const unsigned char *image, UpgradeCallback callback, int timeout)
 {
     logCall("UsbUpgrade_Start", QString::number(timeout));
-    if (!image || !callback)
-        return 0;
-    bus().upgrade().start(callback);
-    return 1;
+    return bus().upgrade().start(image, callback, timeout) ? 1 : 0;
 }
 
 const char **UsbUpgradeC_GetLogs(void)
 {
     logCall("UsbUpgradeC_GetLogs");
-    return SimUpgrade::logs();
+    return bus().upgrade().logs();
 }
 
 } // extern "C"

@@ -130,11 +130,11 @@ const char **SimBus::find(const char *vendorId, const char *productId, int *coun
     QList<QByteArray> paths;
     if (vid == m_vid) {
         for (const SimReceiver &receiver : qAsConst(m_receivers)) {
-            if (receiver.setup.plugged && receiver.setup.pid == pid)
+            if (receiver.setup.plugged && !receiver.bootMode() && receiver.setup.pid == pid)
                 paths.append(receiver.path);
         }
         for (const SimMouse &mouse : qAsConst(m_mice)) {
-            if (mouse.setup.cabled && mouse.setup.cablePid == pid)
+            if (mouse.setup.cabled && !mouse.bootMode() && mouse.setup.cablePid == pid)
                 paths.append(mouse.cablePath);
         }
     }
@@ -169,18 +169,19 @@ SimBus::Endpoint SimBus::endpointLocked(const QByteArray &path)
     if (path.isEmpty())
         return found;
     for (SimReceiver &receiver : m_receivers) {
-        if (receiver.setup.plugged && receiver.path == path)
+        if (receiver.setup.plugged && !receiver.bootMode() && receiver.path == path)
             found.receiver = &receiver;
     }
     for (SimMouse &mouse : m_mice) {
-        if (mouse.setup.cabled && mouse.cablePath == path)
+        if (mouse.setup.cabled && !mouse.bootMode() && mouse.cablePath == path)
             found.cabledMouse = &mouse;
     }
     return found;
 }
 
 // The mouse that answers through this endpoint: the cabled mouse itself,
-// or the receiver's paired mouse while it is powered and not on its cable.
+// or the receiver's paired mouse while it is powered, not on its cable and
+// not in boot mode.
 SimMouse *SimBus::reachableMouse(const Endpoint &endpoint)
 {
     if (endpoint.cabledMouse)
@@ -188,7 +189,7 @@ SimMouse *SimBus::reachableMouse(const Endpoint &endpoint)
     if (!endpoint.receiver)
         return nullptr;
     SimMouse *mouse = mouseNamed(endpoint.receiver->setup.mouse);
-    if (!mouse || !mouse->setup.powered || mouse->setup.cabled
+    if (!mouse || !mouse->setup.powered || mouse->setup.cabled || mouse->bootMode()
         || mouse->setup.receiverId != endpoint.receiver->setup.id)
         return nullptr;
     return mouse;
@@ -422,6 +423,11 @@ SimReceiver *SimBus::receiverNamed(const QString &name)
     return nullptr;
 }
 
+const SimReceiver *SimBus::receiverNamed(const QString &name) const
+{
+    return const_cast<SimBus *>(this)->receiverNamed(name);
+}
+
 QByteArray SimBus::receiverPath(const QString &name) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -544,8 +550,7 @@ void SimBus::dropLongRange(const QString &name)
     SimReceiver *receiver = receiverNamed(name);
     if (!m_server.isSessionReceiver(receiver))
         return;
-    if (receiver->setup.longRange > 0)
-        receiver->setup.longRange = 0;
+    receiver->leaveLongRange();
     m_server.notifySession(HIDUSB_EVENT_LONG_RANGE, QByteArray(10, '\0'));
 }
 
@@ -569,6 +574,25 @@ void SimBus::setPairingCandidate(const QString &mouse)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_pairingCandidate = mouse;
+}
+
+void SimBus::setBootMode(const QString &device, bool on)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (SimReceiver *receiver = receiverNamed(device))
+        receiver->setBootMode(on);
+    else if (SimMouse *mouse = mouseNamed(device))
+        mouse->setBootMode(on);
+    postHotplug();
+}
+
+bool SimBus::bootMode(const QString &device) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (const SimReceiver *receiver = receiverNamed(device))
+        return receiver->bootMode();
+    const SimMouse *mouse = mouseNamed(device);
+    return mouse && mouse->bootMode();
 }
 
 QByteArray SimBus::storedConfiguration(const QString &name, int index) const

@@ -68,6 +68,8 @@ public:
     void setLatency(int milliseconds);
     void setIdsReadyAfter(int calls);
     void setPairingCandidate(const QString &mouse);
+    void setBootMode(const QString &device, bool on);
+    bool bootMode(const QString &device) const;
     QByteArray storedConfiguration(const QString &mouse, int index) const;
     int activeConfiguration(const QString &mouse) const;
     bool driverActive(const QString &mouse) const;
@@ -79,7 +81,8 @@ private:
     friend class SimServer;
     friend class SimUpgrade;
 
-    // What a path reaches: a plugged receiver or a mouse on its cable.
+    // What a path reaches: a plugged receiver or a mouse on its cable, each
+    // out of boot mode.
     struct Endpoint
     {
         SimReceiver *receiver = nullptr;
@@ -97,6 +100,7 @@ private:
     SimMouse *mouseNamed(const QString &name);
     const SimMouse *mouseNamed(const QString &name) const;
     SimReceiver *receiverNamed(const QString &name);
+    const SimReceiver *receiverNamed(const QString &name) const;
     void notifyStatus(const QString &mouse, int flag);
     void postHotplug();
     void deliverHotplug(quint64 epoch);

@@ -15,6 +15,8 @@ SimMouse SimMouse::fromSetup(const MouseSpec &setup, const QByteArray &cablePath
         for (int index = 0; index < SimStore::ConfigCount; ++index)
             mouse.stored.configs[index] = SimRecord::defaultDump(setup.mid, index);
     }
+    if (mouse.stored.upgradedVersion != 0)
+        mouse.setup.version = mouse.stored.upgradedVersion;
     return mouse;
 }
 
@@ -77,4 +79,18 @@ QByteArray SimMouse::storedRecord(int index) const
     SimRecord::recordFromDump(reinterpret_cast<const std::uint8_t *>(stored.configs[index].constData()),
                               reinterpret_cast<std::uint8_t *>(record.data()));
     return record;
+}
+
+void SimMouse::setBootMode(bool on)
+{
+    stored.bootMode = on;
+    save();
+}
+
+void SimMouse::installFirmware(int version)
+{
+    setup.version = version;
+    stored.upgradedVersion = version;
+    stored.bootMode = false;
+    save();
 }

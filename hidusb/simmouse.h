@@ -9,13 +9,14 @@
 #include <cstdint>
 
 // A simulated mouse: what its scenario says, the four configurations it
-// stores, and the state the program sets through the device server. The bus
-// owns the mice and calls these with its lock held.
+// stores, the firmware an upgrade wrote, and the state the program sets
+// through the device server. The bus owns the mice and calls these with
+// its lock held.
 class SimMouse
 {
 public:
-    // A mouse as its setup describes it, with the configurations it stored
-    // in an earlier run, else its model's defaults.
+    // A mouse as its setup describes it, with the configurations and the
+    // firmware it stored in an earlier run, else its model's defaults.
     static SimMouse fromSetup(const MouseSpec &setup, const QByteArray &cablePath, int idReadsLeft);
 
     QByteArray &activeDump();
@@ -32,6 +33,11 @@ public:
     void setReportRate(int code);
     // Configuration `index` as the program's record, empty for no such index.
     QByteArray storedRecord(int index) const;
+
+    bool bootMode() const { return stored.bootMode; }
+    void setBootMode(bool on);
+    // An upgrade wrote firmware `version`: kept, and out of boot mode.
+    void installFirmware(int version);
 
     MouseSpec setup;
     SimStore::StoredMouse stored;
