@@ -9,7 +9,7 @@ QString DeviceAllInfo::driveGroup() const
     return QStringLiteral("Drive") + QString::number(driveIndex + 1);
 }
 
-QString DeviceAllInfo::versionText(std::uint16_t word)
+QString DeviceAllInfo::versionText(std::uint32_t word)
 {
     return QStringLiteral("v%1.%2").arg(word >> 8).arg(word & 0xFF, 0, 16);
 }

@@ -49,12 +49,12 @@ void checkFirmwareUpdates()
         }
     }
     PostMsg *hub = PostMsg::instance();
-    if (!QDir(programFolderPath() + QStringLiteral("/bin")).exists()) {
+    if (!QDir(firmwareFolderPath()).exists()) {
         emit hub->SigLabelTextB(receiverVersion, QString());
         return;
     }
-    g_receiverUpdateAvailable = receiverClass != 0 && readVersionInfo(211, receiverVersion, receiverClass);
-    g_mouseUpdateAvailable = readVersionInfo(210, current.mouseVersion, 0);
+    g_receiverUpdateAvailable = receiverClass != 0 && hasFirmwareUpdate(211, receiverVersion, receiverClass);
+    g_mouseUpdateAvailable = hasFirmwareUpdate(210, current.mouseVersion, 0);
     const bool update = g_receiverUpdateAvailable || g_mouseUpdateAvailable;
     emit hub->SigLabelTextB(receiverVersion, update ? QStringLiteral("true") : QString());
 }

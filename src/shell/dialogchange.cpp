@@ -303,8 +303,8 @@ void DialogChange::slotButtonClicked()
 
     emit hub->SigSelectMouseInfo(device);
     QString updateWaiting;
-    if (QDir(programFolderPath() + QStringLiteral("/bin")).exists()) {
-        g_receiverUpdateAvailable = readVersionInfo(211, device.version, DeviceAllInfo::receiverClass(device.kind));
+    if (QDir(firmwareFolderPath()).exists()) {
+        g_receiverUpdateAvailable = hasFirmwareUpdate(211, device.version, DeviceAllInfo::receiverClass(device.kind));
         if (g_receiverUpdateAvailable)
             updateWaiting = QStringLiteral("true");
     }
