@@ -11,7 +11,7 @@ SimReceiver SimReceiver::fromSetup(const ReceiverSpec &setup, const QByteArray &
     receiver.path = path;
     receiver.light[0] = quint8(setup.lightMode);
     receiver.idReadsLeft = idReadsLeft;
-    receiver.storePath = SimStore::receiverFilePath(setup.name, setup.cid, setup.mid);
+    receiver.storePath = SimStore::receiverFilePath(setup.name, setup.cid, setup.mid, setup.kind);
     if (SimStore::load(receiver.storePath, &receiver.stored)) {
         std::memcpy(receiver.light, receiver.stored.light.constData(), HIDUSB_DONGLE_RGB_SIZE);
         receiver.setup.lightMode = receiver.light[0];

@@ -62,9 +62,10 @@ QString filePath(const QString &mouseName, int cid, int mid)
     return stateFolder() + QStringLiteral("simulated-mice/%1-%2-%3.bin").arg(mouseName).arg(cid).arg(mid);
 }
 
-QString receiverFilePath(const QString &receiverName, int cid, int mid)
+QString receiverFilePath(const QString &receiverName, int cid, int mid, int kind)
 {
-    return stateFolder() + QStringLiteral("simulated-receivers/%1-%2-%3.bin").arg(receiverName).arg(cid).arg(mid);
+    return stateFolder()
+           + QStringLiteral("simulated-receivers/%1-%2-%3-%4.bin").arg(receiverName).arg(cid).arg(mid).arg(kind);
 }
 
 bool load(const QString &path, StoredMouse *mouse)

@@ -29,7 +29,8 @@ struct StoredReceiver
 };
 
 QString filePath(const QString &mouseName, int cid, int mid);
-QString receiverFilePath(const QString &receiverName, int cid, int mid);
+// A receiver of another kind is another device.
+QString receiverFilePath(const QString &receiverName, int cid, int mid, int kind);
 // False when the file is missing or not whole; the record is then untouched.
 bool load(const QString &path, StoredMouse *mouse);
 bool load(const QString &path, StoredReceiver *receiver);
