@@ -38,16 +38,9 @@ bool takesOverFromReceiver(const DeviceAllInfo &found, const DeviceAllInfo &curr
 void checkFirmwareUpdates()
 {
     const DeviceAllInfo current = CurrentDevice.get();
-    QString receiverVersion;
-    int receiverClass = 0;
-    if (WorkerDeviceList.size() == 2) {
-        for (const DeviceAllInfo &device : qAsConst(WorkerDeviceList)) {
-            if (!device.receiverId.isEmpty() && !device.isWired) {
-                receiverVersion = device.version;
-                receiverClass = DeviceAllInfo::receiverClass(device.kind);
-            }
-        }
-    }
+    const DeviceAllInfo *receiver = listedReceiverBesideCable();
+    const QString receiverVersion = receiver ? receiver->version : QString();
+    const int receiverClass = receiver ? DeviceAllInfo::receiverClass(receiver->kind) : 0;
     PostMsg *hub = PostMsg::instance();
     if (!QDir(firmwareFolderPath()).exists()) {
         emit hub->SigLabelTextB(receiverVersion, QString());
@@ -60,6 +53,17 @@ void checkFirmwareUpdates()
 }
 
 } // namespace
+
+const DeviceAllInfo *listedReceiverBesideCable()
+{
+    if (WorkerDeviceList.size() != 2)
+        return nullptr;
+    for (const DeviceAllInfo &device : qAsConst(WorkerDeviceList)) {
+        if (!device.receiverId.isEmpty() && !device.isWired)
+            return &device;
+    }
+    return nullptr;
+}
 
 void usbHotplugCallback()
 {

@@ -2,6 +2,7 @@
 
 #include "appinfo.h"
 #include "configinistore.h"
+#include "currentmodel.h"
 #include "deviceidentification.h"
 #include "firmwareimageheader.h"
 
@@ -108,14 +109,11 @@ bool findFirmwareFiles(int kind, const QString &version, const QString &identifi
 
 bool hasFirmwareUpdate(int kind, const QString &version, int receiverClass)
 {
-    ConfigIniStore *config = ConfigIniStore::instance();
-    const QString group = CurrentDevice.get().driveGroup();
-    const int cid = config->value(QStringLiteral("Option"), QStringLiteral("CID")).toInt();
-    const int mid = config->value(group, QStringLiteral("MID")).toInt();
     const QString key = kind == 210 ? QStringLiteral("MM") : receiverClassFirmwareKey(receiverClass);
     if (key.isEmpty())
         return false;
-    return checkFirmwareFileB(kind, version, config->value(group, key), cid, mid);
+    return checkFirmwareFileB(kind, version, currentModelValue(key), configuredCustomerId(),
+                              currentModelValue(QStringLiteral("MID")).toInt());
 }
 
 FirmwareUpdates checkModelFirmware(const DeviceAllInfo &device, const QString &mouseVersion)
