@@ -12,14 +12,6 @@
 
 namespace {
 
-// Where the image header keeps what the library reads of it.
-constexpr int VersionOffset = 16;
-constexpr int KindOffset = 20;
-constexpr int CidOffset = 21;
-constexpr int MidOffset = 22;
-constexpr int IdentifierOffset = 87;
-constexpr int IdentifierSize = 64;
-
 constexpr int MouseImage = 210;
 constexpr int ReceiverImage = 211;
 constexpr int PercentStep = 20;
@@ -51,12 +43,12 @@ SimUpgrade::SimUpgrade(SimBus &bus)
 SimUpgrade::Image SimUpgrade::readImage(const unsigned char *image)
 {
     Image read;
-    read.version = int(qFromLittleEndian<quint32>(image + VersionOffset) & 0xFFFF);
-    read.kind = image[KindOffset];
-    read.cid = image[CidOffset];
-    read.mid = image[MidOffset];
-    const char *identifier = reinterpret_cast<const char *>(image + IdentifierOffset);
-    read.identifier = QString::fromLocal8Bit(identifier, int(qstrnlen(identifier, IdentifierSize)));
+    read.version = int(qFromLittleEndian<quint32>(image + HIDUSB_IMAGE_VERSION_OFFSET) & 0xFFFF);
+    read.kind = image[HIDUSB_IMAGE_KIND_OFFSET];
+    read.cid = image[HIDUSB_IMAGE_CID_OFFSET];
+    read.mid = image[HIDUSB_IMAGE_MID_OFFSET];
+    const char *identifier = reinterpret_cast<const char *>(image + HIDUSB_IMAGE_IDENTIFIER_OFFSET);
+    read.identifier = QString::fromLocal8Bit(identifier, int(qstrnlen(identifier, HIDUSB_IMAGE_IDENTIFIER_SIZE)));
     return read;
 }
 

@@ -2,30 +2,22 @@
 
 #include "deviceallinfo.h"
 
+#include <HIDUsb.h>
+
 #include <QtEndian>
-
-namespace {
-
-constexpr int VersionOffset = 16;
-constexpr int KindOffset = 20;
-constexpr int CidOffset = 21;
-constexpr int MidOffset = 22;
-constexpr int IdentifierOffset = 87;
-constexpr int IdentifierSize = 64;
-
-} // namespace
 
 bool FirmwareImageHeader::read(const QByteArray &image, FirmwareImageHeader *header)
 {
     if (image.size() < Size)
         return false;
     const char *bytes = image.constData();
-    header->versionWord = qFromLittleEndian<quint32>(bytes + VersionOffset);
-    header->kind = std::uint8_t(bytes[KindOffset]);
-    header->cid = std::uint8_t(bytes[CidOffset]);
-    header->mid = std::uint8_t(bytes[MidOffset]);
-    const char *identifier = bytes + IdentifierOffset;
-    header->identifier = QString::fromLocal8Bit(identifier, int(qstrnlen(identifier, IdentifierSize)));
+    header->versionWord = qFromLittleEndian<quint32>(bytes + HIDUSB_IMAGE_VERSION_OFFSET);
+    header->kind = std::uint8_t(bytes[HIDUSB_IMAGE_KIND_OFFSET]);
+    header->cid = std::uint8_t(bytes[HIDUSB_IMAGE_CID_OFFSET]);
+    header->mid = std::uint8_t(bytes[HIDUSB_IMAGE_MID_OFFSET]);
+    const char *identifier = bytes + HIDUSB_IMAGE_IDENTIFIER_OFFSET;
+    header->identifier =
+        QString::fromLocal8Bit(identifier, int(qstrnlen(identifier, HIDUSB_IMAGE_IDENTIFIER_SIZE)));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <HIDUsb.h>
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,7 +11,7 @@
 // device library unchanged; the program reads only these fields of it.
 struct FirmwareImageHeader
 {
-    static constexpr int Size = 728;
+    static constexpr int Size = HIDUSB_IMAGE_HEADER_SIZE;
 
     // Bits 0-7 the minor number, the rest the major number.
     std::uint32_t versionWord = 0;

@@ -252,12 +252,8 @@ void FormSetting::placeVersions(int language)
 // other windows.
 void FormSetting::on_comboBox_activated(int index)
 {
-    MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
-                                        QString::number(index));
-    currentLanguageIndex = index;
-    PostMsg *hub = PostMsg::instance();
-    emit hub->SigAllLanguage(index);
-    emit hub->SigLanguageSameA(index);
+    chooseLanguage(index);
+    emit PostMsg::instance()->SigLanguageSameA(index);
 }
 
 void FormSetting::SlotLanguageSameB(int index)

@@ -1,16 +1,17 @@
 #pragma once
 
+#include <HIDUsb.h>
+
 #include <QByteArray>
 
 #include <cstdint>
 
-// A firmware image file as the vendor ships them: a 728-byte header (the
-// version word at byte 16, the kind at 20, customer and model id at 21 and
-// 22, the identifier text at 87) and a body only the device reads. The body
-// here is filler, the same for the same header.
+// A firmware image file as the vendor ships them: the header the device
+// library reads (HIDUsb.h) and a body only the device reads. The body here
+// is filler, the same for the same header.
 struct SampleFirmwareImage
 {
-    static constexpr int HeaderSize = 728;
+    static constexpr int HeaderSize = HIDUSB_IMAGE_HEADER_SIZE;
 
     int kind = 210;
     int cid = 0;
