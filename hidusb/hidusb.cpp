@@ -150,10 +150,10 @@ int UsbServerC_Start(const char *path, const char *path2, UsbEventCallback callb
     return bus().server().start(path, callback);
 }
 
-void UsbServer_Exit(void)
+int UsbServer_Exit(void)
 {
     logCall("UsbServer_Exit");
-    bus().server().exit();
+    return bus().server().exit() ? 1 : 0;
 }
 
 void UsbServer_SetPCDriverStatus(int active)

@@ -1,12 +1,13 @@
 #include "simbus.h"
 
+#include "simthread.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QtEndian>
 
 #include <cstring>
-#include <thread>
 
 namespace {
 
@@ -42,7 +43,7 @@ SimBus::SimBus()
     }
     if (!loaded)
         applyScenario(Scenario::defaults(), QString());
-    std::thread(&SimServer::eventLoop, &m_server).detach();
+    startLibraryThread([this] { m_server.eventLoop(); });
 }
 
 void SimBus::log(const QString &call)

@@ -48,14 +48,15 @@ int SimServer::start(const char *path, UsbEventCallback callback)
 }
 
 // Returns at once: the event thread may be inside a callback that waits
-// for the very thread calling this.
-void SimServer::exit()
+// for the very thread calling this. Whether it still is, the answer tells.
+bool SimServer::exit()
 {
     std::lock_guard<std::mutex> lock(m_bus.m_mutex);
     ++m_sessionGeneration;
     m_queue.clear();
     m_sessionCallback = nullptr;
     m_sessionPath.clear();
+    return !m_answering;
 }
 
 void SimServer::enqueue(Request request, const QByteArray &header, const QByteArray &payload)

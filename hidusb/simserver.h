@@ -32,7 +32,8 @@ public:
     void eventLoop();
 
     int start(const char *path, UsbEventCallback callback);
-    void exit();
+    // False while the event thread may still be inside the stopped callback.
+    bool exit();
     void request(Request request);
     void setDriverStatus(int active);
     void setBatteryOptimize(int enable);

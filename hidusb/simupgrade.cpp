@@ -1,6 +1,7 @@
 #include "simupgrade.h"
 
 #include "simbus.h"
+#include "simthread.h"
 
 #include <QtEndian>
 
@@ -123,7 +124,7 @@ bool SimUpgrade::start(const unsigned char *image, UpgradeCallback callback, int
     log(QStringLiteral("boot mode entered"));
     m_bus.postHotplug();
     m_running = true;
-    std::thread([this, plan, callback] { run(plan, callback); }).detach();
+    startLibraryThread([this, plan, callback] { run(plan, callback); });
     return true;
 }
 

@@ -30,10 +30,7 @@ using namespace DeviceLinkTest;
 
 namespace {
 
-const QByteArray CabledMouseScenario = R"([Bus]
-Latency=0
-IdsReadyAfter=0
-[Receiver1]
+const QByteArray CabledMouseScenario = R"([Receiver1]
 Kind=5
 Pid=0x5A18
 Id=0x12,0x34,0x56
@@ -61,16 +58,6 @@ QString stateFolder()
 QString updateLog()
 {
     return QDir::homePath() + "/AppData/Local/Talvo Lumerant 4K/Exception/UpDateLog.txt";
-}
-
-void loadScenario(const QByteArray &content)
-{
-    const QString path = QDir::homePath() + "/scenario.ini";
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-    file.close();
-    QVERIFY(HidUsbSim::loadScenario(path));
 }
 
 // An image of model 1 for the identifier Config.ini names under `key`.
@@ -185,7 +172,7 @@ private slots:
         clearFirmwareFailure();
         g_mouseUpdateAvailable = false;
         g_receiverUpdateAvailable = false;
-        loadScenario(CabledMouseScenario);
+        QVERIFY(loadScenario(CabledMouseScenario));
         HidUsbSim::setUpgradeStepTime(5);
         writeImage("mouse.bin", 210, "MM", 0x0214);
         writeImage("receiver.bin", 211, "D8M", 0x0106);
@@ -232,7 +219,7 @@ private slots:
 
         click(g_repairDialog, "NewHong_2");
         QCOMPARE(m_page->findChild<QToolButton *>("Receive_2")->text(), formText(18));
-        loadScenario(CabledMouseScenario); // the next run of the program
+        QVERIFY(loadScenario(CabledMouseScenario)); // the next run of the program
         QCOMPARE(receiverVersionWord(), 0x0106);
         QCOMPARE(UsbFinderC_GetVersion(HidUsbSim::cablePath("Mouse1").constData()), 0x0214);
     }

@@ -193,7 +193,7 @@ private slots:
     {
         QFETCH(bool, live);
         QFETCH(bool, online);
-        QVERIFY(ShellTest::loadScenario(Receiver4kScenario));
+        QVERIFY(loadScenario(Receiver4kScenario));
         CurrentDevice.set(chosen4kReceiver());
         CurrentDevicePath.set(receiverPath());
         FormSetting page;
@@ -213,7 +213,7 @@ private slots:
         QCOMPARE(m_probe->count("SigMouseOffLineo(0)"), live && !online ? 3 : 0);
         QVERIFY(child<QCheckBox>(&page, "ReUntil_3")->isChecked());
 
-        QVERIFY(ShellTest::loadScenario(Receiver4kScenario)); // the next run of the program
+        QVERIFY(loadScenario(Receiver4kScenario)); // the next run of the program
         unsigned char kept[HIDUSB_DONGLE_RGB_SIZE] = {};
         UsbFinderC_Get4KDongleRGBValue(receiverPath().constData(), kept);
         unsigned char longRange = 9;
@@ -225,7 +225,7 @@ private slots:
 
     void aReportedModeIsSentBackOnce()
     {
-        QVERIFY(ShellTest::loadScenario(Receiver4kScenario));
+        QVERIFY(loadScenario(Receiver4kScenario));
         CurrentDevice.set(chosen4kReceiver());
         CurrentDevicePath.set(receiverPath());
         FormSetting page;
