@@ -545,7 +545,9 @@ void FormSetting::on_Receive_2_clicked()
         SetVerText();
         return;
     }
+    // The one dialog may be older than the window it now stands over.
     g_repairDialog->show();
+    g_repairDialog->raise();
 }
 
 void FormSetting::on_Start()

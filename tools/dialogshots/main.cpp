@@ -87,6 +87,7 @@ DialogMain *openSettingsPage()
     click(window, "btn0");
     QTest::qWait(4000);
     click(window, "FormSetting");
+    QTest::qWait(500);
     return window;
 }
 
