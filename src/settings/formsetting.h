@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class DeferredSkin;
 class QButtonGroup;
 class UpDateWarning;
 
@@ -92,6 +93,7 @@ private:
     bool answersForChange();
 
     Ui::FormSetting *ui;
+    DeferredSkin *skin;
     const QString skinFolder;
     const QString textColour;
     const QString buttonColour;

@@ -25,6 +25,7 @@ QString url(const QString &folder, const char *picture)
 SkinnedDialog::SkinnedDialog(QWidget *parent)
     : QDialog(parent)
     , picturePath(programFolderPath() + QStringLiteral("/Picture/WarningDialog/"))
+    , skin(new DeferredSkin(this))
 {
 }
 
@@ -32,8 +33,6 @@ void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeBu
                               const QList<QToolButton *> &textButtons)
 {
     setWindowFlags(skinnedWindowFlags);
-    // Some dialogs are built long before they show, the settings-update wait at start-up.
-    auto *skin = new DeferredSkin(this);
     skin->setStyleSheet(label, QStringLiteral("QLabel{color: rgb(255, 255, 255);}"));
     const QString textButtonStyle =
         QStringLiteral("QToolButton{border: 0px; background-position: center;"
