@@ -144,6 +144,15 @@ void FormSetting::connectHub()
 // The page's texts take the look's label colour: the page is drawn dark.
 void FormSetting::applyStyles()
 {
+    // This sheet reaches every control of the page: set by the form, it would
+    // run the construction of each through the style-sheet engine.
+    skin->setStyleSheet(ui->FrameSetting,
+                        QStringLiteral("#FrameSetting{border:none;background:transparent;}"
+                                       "QScrollArea{background:transparent;}"
+                                       "QScrollBar:vertical{width:13px;background:rgb(30,30,30);}"
+                                       "QScrollBar::handle:vertical{background:rgb(117,117,117);border-radius:3px;"
+                                       "min-height:30px;}"
+                                       "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:25px;}"));
     const QString label = QStringLiteral("QLabel{color: rgb(%1);}").arg(textColour);
     for (QLabel *caption : {ui->label, ui->label_2, ui->label_3, ui->label_4, ui->label_5, ui->label_6, ui->label_7,
                             ui->label_8, ui->label_9, ui->label_10, ui->label_11, ui->label_12, ui->label_13,
