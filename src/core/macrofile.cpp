@@ -4,6 +4,7 @@
 #include "macrotext.h"
 #include "pagestate.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
@@ -34,13 +35,32 @@ bool isUsableMacroName(const QString &name)
 {
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
         || name.contains(QLatin1String("..")) || name.contains(QLatin1String("xml"))
-        || name.contains(QLatin1String(".ini")))
+        || name.contains(QLatin1String(".ini")) || name.toUtf8().size() > MaxMacroNameBytes)
         return false;
     for (const QChar character : name) {
         if (character.category() == QChar::Other_Control)
             return false;
     }
     return true;
+}
+
+QStringList macroNames()
+{
+    const QDir folder(macroFolderPath(), QStringLiteral("*.ini"), QDir::Name | QDir::IgnoreCase,
+                      QDir::Files | QDir::NoSymLinks | QDir::CaseSensitive);
+    QStringList names;
+    for (const QString &fileName : folder.entryList()) {
+        const QString name = fileName.chopped(4);
+        if (isUsableMacroName(name))
+            names.append(name);
+    }
+    return names;
+}
+
+bool renameMacroFile(const QString &name, const QString &newName)
+{
+    return isUsableMacroName(name) && isUsableMacroName(newName)
+           && QFile::rename(macroFilePath(name), macroFilePath(newName));
 }
 
 QString readMacroRepeatText(const QString &name)

@@ -261,6 +261,8 @@ private slots:
         QTest::newRow("hidden by the listing") << "notes.xml" << false;
         QTest::newRow("ini ending") << "a.ini" << false;
         QTest::newRow("ini inside") << "a.ini.b" << false;
+        QTest::newRow("48 bytes") << QString(24, QChar(0xE4)) << true;
+        QTest::newRow("49 bytes") << "a" + QString(24, QChar(0xE4)) << false;
     }
 
     void onlyNamesThatStayInTheMacroFolderNameFiles()
@@ -268,6 +270,21 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, usable);
         QCOMPARE(isUsableMacroName(name), usable);
+    }
+
+    void onlyMacroFilesAreListedAndRenamed()
+    {
+        QDir(macroFolderPath()).removeRecursively();
+        QVERIFY(QDir().mkpath(macroFolderPath()));
+        for (const char *file : {"b.ini", "A.ini", "x.txt", "notes.xml.ini", "a.ini.ini", "C.INI", "../d.ini"})
+            writeFile(macroFolderPath() + '/' + file, "1\n");
+        writeFile(macroFilePath(QString(49, 'x')), "1\n");
+        QCOMPARE(macroNames(), (QStringList{"A", "b"}));
+        QVERIFY(renameMacroFile("b", "c"));
+        QVERIFY(!renameMacroFile("c", "A"));
+        QVERIFY(!renameMacroFile("c", "../c"));
+        QVERIFY(!renameMacroFile("../d", "d"));
+        QCOMPARE(macroNames(), (QStringList{"A", "c"}));
     }
 
     void repeatValueReplacesTheFileOnlyForUsableNames()
