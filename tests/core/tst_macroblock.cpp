@@ -1,4 +1,5 @@
-#include "macroblockbuilder.h"
+#include "languagetables.h"
+#include "macroexport.h"
 #include "macrofile.h"
 #include "macrotext.h"
 #include "pagestate.h"
@@ -6,6 +7,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QIcon>
 #include <QTextCodec>
 
 #include <cstring>
@@ -76,6 +78,34 @@ QString itemsText(const QVector<MacroItem> &items)
     return texts.join(' ');
 }
 
+// An exchanged macro's stream with items "<text>+" (a press), "<text>-" (a
+// release) or "<text>ms" (a delay, without a flag), each with an icon of
+// `engine`.
+QByteArray exchangeStream(const QByteArray &marker, const QByteArray &name, const QByteArray &repeat, int count,
+                          const QStringList &items, const QString &engine = "QIconLoaderEngine")
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_5_9);
+    out << marker << name << repeat << quint32(count < 0 ? items.size() : count);
+    for (const QString &item : items) {
+        const bool delay = item.endsWith("ms");
+        out << (delay ? item : item.chopped(1)) << engine << QString("theme icon");
+        if (!delay)
+            out << QByteArray(item.endsWith('-') ? "1" : "0", 2);
+    }
+    return bytes;
+}
+
+QString importedText(QByteArray bytes)
+{
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly);
+    const std::optional<MacroExport> imported = MacroExport::read(&file);
+    return imported ? QString("%1 %2: %3").arg(imported->name).arg(imported->macro.repeat).arg(itemsText(imported->macro.items))
+                    : QString("none");
+}
+
 void writeFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
@@ -93,6 +123,9 @@ private slots:
     void initTestCase()
     {
         QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+        languageTable(languageTextTable, LanguageSection::Macro) = {
+            QVector<QString>(18) << "Left" << "Right" << "Middle" << "Forward" << "Back",
+            QVector<QString>(18) << "Levo" << "Pravo" << "Sredne" << "Vpered" << "Nazad"};
         QVERIFY(QDir().mkpath(macroFolderPath()));
     }
 
@@ -224,6 +257,79 @@ private slots:
         QVERIFY(!QFile::exists(macroFolderPath() + "/../Device.ini"));
     }
 
+    // Qt reads the icons this program writes, and this program reads
+    // streams whose icons Qt wrote with their pictures; mouse buttons are
+    // found by the name of the language that wrote them.
+    void exchangedMacrosCarryIconsQtReads()
+    {
+        currentLanguageIndex = 1;
+        const MacroExport written{QString::fromUtf8("Mäkro"),
+                                  {254, {MacroItem::key(1, 0x04, KeyStep::Press), MacroItem::pause(10),
+                                         MacroItem::key(0, 0x01, KeyStep::Release), MacroItem::key(4, 0x08, KeyStep::Press)}}};
+        QByteArray bytes;
+        QBuffer file(&bytes);
+        QVERIFY(file.open(QIODevice::WriteOnly) && written.write(&file));
+        QDataStream in(bytes);
+        QByteArray qtWritten;
+        QDataStream out(&qtWritten, QIODevice::WriteOnly);
+        for (QDataStream *stream : {&in, &out})
+            stream->setVersion(QDataStream::Qt_5_9);
+        QByteArray marker, name, repeat, flag;
+        quint32 count = 0;
+        in >> marker >> name >> repeat >> count;
+        out << marker << name << repeat << count;
+        for (quint32 index = 0; index < count; ++index) {
+            QString text;
+            QIcon icon;
+            in >> text >> icon;
+            QVERIFY2(!icon.pixmap(16).isNull(), qPrintable(text));
+            out << text << icon;
+            if (!text.contains("ms")) {
+                in >> flag;
+                out << flag;
+            }
+        }
+        QVERIFY(in.atEnd() && qtWritten.contains("IEND"));
+        currentLanguageIndex = 0;
+        QCOMPARE(importedText(qtWritten), QString::fromUtf8("Mäkro 254: +1:04 10ms -0:01 +4:08"));
+
+        QBuffer empty;
+        QVERIFY(empty.open(QIODevice::WriteOnly) && (MacroExport{"abc", {}}.write(&empty)));
+        QCOMPARE(empty.data().mid(20, 48), "abc" + QByteArray(45, '\0'));
+        QCOMPARE(empty.data().size(), 88);
+        QVERIFY(!(MacroExport{"../abc", {}}.write(&empty)));
+    }
+
+    void exchangedStreamsImportOnlyWhatTheyName_data()
+    {
+        QTest::addColumn<QByteArray>("stream");
+        QTest::addColumn<QString>("imported");
+        QTest::newRow("wrong marker") << exchangeStream("Dedi", "M", "1", -1, {}) << "none";
+        QTest::newRow("header cut short") << exchangeStream("Dedid", "M", "1", -1, {}).left(20) << "none";
+        QTest::newRow("name leaving the folder") << exchangeStream("Dedid", "../M", "1", -1, {}) << "none";
+        QTest::newRow("padded blocks")
+            << exchangeStream(QByteArray("Dedid\0\0", 7), QByteArray("M\0\0", 3), QByteArray("253\0", 4), -1, {})
+            << "M 253: ";
+        QTest::newRow("repeat beyond a count") << exchangeStream("Dedid", "M", "300", -1, {}) << "M 1: ";
+        QTest::newRow("items naming nothing")
+            << exchangeStream("Dedid", "M", "1", -1,
+                              {"A+", "10 ms", "Nope+", "A\n+", "7ms", "0x12ms", "RCtrl-", "Vpered+", "Back-"})
+            << "M 1: +1:04 7ms -0:10 +4:10 -4:08";
+        QTest::newRow("count beyond the items") << exchangeStream("Dedid", "M", "1", 5, {"A+", "A-"}) << "M 1: +1:04 -1:04";
+        QTest::newRow("damaged last item") << exchangeStream("Dedid", "M", "1", -1, {"A+", "A-"}).chopped(1)
+                                           << "M 1: +1:04";
+        QTest::newRow("icon only a plug-in knows")
+            << exchangeStream("Dedid", "M", "1", -1, {"A+"}, "QSvgIconEngine") << "M 1: ";
+    }
+
+    void exchangedStreamsImportOnlyWhatTheyName()
+    {
+        QFETCH(QByteArray, stream);
+        QFETCH(QString, imported);
+        currentLanguageIndex = 0;
+        QCOMPARE(importedText(stream), imported);
+    }
+
     void namesFitTheNameField_data()
     {
         QTest::addColumn<QString>("name");
@@ -326,5 +432,5 @@ private slots:
     }
 };
 
-TALVO_TEST_GUILESS_MAIN(tst_MacroBlock)
+TALVO_TEST_MAIN(tst_MacroBlock)
 #include "tst_macroblock.moc"
