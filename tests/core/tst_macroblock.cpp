@@ -330,6 +330,14 @@ private slots:
         QCOMPARE(importedText(stream), imported);
     }
 
+    void recordsGiveMacroBlocksOnlyForTheirKeys()
+    {
+        FlashDataMap record = {};
+        QCOMPARE(record.keyMacro(15), &record.KeyMacros[15]);
+        QVERIFY(!record.keyMacro(16));
+        QVERIFY(!record.keyMacro(-1));
+    }
+
     void namesFitTheNameField_data()
     {
         QTest::addColumn<QString>("name");
