@@ -1,7 +1,7 @@
 #include "macrofile.h"
 
 #include "appinfo.h"
-#include "macrotext.h"
+#include "macroblockbuilder.h"
 #include "pagestate.h"
 
 #include <QDir>
@@ -17,6 +17,17 @@ const QChar Blank = QLatin1Char(' ');
 QStringList lineItems(const QByteArray &line)
 {
     return QString::fromUtf8(line).split(Blank, Qt::SkipEmptyParts);
+}
+
+bool replaceMacroFile(const QString &name, const QByteArray &content)
+{
+    if (!isUsableMacroName(name))
+        return false;
+    QSaveFile file(macroFilePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    file.write(content);
+    return file.commit();
 }
 
 } // namespace
@@ -76,13 +87,7 @@ QString readMacroRepeatText(const QString &name)
 
 bool saveMacroRepeatValue(const QString &name, const QString &text)
 {
-    if (!isUsableMacroName(name))
-        return false;
-    QSaveFile file(macroFilePath(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    file.write((text + QLatin1Char('\n')).toUtf8());
-    return file.commit();
+    return replaceMacroFile(name, (text + QLatin1Char('\n')).toUtf8());
 }
 
 bool buildMacroBlockFromIni(const QString &name, KeyMacro *block)
@@ -114,13 +119,7 @@ bool readMacroFile(const QString &name, MacroText *macro)
 
 bool writeMacroFile(const QString &name, const MacroText &macro)
 {
-    if (!isUsableMacroName(name))
-        return false;
-    QSaveFile file(macroFilePath(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    file.write(macro.bytes());
-    return file.commit();
+    return replaceMacroFile(name, macro.bytes());
 }
 
 bool writeMacroFileFromBlock(const QString &name, int repeat, const KeyMacro &block)

@@ -1,4 +1,5 @@
 #include "languagetables.h"
+#include "macroblockbuilder.h"
 #include "macroexport.h"
 #include "macrofile.h"
 #include "macrotext.h"
