@@ -1,6 +1,7 @@
 #include "skinneddialog.h"
 
 #include "appinfo.h"
+#include "configinistore.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -52,4 +53,11 @@ void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeBu
                                         " background-position: center;"
                                         " background-repeat: no-repeat;}")
                              .arg(frame->objectName(), url(picturePath, "BackGround.png")));
+}
+
+void SkinnedDialog::colourInputField(QWidget *field)
+{
+    field->setStyleSheet(QStringLiteral("%1{color: rgb(%2);}")
+                             .arg(QLatin1String(field->metaObject()->className()),
+                                  ConfigIniStore::instance()->colourText(QStringLiteral("LinEditColor"))));
 }
