@@ -57,7 +57,8 @@ void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeBu
 
 void SkinnedDialog::colourInputField(QWidget *field)
 {
-    field->setStyleSheet(QStringLiteral("%1{color: rgb(%2);}")
+    field->setStyleSheet(QStringLiteral("%1{color: rgb(%2); background-color: rgb(0,0,0);"
+                                        " border: 1px solid rgb(117,117,117);}")
                              .arg(QLatin1String(field->metaObject()->className()),
                                   ConfigIniStore::instance()->colourText(QStringLiteral("LinEditColor"))));
 }
