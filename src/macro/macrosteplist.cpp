@@ -3,8 +3,6 @@
 #include <QIcon>
 #include <QListWidget>
 
-Q_DECLARE_METATYPE(MacroItem)
-
 namespace {
 
 constexpr int ItemRole = Qt::UserRole;

@@ -2,6 +2,7 @@
 
 #include "macroitem.h"
 
+#include <QMetaType>
 #include <QVector>
 
 class QListWidget;
@@ -10,7 +11,8 @@ class QListWidget;
 // picture and keeping the item itself, so what is saved or sent is the kind
 // and code of each step, never a name read back from the screen. The
 // editing rules keep keys and delays alternating in a list that already
-// alternates and starts with a key; every delay they add reads 10 ms.
+// alternates and starts with a key; every delay they add reads 10 ms. A row
+// keeps its item under Qt::UserRole.
 class MacroStepList
 {
 public:
@@ -52,3 +54,5 @@ private:
 
     QListWidget *m_list;
 };
+
+Q_DECLARE_METATYPE(MacroItem)
