@@ -12,7 +12,12 @@ MacroRecorder::MacroRecorder(const ElapsedClock &clock, FixedDelay fixedDelay, Q
 {
 }
 
-MacroRecorder::~MacroRecorder() = default;
+// A page taken apart while it records leaves the program not recording.
+MacroRecorder::~MacroRecorder()
+{
+    if (m_capture && m_capture->isInstalled())
+        stop();
+}
 
 void MacroRecorder::start()
 {

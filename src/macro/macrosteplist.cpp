@@ -7,9 +7,20 @@ namespace {
 
 constexpr int ItemRole = Qt::UserRole;
 
+// Three pictures serve every row; each row would read its own otherwise.
+QIcon pictureOf(const MacroItem &item)
+{
+    static QHash<QString, QIcon> pictures;
+    const QString path = item.picturePath();
+    auto picture = pictures.find(path);
+    if (picture == pictures.end())
+        picture = pictures.insert(path, QIcon(path));
+    return *picture;
+}
+
 QListWidgetItem *rowOf(const MacroItem &item)
 {
-    auto *row = new QListWidgetItem(QIcon(item.picturePath()), item.text());
+    auto *row = new QListWidgetItem(pictureOf(item), item.text());
     row->setData(ItemRole, QVariant::fromValue(item));
     return row;
 }
@@ -66,7 +77,7 @@ void MacroStepList::setAt(int row, const MacroItem &item)
 {
     QListWidgetItem *shown = m_list->item(row);
     shown->setText(item.text());
-    shown->setIcon(QIcon(item.picturePath()));
+    shown->setIcon(pictureOf(item));
     shown->setData(ItemRole, QVariant::fromValue(item));
 }
 

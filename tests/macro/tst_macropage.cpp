@@ -2,6 +2,7 @@
 // and the simulated mouse; the key page's side of the exchange through the
 // hub.
 
+#include "addkey.h"
 #include "devicelinktest.h"
 #include "macro.h"
 #include "macroblockbuilder.h"
@@ -188,6 +189,31 @@ private slots:
         QCOMPARE(bool(g_macroRecording), !limitReached);
         click("StopRecord");
         QVERIFY(!g_macroRecording);
+    }
+
+    void theKeyDialogListensOnlyWhileItShows_data()
+    {
+        QTest::addColumn<QString>("closedBy");
+        QTest::addColumn<QString>("keyName");
+        QTest::newRow("left open") << "" << "K";
+        QTest::newRow("closed by the window system") << "system" << "";
+        QTest::newRow("cancelled") << "NewHong_2" << "";
+        QTest::newRow("closed by its close button") << "CloseButton" << "";
+    }
+
+    void theKeyDialogListensOnlyWhileItShows()
+    {
+        QFETCH(QString, closedBy);
+        addKey dialog;
+        dialog.show();
+        if (closedBy == "system")
+            dialog.close();
+        else if (!closedBy.isEmpty())
+            dialog.findChild<QAbstractButton *>(closedBy)->click();
+        m_page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_page.get()));
+        type(m_page.get(), m_clock, "K+ K-");
+        QTEST(dialog.keyName, "keyName");
     }
 
     void aMacroMadeHereIsPlayedByTheKeyItIsBoundTo()
