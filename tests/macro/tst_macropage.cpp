@@ -123,11 +123,7 @@ private slots:
     void init()
     {
         resetAll();
-        UsbServerC_Start(receiverPath().constData(), receiverPath().constData(), ignoreEvents);
-        CurrentDevicePath.set(receiverPath());
-        DeviceProtocolData.set(recordOf(HidUsbSim::storedConfiguration("Mouse1", 0)));
-        g_deviceRecordLoaded = true;
-        g_deviceUiLive = true;
+        openDefaultMouse();
         QDir(macroFolderPath()).removeRecursively();
         QDir().mkpath(macroFolderPath());
         const auto keyA = [](int action) { return MacroItem::key(KeyStep::Key, 0x04, action); };

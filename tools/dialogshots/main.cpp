@@ -96,8 +96,8 @@ void click(QWidget *window, const char *name)
 }
 
 // The top-level window in the current language with the first device
-// opened and the settings page shown.
-DialogMain *openSettingsPage()
+// opened and the page of the page button `pageButton` shown.
+DialogMain *openPage(const char *pageButton)
 {
     MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
                                         QString::number(currentLanguageIndex));
@@ -106,9 +106,14 @@ DialogMain *openSettingsPage()
     QTest::qWait(1000);
     click(window, "btn0");
     QTest::qWait(4000);
-    click(window, "FormSetting");
+    click(window, pageButton);
     QTest::qWait(500);
     return window;
+}
+
+DialogMain *openSettingsPage()
+{
+    return openPage("FormSetting");
 }
 
 // A few macros in the macro folder, the first with the steps of a recording.
@@ -131,14 +136,7 @@ void writeSampleMacros()
 DialogMain *openMacroPage()
 {
     writeSampleMacros();
-    MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
-                                        QString::number(currentLanguageIndex));
-    auto *window = new DialogMain;
-    window->show();
-    QTest::qWait(1000);
-    click(window, "btn0");
-    QTest::qWait(4000);
-    click(window, "MacroButton");
+    DialogMain *window = openPage("MacroButton");
     if (auto *macros = window->findChild<QListWidget *>(QStringLiteral("listWidgetHong")))
         macros->setCurrentRow(0);
     return window;
