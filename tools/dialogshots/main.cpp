@@ -9,9 +9,13 @@
 #include "dialogmain.h"
 #include "exeisrun.h"
 #include "inportfail.h"
+#include "inputpica.h"
+#include "inputpicb.h"
+#include "lamplight.h"
 #include "languagefilereader.h"
 #include "languagetables.h"
 #include "lessthree.h"
+#include "lightmodeset.h"
 #include "macroinistore.h"
 #include "mouseoffline.h"
 #include "postmsg.h"
@@ -20,6 +24,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QSpinBox>
 #include <QDir>
 #include <QScreen>
 #include <QTest>
@@ -49,6 +56,50 @@ bool saveShot(QWidget *window, const QString &path, int settle)
                                                          window->width(), window->height());
     window->hide();
     return pixmap.save(path, "PNG");
+}
+
+// The lighting page as a host would place it: on the configuration
+// frame's page background, showing a record of single-colour breathing.
+QWidget *hostedLightingPage()
+{
+    auto *host = new QFrame;
+    host->setObjectName(QStringLiteral("host"));
+    host->setStyleSheet(QStringLiteral("#host{border-image: url(%1/Picture/Dialog/PageBack.png);}")
+                            .arg(programFolderPath()));
+    auto *layout = new QGridLayout(host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *page = new LampLight(host);
+    layout->addWidget(page);
+    FlashDataMap record = {};
+    record.LightEnable = 1;
+    record.LightMode = 2;
+    record.LightR = 46;
+    record.LightG = 196;
+    record.LightB = 182;
+    record.LightBrightness = 7;
+    record.LightSpeed = 4;
+    record.SleepTime = 6;
+    page->SlotUpDataLightUILight(record);
+    return host;
+}
+
+// The receiver dialogs follow no language switch of their own; the shots
+// show them as they would read in each language.
+template<typename Dialog>
+Dialog *inCurrentLanguage(Dialog *dialog)
+{
+    dialog->SlotAllLanguage(currentLanguageIndex);
+    return dialog;
+}
+
+// The light-mode dialog with a mode that takes a colour.
+QWidget *lightModeDialog()
+{
+    auto *dialog = inCurrentLanguage(new LightModeSet);
+    dialog->findChild<QComboBox *>(QStringLiteral("LightMod"))->setCurrentIndex(2);
+    dialog->findChild<QSpinBox *>(QStringLiteral("RSpinBox"))->setValue(255);
+    dialog->findChild<QSpinBox *>(QStringLiteral("GSpinBox"))->setValue(80);
+    return dialog;
 }
 
 } // namespace
@@ -85,6 +136,10 @@ int main(int argc, char **argv)
          }},
         {"LessThree", [] { return new LessThree; }},
         {"ContainReset", [] { return new ContainReset; }},
+        {"LampLight", hostedLightingPage},
+        {"LightModeSet", lightModeDialog},
+        {"InputPicA", [] { return inCurrentLanguage(new InputPicA); }},
+        {"InputPicB", [] { return inCurrentLanguage(new InputPicB); }},
         // The window reads the stored language choice itself.
         {"SelectionPage",
          [] {
