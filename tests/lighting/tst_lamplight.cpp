@@ -3,6 +3,7 @@
 // shows a record.
 
 #include "configurationsenders.h"
+#include "deviceeventcallback.h"
 #include "lamplight.h"
 #include "languagefilereader.h"
 #include "lightingtest.h"
@@ -246,6 +247,20 @@ private slots:
         QCOMPARE(button(m_page.get(), "RippeControl")->isChecked(), offMoving != 0);
         QCOMPARE(colourOf(m_page.get()), (QList<int>{7, 255, 255}));
         QVERIFY(child<QLabel>(m_page.get(), "labelPreView")->styleSheet().contains("rgb(7,255,255)"));
+    }
+
+    void theMousesLightSettingsReachThePageFromTheLibrarysThread()
+    {
+        UsbServerC_Start(receiverPath().constData(), receiverPath().constData(), deviceEventCallback);
+        ProtocolDataUpdate(lightRecord().bytes());
+        m_page->SlotFormResetLight();
+        HidUsbSim::clearCallLog();
+        UsbServer_ReadLedBar();
+        QTRY_COMPARE(modeList()->currentIndex(), 2);
+        QCOMPARE(slider("horizontalLight")->value(), 6);
+        QCOMPARE(slider("horizontalSpeed")->value(), 4);
+        QCOMPARE(colourOf(m_page.get()), (QList<int>{0, 255, 255}));
+        QCOMPARE(recordWrites(), 0);
     }
 
     void anImportedRecordHoldsTheSlidersUntilTheDeviceReports()
