@@ -9,7 +9,8 @@
  * Texts cross this boundary as narrow NUL-terminated strings; every path the
  * library hands out stays valid for the life of the process. Byte blocks
  * have the sizes given with each call. The program examines no result of
- * the server calls, the hot-plug calls or the record translation.
+ * the hot-plug calls or the record translation, and of the server calls
+ * only UsbServer_Exit's, when it ends.
  */
 
 #ifdef __cplusplus
@@ -108,7 +109,11 @@ HIDUSB_API int UsbFinderC_ReadWriteDeviceData(const unsigned char *request, unsi
 /* The device server: one device at a time, answers through the callback on
  * the library's own thread, in request order, while the device is online. */
 HIDUSB_API int UsbServerC_Start(const char *path, const char *path2, UsbEventCallback callback);
-HIDUSB_API void UsbServer_Exit(void);
+/* Stops the server at once, never waiting: its callback may be blocked on
+ * the very thread that calls this. Returns 1 when the library's thread is
+ * outside the stopped server's callback and will not enter it again, 0
+ * while a callback already begun still runs: call it again later. */
+HIDUSB_API int UsbServer_Exit(void);
 HIDUSB_API void UsbServer_SetPCDriverStatus(int active);
 HIDUSB_API void UsbServer_ReadAllFlashData(void);
 HIDUSB_API void UsbServer_ReadBatteryLevel(void);

@@ -155,10 +155,10 @@ int UsbServerC_Start(const char *path, const char *path2, UsbEventCallback callb
     return bus().startServer(path, callback);
 }
 
-void UsbServer_Exit(void)
+int UsbServer_Exit(void)
 {
     logCall("UsbServer_Exit");
-    bus().exitServer();
+    return bus().exitServer() ? 1 : 0;
 }
 
 void UsbServer_SetPCDriverStatus(int active)

@@ -1,6 +1,7 @@
 #include "simbus.h"
 
 #include "simrecord.h"
+#include "simthread.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -51,7 +52,7 @@ SimBus::SimBus()
     }
     if (!loaded)
         applyScenario(Scenario::defaults(), QString());
-    std::thread(&SimBus::eventLoop, this).detach();
+    startLibraryThread([this] { eventLoop(); });
 }
 
 void SimBus::log(const QString &call)
@@ -361,14 +362,15 @@ int SimBus::startServer(const char *path, UsbEventCallback callback)
 }
 
 // Returns at once: the event thread may be inside a callback that waits
-// for the very thread calling this.
-void SimBus::exitServer()
+// for the very thread calling this. Whether it still is, the answer tells.
+bool SimBus::exitServer()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     ++m_sessionGeneration;
     m_queue.clear();
     m_sessionCallback = nullptr;
     m_sessionPath.clear();
+    return !m_answering;
 }
 
 void SimBus::enqueue(Request request, const QByteArray &header, const QByteArray &payload)
@@ -626,7 +628,7 @@ void SimBus::startUpgrade(UpgradeCallback callback)
 {
     if (!callback)
         return;
-    std::thread([this, callback] {
+    startLibraryThread([this, callback] {
         unsigned char report[3] = {7, 1, 0};
         for (int percent = 0; percent <= 100; percent += 20) {
             sleepFor(20);
@@ -640,7 +642,7 @@ void SimBus::startUpgrade(UpgradeCallback callback)
         }
         const unsigned char result[3] = {7, 2, 1};
         callback(result);
-    }).detach();
+    });
 }
 
 // ---- scenario and controls ------------------------------------------------

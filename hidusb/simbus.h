@@ -54,7 +54,8 @@ public:
 
     // The device server.
     int startServer(const char *path, UsbEventCallback callback);
-    void exitServer();
+    // False while the event thread may still be inside the stopped callback.
+    bool exitServer();
     void request(Request request);
     void setDriverStatus(int active);
     void setBatteryOptimize(int enable);

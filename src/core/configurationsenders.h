@@ -9,8 +9,14 @@
 // the hub unless a page is filling its controls, and returns false. Nothing
 // is written either while the record does not yet hold the current device's
 // settings, or for a key or DPI level that does not exist. GUI thread only.
+// A change refused because the record is not loaded while the device
+// answers asks the device for its record again, a few times.
 
 bool isDeviceOnline();
+
+// A full read arrived or the worker opened the link: refused changes may ask
+// for the record again as often as at the start. Any thread.
+void resetRecordRequests();
 
 bool setReportRate(int code);
 bool setCurrentDpiLevel(int level);

@@ -1,6 +1,7 @@
 #include "deviceeventcallback.h"
 
 #include "configinistore.h"
+#include "configurationsenders.h"
 #include "deviceallinfo.h"
 #include "deviceregistry.h"
 #include "flashdatamap.h"
@@ -115,6 +116,7 @@ void fullRead(const Event &event)
 
     DeviceProtocolData.set(record);
     g_deviceRecordLoaded = true;
+    resetRecordRequests();
     ProtocolDataUpdate(record.bytes());
     g_sensorUiApplied = false;
     g_buttonUiApplied = false;
@@ -245,7 +247,7 @@ void version()
 {
     const QByteArray path = CurrentDevicePath.get();
     const int value = UsbFinderC_GetVersion(path.constData());
-    const QString text = value > 0 ? DeviceAllInfo::versionText(quint16(value)) : QString();
+    const QString text = value > 0 ? DeviceAllInfo::versionText(std::uint32_t(value)) : QString();
     CurrentDevice.update([&](DeviceAllInfo &current) { current.mouseVersion = text; });
 
     ConfigIniStore *config = ConfigIniStore::instance();

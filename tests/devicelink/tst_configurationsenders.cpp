@@ -1,4 +1,5 @@
 #include "configurationsenders.h"
+#include "deviceeventcallback.h"
 #include "devicelinktest.h"
 #include "hubprobe.h"
 #include "testenvironment.h"
@@ -172,6 +173,38 @@ private slots:
         QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), 0);
         QVERIFY(m_probe->seen.isEmpty());
         QCOMPARE(int(HidUsbSim::storedConfiguration("Mouse1", 0).at(74)), 1);
+
+        // A device whose answers never arrive is not asked without end.
+        for (int change = 0; change < 5; ++change)
+            QVERIFY(!setDebounceTime(change));
+        QCOMPARE(HidUsbSim::callCount("UsbServer_ReadAllFlashData"), 3);
+    }
+
+    void aLostFullReadIsAskedForAgainWhenAChangeIsRefused_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("reply one byte short") << int(HidUsbSim::Fault::WrongLength);
+        QTest::newRow("reply with an error status") << int(HidUsbSim::Fault::NonZeroStatus);
+    }
+
+    void aLostFullReadIsAskedForAgainWhenAChangeIsRefused()
+    {
+        QFETCH(int, fault);
+        g_deviceRecordLoaded = false;
+        CurrentDevice.set(chosenReceiver());
+        UsbServerC_Start(receiverPath().constData(), receiverPath().constData(), deviceEventCallback);
+        HidUsbSim::injectFault(HidUsbSim::Fault(fault));
+        UsbServer_ReadAllFlashData();
+        QTRY_VERIFY(HidUsbSim::isIdle());
+        QVERIFY(!g_deviceRecordLoaded);
+
+        QVERIFY(!setReportRate(5));
+        // The pages are handed what the device holds, and the next change reaches it.
+        QTRY_COMPARE(m_probe->count("SigForm"), 1);
+        QCOMPARE(bytesOf(m_probe->lastRecord), HidUsbSim::storedConfiguration("Mouse1", 0));
+        QVERIFY(setReportRate(5));
+        QCOMPARE(int(HidUsbSim::storedConfiguration("Mouse1", 0).at(0)), 5);
+        QTRY_VERIFY(HidUsbSim::isIdle());
     }
 };
 

@@ -353,7 +353,7 @@ private slots:
         QCOMPARE(eventCount(), 0);
     }
 
-    void exitDoesNotWaitForACallbackThatIsBlocked()
+    void exitDoesNotWaitForACallbackThatIsBlockedButTellsWhenItLeft()
     {
         releaseBlockedCallback = false;
         blockedCallbacks = 0;
@@ -364,7 +364,7 @@ private slots:
 
         QElapsedTimer timer;
         timer.start();
-        UsbServer_Exit();
+        QCOMPARE(UsbServer_Exit(), 0); // still inside the callback
         UsbServerC_Start(receiverPathText(), receiverPathText(), recordEvent);
         UsbServer_ReadBatteryLevel();
         QVERIFY(timer.elapsed() < 100);
@@ -373,6 +373,7 @@ private slots:
         QTRY_COMPARE(eventCount(), 1);
         QCOMPARE(blockedCallbacks.load(), 1); // the second read of the old server was dropped
         QCOMPARE(takeEvents().first().event(), int(HIDUSB_EVENT_BATTERY));
+        QTRY_COMPARE(UsbServer_Exit(), 1);
     }
 
     void aCallbackMayCallBackIntoTheLibrary()
