@@ -258,3 +258,11 @@ bool setKeyMacro(int key, const std::uint8_t *entry, const std::uint8_t *body)
         r.KeyMacros[key] = macro;
     });
 }
+
+bool sendWholeRecord()
+{
+    if (!g_deviceRecordLoaded)
+        return false;
+    DeviceProtocolData.use([](const FlashDataMap &record) { ProtocolDataUpdate(record.bytes()); });
+    return true;
+}

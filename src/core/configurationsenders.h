@@ -49,3 +49,9 @@ bool setLightBrightness(int brightness);
 bool setKeyFunction(int key, int type, int code, int param);
 bool setKeyFunctionPayload(int key, const std::uint8_t *entry, const std::uint8_t *payload);
 bool setKeyMacro(int key, const std::uint8_t *entry, const std::uint8_t *body);
+
+// Hands DeviceProtocolData whole to the device, without asking whether it
+// is online, and only once the record holds the current device's settings.
+// The record stays locked until the library has it, so a record the device
+// event thread publishes meanwhile is never overwritten by an older one.
+bool sendWholeRecord();
