@@ -8,6 +8,7 @@
 #include "lightingskin.h"
 #include "pagestate.h"
 #include "postmsg.h"
+#include "stopclosetime.h"
 #include "ui_lamplight.h"
 
 #include <QMouseEvent>
@@ -21,6 +22,12 @@ constexpr int SliderOffset = 1;
 constexpr int ResetMode = 1;
 constexpr int ResetBrightness = 10;
 constexpr int ResetSpeed = 8;
+// One minute.
+constexpr int ResetIdleIndex = 2;
+
+// The record holds the idle time in units of 10 seconds.
+constexpr int SecondsPerSleepUnit = 10;
+constexpr int IdleTimeCount = 11;
 
 // Sends only while the device pages are live and the page is not filling
 // itself from a record.
@@ -131,6 +138,10 @@ void LampLight::fillFrom(const FlashDataMap &record, bool slidersEnabled)
     // A mode the list does not hold leaves it without a current item.
     ui->LightMod->setCurrentIndex(record.LightEnable != 0 ? record.LightMode : 0);
     ui->RippeControl->setChecked(record.LightOffMoving != 0);
+    // A time the list does not hold leaves it as it is.
+    const int idleIndex = StopCloseTime::indexOfSeconds(record.SleepTime * SecondsPerSleepUnit);
+    if (idleIndex >= 0)
+        ui->frameClose->setSleepIndex(idleIndex);
 }
 
 void LampLight::SlotFormResetLight()
@@ -142,6 +153,7 @@ void LampLight::SlotFormResetLight()
     ui->LightSpinBox_2->setValue(ResetBrightness);
     ui->SpeedSpinBox_2->setValue(ResetSpeed);
     ui->RippeControl->setChecked(true);
+    ui->frameClose->setSleepIndex(ResetIdleIndex);
 }
 
 void LampLight::SlotAllLanguage(int index)
@@ -154,6 +166,8 @@ void LampLight::SlotAllLanguage(int index)
     ui->label_3->setText(text(8));
     ui->label_4->setText(text(9));
     ui->label_5->setText(text(10));
+    for (int idle = 0; idle < IdleTimeCount; ++idle)
+        ui->frameClose->setItemText(idle, text(11 + idle));
     ui->label_6->setText(text(22));
     ui->label_8->setText(text(23));
     ui->label_13->setText(text(24));

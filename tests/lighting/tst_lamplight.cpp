@@ -132,6 +132,11 @@ private slots:
         QTest::newRow("preset A") << click("toolButtonColorA") << QList<ByteChange>{{68, 255}, {69, 0}, {70, 0}};
         QTest::newRow("typed green") << PageAction([](LampLight *page) { box(page, "GSpinBox")->setValue(25); })
                                      << QList<ByteChange>{{69, 25}};
+        QTest::newRow("idle time 5 minutes") << PageAction([](LampLight *page) {
+            auto *idle = child<QComboBox>(page, "StopClose");
+            idle->setCurrentIndex(3);
+            QMetaObject::invokeMethod(idle, "activated", Q_ARG(int, 3));
+        }) << QList<ByteChange>{{8, 30}};
         QTest::newRow("picked from the colour board") << PageAction([](LampLight *page) {
             child<QComboBox>(page, "LightMod")->setCurrentIndex(2);
             pressBoard(page, Qt::RightButton);
@@ -209,14 +214,17 @@ private slots:
         QTest::addColumn<int>("enable");
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("offMoving");
+        QTest::addColumn<int>("sleep");
         QTest::addColumn<int>("brightness");
         QTest::addColumn<int>("speed");
         QTest::addColumn<int>("modeIndex");
-        QTest::newRow("breathing") << 5 << 3 << 1 << 2 << 0 << 6 << 4 << 2;
-        QTest::newRow("limits") << 0 << 9 << 1 << 3 << 1 << 1 << 10 << 3;
-        QTest::newRow("lights off shows off whatever the effect") << 5 << 3 << 0 << 4 << 1 << 6 << 4 << 0;
-        QTest::newRow("an unknown effect leaves no current mode") << 5 << 3 << 1 << 7 << 0 << 6 << 4 << -1;
-        QTest::newRow("bytes above nine show ten") << 200 << 12 << 1 << 1 << 0 << 10 << 10 << 1;
+        QTest::addColumn<int>("idleIndex");
+        QTest::newRow("breathing") << 5 << 3 << 1 << 2 << 0 << 30 << 6 << 4 << 2 << 3;
+        QTest::newRow("limits") << 0 << 9 << 1 << 3 << 1 << 240 << 1 << 10 << 3 << 10;
+        QTest::newRow("lights off shows off whatever the effect") << 5 << 3 << 0 << 4 << 1 << 1 << 6 << 4 << 0 << 0;
+        QTest::newRow("an unknown effect leaves no current mode") << 5 << 3 << 1 << 7 << 0 << 6 << 6 << 4 << -1 << 2;
+        QTest::newRow("bytes above nine show ten") << 200 << 12 << 1 << 1 << 0 << 6 << 10 << 10 << 1 << 2;
+        QTest::newRow("an idle time the list lacks keeps it") << 5 << 3 << 1 << 2 << 0 << 2 << 6 << 4 << 2 << 2;
     }
 
     void theControlsShowTheRecord()
@@ -226,15 +234,18 @@ private slots:
         QFETCH(int, enable);
         QFETCH(int, mode);
         QFETCH(int, offMoving);
+        QFETCH(int, sleep);
         QFETCH(int, brightness);
         QFETCH(int, speed);
         QFETCH(int, modeIndex);
+        QFETCH(int, idleIndex);
         FlashDataMap record = lightRecord();
         record.LightBrightness = std::uint8_t(brightnessByte);
         record.LightSpeed = std::uint8_t(speedByte);
         record.LightEnable = std::uint8_t(enable);
         record.LightMode = std::uint8_t(mode);
         record.LightOffMoving = std::uint8_t(offMoving);
+        record.SleepTime = std::uint8_t(sleep);
         record.LightR = 7;
         button(m_page.get(), "RippeControl")->setChecked(true);
         m_page->SlotUpDataLightUILight(record);
@@ -243,6 +254,7 @@ private slots:
         QCOMPARE(slider("horizontalSpeed")->value(), speed);
         QCOMPARE(box(m_page.get(), "SpeedSpinBox_2")->value(), speed);
         QCOMPARE(modeList()->currentIndex(), modeIndex);
+        QCOMPARE(child<QComboBox>(m_page.get(), "StopClose")->currentIndex(), idleIndex);
         // The switch follows the record both ways.
         QCOMPARE(button(m_page.get(), "RippeControl")->isChecked(), offMoving != 0);
         QCOMPARE(colourOf(m_page.get()), (QList<int>{7, 255, 255}));
@@ -277,7 +289,9 @@ private slots:
 
     void resettingShowsTheDefaultsAndKeepsTheColour()
     {
+        child<QComboBox>(m_page.get(), "StopClose")->setCurrentIndex(7);
         m_page->SlotFormResetLight();
+        QCOMPARE(child<QComboBox>(m_page.get(), "StopClose")->currentIndex(), 2);
         QCOMPARE(modeList()->currentIndex(), 1);
         QCOMPARE(slider("horizontalLight")->value(), 10);
         QCOMPARE(box(m_page.get(), "LightSpinBox_2")->value(), 10);
@@ -353,6 +367,7 @@ private slots:
         QTest::newRow("custom colour") << "label_6" << "Custom colour" << "Свой цвет";
         QTest::newRow("blue") << "label_12" << "B:" << "B:";
         QTest::newRow("last mode") << "LightMod" << "Breathing, mixed colours" << "Дыхание, смешанные цвета";
+        QTest::newRow("last idle time") << "StopClose" << "40 minutes" << "40 минут";
     }
 
     void theTextsAreThoseTheLightSectionHoldsForEachPosition()
