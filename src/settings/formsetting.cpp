@@ -362,8 +362,7 @@ void FormSetting::SlotFormResetForm()
 // Only the receiver of the 4000 Hz class has the LED indicator.
 void FormSetting::SlotRGBValue(DongleRGB *Rgb)
 {
-    const DeviceAllInfo device = CurrentDevice.get();
-    if (!AdvancedFeatures::ofCurrentDevice().receiverLed || device.isWired || device.kind != 1)
+    if (!AdvancedFeatures::currentDeviceHasReceiverLed())
         return;
     receiverLight = *Rgb;
     setLedVisible(true);
