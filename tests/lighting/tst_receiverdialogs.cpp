@@ -5,6 +5,7 @@
 #include "inputpicb.h"
 #include "lightcolourpanel.h"
 #include "lightingtest.h"
+#include "ledinfo.h"
 #include "lightmodeset.h"
 #include "postmsg.h"
 #include "screendevices.h"
@@ -52,6 +53,7 @@ private slots:
         QTest::newRow("light mode") << DialogFactory([] { return new LightModeSet; });
         QTest::newRow("upright screen") << DialogFactory([] { return new InputPicA; });
         QTest::newRow("wide screen") << DialogFactory([] { return new InputPicB; });
+        QTest::newRow("LED indicator") << DialogFactory([] { return new LedInfo; });
     }
 
     void closingADialogAnnouncesItOnceAndOnlyHidesIt()
@@ -64,6 +66,45 @@ private slots:
         button(dialog.get(), "CloseButton")->click();
         QCOMPARE(announced.count(), 1);
         QVERIFY(dialog->isHidden());
+        QVERIFY(HidUsbSim::callLog().isEmpty());
+    }
+
+    void theLedDialogMarksTheModeOnlyOfA4kReceiverWithTheLight_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<bool>("wired");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("checked");
+        // Config.ini's model 1 has the receiver light, model 2 not.
+        QTest::newRow("mode 2") << 0 << false << 1 << 2 << 2;
+        QTest::newRow("mode 3") << 0 << false << 1 << 3 << 3;
+        QTest::newRow("no mode") << 0 << false << 1 << 0 << 1;
+        QTest::newRow("mode 4") << 0 << false << 1 << 4 << 1;
+        QTest::newRow("the mouse on its cable") << 0 << true << 1 << 2 << 1;
+        QTest::newRow("an 8000 Hz receiver") << 0 << false << 5 << 2 << 1;
+        QTest::newRow("a model without the light") << 1 << false << 1 << 2 << 1;
+    }
+
+    void theLedDialogMarksTheModeOnlyOfA4kReceiverWithTheLight()
+    {
+        QFETCH(int, model);
+        QFETCH(bool, wired);
+        QFETCH(int, kind);
+        QFETCH(int, mode);
+        QFETCH(int, checked);
+        DeviceAllInfo device = chosenReceiver();
+        device.driveIndex = model;
+        device.isWired = wired;
+        device.kind = std::uint8_t(kind);
+        CurrentDevice.set(device);
+        LedInfo dialog;
+        button(&dialog, "ReUntil")->setChecked(true);
+        DongleRGB light = {{std::uint8_t(mode)}};
+        dialog.SlotRGBValue(&light);
+        const QStringList choices = {"ReUntil", "ReUntil_2", "ReUntil_3"};
+        for (int index = 0; index < choices.size(); ++index)
+            QCOMPARE(button(&dialog, choices.at(index).toLatin1().constData())->isChecked(), index + 1 == checked);
         QVERIFY(HidUsbSim::callLog().isEmpty());
     }
 
