@@ -2,6 +2,10 @@
 
 #include "deviceallinfo.h"
 #include "firmwareupdaterun.h"
+#include "inputpica.h"
+#include "inputpicb.h"
+#include "ledinfo.h"
+#include "lightmodeset.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -105,4 +109,10 @@ private:
     // Texts of the firmware update in the current language.
     QString updateButtonText;
     QString upToDateText;
+    // The receiver's dialogs, built with the page and gone with it; nothing
+    // shows them.
+    LedInfo ledInfo;
+    InputPicA screenDialogA;
+    InputPicB screenDialogB;
+    LightModeSet lightModeDialog;
 };
