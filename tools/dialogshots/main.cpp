@@ -16,6 +16,7 @@
 #include "languagefilereader.h"
 #include "languagetables.h"
 #include "lessthree.h"
+#include "ledinfo.h"
 #include "lightmodeset.h"
 #include "macroinistore.h"
 #include "mouseoffline.h"
@@ -27,15 +28,15 @@
 #include <hidusb_sim.h>
 
 #include <QAbstractButton>
-#include <QProgressBar>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QApplication>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QSpinBox>
 #include <QDir>
+#include <QGridLayout>
+#include <QProgressBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
 
 #include <cstdio>
@@ -187,6 +188,21 @@ QWidget *lightModeDialog()
     return dialog;
 }
 
+// The LED-indicator dialog as a 4000 Hz receiver of the first model reports
+// its second mode.
+QWidget *ledDialog()
+{
+    DeviceAllInfo receiver;
+    receiver.kind = 1;
+    receiver.driveIndex = 0;
+    CurrentDevice.set(receiver);
+    auto *dialog = inCurrentLanguage(new LedInfo);
+    DongleRGB light = {{2}};
+    dialog->SlotRGBValue(&light);
+    CurrentDevice.set(DeviceAllInfo());
+    return dialog;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -225,6 +241,7 @@ int main(int argc, char **argv)
         {"LightModeSet", lightModeDialog},
         {"InputPicA", [] { return inCurrentLanguage(new InputPicA); }},
         {"InputPicB", [] { return inCurrentLanguage(new InputPicB); }},
+        {"LedInfo", ledDialog},
         // The window reads the stored language choice itself.
         {"SelectionPage",
          [] {
