@@ -88,7 +88,7 @@ void LampLight::setScreenColourProbe(std::shared_ptr<const ScreenColourProbe> pr
 void LampLight::applySkin()
 {
     using namespace LightingSkin;
-    skinModeList(ui->LightMod, picturePath);
+    ui->LightMod->applyListSkin(picturePath);
     for (QLabel *caption :
          QList<QLabel *>{ui->label, ui->label_2, ui->label_3, ui->label_4, ui->label_5} + colourCaptions(ui))
         caption->setStyleSheet(labelStyle());

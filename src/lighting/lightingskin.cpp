@@ -2,8 +2,7 @@
 
 #include "configinistore.h"
 
-#include <QComboBox>
-#include <QListView>
+#include <QWidget>
 
 namespace {
 
@@ -19,28 +18,6 @@ namespace LightingSkin {
 QString labelStyle()
 {
     return QStringLiteral("QLabel{color: rgb(%1);}").arg(colour("LabelColor"));
-}
-
-void skinModeList(QComboBox *list, const QString &folder)
-{
-    const QString text = colour("ComboxTextColor");
-    const QString select = colour("ComboxSelectColor");
-    list->setStyleSheet(
-        QStringLiteral("QComboBox{border: 1px solid gray; color: rgb(%1); border-image: url(%2ComboboxBack.png);}"
-                       "QComboBox::drop-down:button{border-radius:5px; background:rgb(%3);}"
-                       " QComboBox::down-arrow{image: url(%2Menu.png); right: 8px; }"
-                       "QComboBox::down-arrow:on{ image: url(%2MenuClicked.png);}"
-                       "QComboBox QAbstractItemView::item{height:25px;}"
-                       "QComboBox QAbstractItemView {outline: 0px solid gray; border: 1px  solid gray;"
-                       "color: rgb(%1); border-image: url(%2ComboboxTextBack.png);"
-                       "selection-background-color: rgb(%4); }")
-            .arg(text, folder, colour("ComboxBackGroundColor"), select));
-    auto *view = new QListView(list);
-    view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
-                                       "QListView::item:hover{background-color: rgb(%1);}")
-                            .arg(select));
-    list->setView(view);
-    list->setMaxVisibleItems(5);
 }
 
 QString sliderStyle(const QString &folder, const QString &handle)

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-class QComboBox;
 class QWidget;
 
 // Style sheets the lighting windows share. Colours are Option colours of
@@ -12,11 +11,6 @@ namespace LightingSkin {
 
 // A caption in the Option colour LabelColor.
 QString labelStyle();
-
-// The light-mode list: text, selection and arrow-button colours, its
-// pictures ComboboxBack.png, Menu.png, MenuClicked.png (open) and
-// ComboboxTextBack.png (the list), 25-pixel items, five visible.
-void skinModeList(QComboBox *list, const QString &folder);
 
 // The filled part of the groove in SliderColor, the rest white, and the
 // handle picture.

@@ -26,7 +26,7 @@ LightModeSet::LightModeSet(QWidget *parent)
     m_layout = std::make_unique<LightModeLayout>(QList<QWidget *>{ui->horizontalLight}, ui->line,
                                                  QList<QWidget *>{ui->horizontalSpeed}, ui->line_2, colourControls(ui));
     on_LightMod_currentIndexChanged(ui->LightMod->currentIndex());
-    skinModeList(ui->LightMod, picturePath);
+    ui->LightMod->applyListSkin(picturePath);
     const QString slider = sliderStyle(picturePath, QStringLiteral("Slider.png"));
     ui->horizontalLight->setStyleSheet(slider);
     ui->horizontalSpeed->setStyleSheet(slider);

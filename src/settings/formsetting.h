@@ -83,7 +83,6 @@ private slots:
 private:
     void connectHub();
     void applyStyles();
-    void styleLanguageList();
     void placeVersions(int language);
     void showVersions(bool lookForImages);
     void showNotice(FirmwareUpdateRun::Target target, bool shown);
