@@ -118,11 +118,6 @@ private slots:
         QVERIFY(child<QWidget>(&dialog, "horizontalLight")->isHidden());
         QVERIFY(!child<QWidget>(&dialog, "line_2")->isHidden());
         QVERIFY(child<QWidget>(&dialog, "RSpinBox")->isHidden());
-        child<QComboBox>(&dialog, "LightMod")->setCurrentIndex(3);
-        QVERIFY(!child<QWidget>(&dialog, "horizontalLight")->isHidden());
-        QVERIFY(child<QWidget>(&dialog, "horizontalSpeed")->isHidden());
-        QVERIFY(!child<QWidget>(&dialog, "line_2")->isHidden());
-        QVERIFY(!child<QWidget>(&dialog, "RSpinBox")->isHidden());
     }
 
     void eachChangedColourBoxRestylesThePreviewOnce_data()
@@ -181,24 +176,6 @@ private slots:
         QCOMPARE(colourOf(&dialog), colour);
         const QString shown = QStringLiteral("rgb(%1,%2,%3)").arg(colour.at(0)).arg(colour.at(1)).arg(colour.at(2));
         QVERIFY(child<QLabel>(&dialog, "labelPreView")->styleSheet().contains(shown));
-    }
-
-    void atMostOnePictureSlotIsChecked_data()
-    {
-        QTest::addColumn<DialogFactory>("make");
-        QTest::newRow("upright") << DialogFactory([] { return new InputPicA; });
-        QTest::newRow("wide") << DialogFactory([] { return new InputPicB; });
-    }
-
-    void atMostOnePictureSlotIsChecked()
-    {
-        QFETCH(DialogFactory, make);
-        const std::unique_ptr<QDialog> dialog(make());
-        button(dialog.get(), "toolButtonA")->click();
-        button(dialog.get(), "toolButtonC")->click();
-        button(dialog.get(), "toolButtonC")->click();
-        QVERIFY(!button(dialog.get(), "toolButtonA")->isChecked());
-        QVERIFY(button(dialog.get(), "toolButtonC")->isChecked());
     }
 
     void theScreenClockWaitsForItsWatchAndGoesOutEveryFiftiethTick()
