@@ -59,8 +59,6 @@ LampLight::LampLight(QWidget *parent)
     m_layout = std::make_unique<LightModeLayout>(QList<QWidget *>{ui->horizontalLight, ui->LightSpinBox_2}, ui->line,
                                                  QList<QWidget *>{ui->horizontalSpeed, ui->SpeedSpinBox_2},
                                                  ui->line_2, colourControls(ui));
-    ui->line->hide();
-    ui->line_2->hide();
     // A page that appears while the device pages are live starts with the
     // lights off, as its list shows.
     on_LightMod_currentIndexChanged(ui->LightMod->currentIndex());

@@ -1,8 +1,8 @@
 #include "lightcolourpanel.h"
 
+#include "configinistore.h"
 #include "lightingskin.h"
 #include "qtscreencolourprobe.h"
-#include "configinistore.h"
 
 #include <QAbstractButton>
 #include <QLabel>
