@@ -3,9 +3,10 @@
 #include "lightcolourpanel.h"
 #include "lightmodelayout.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QList>
 #include <QWidget>
-
 
 // The lighting page's and the light-mode dialog's forms name their shared
 // controls alike; these read them from either form.
