@@ -1,12 +1,12 @@
 #include "lamplight.h"
 
 #include "appinfo.h"
-#include "configinistore.h"
 #include "configurationsenders.h"
 #include "languagetables.h"
 #include "lightingforms.h"
 #include "lightingskin.h"
 #include "pagestate.h"
+#include "panelstyle.h"
 #include "postmsg.h"
 #include "stopclosetime.h"
 #include "ui_lamplight.h"
@@ -90,9 +90,7 @@ void LampLight::applySkin()
     for (QLabel *caption :
          QList<QLabel *>{ui->label, ui->label_2, ui->label_3, ui->label_4, ui->label_5} + colourCaptions(ui))
         caption->setStyleSheet(labelStyle());
-    const QString label = ConfigIniStore::instance()->colourText(QStringLiteral("LabelColor"));
-    const QString valueBox =
-        QStringLiteral("QSpinBox{color: rgb(%1);background: transparent;border: none;}").arg(label);
+    const QString valueBox = PanelStyle::valueBox(QStringLiteral("LabelColor"));
     ui->LightSpinBox_2->setStyleSheet(valueBox);
     ui->SpeedSpinBox_2->setStyleSheet(valueBox);
     const QString slider = sliderStyle(picturePath, QStringLiteral("HuaKuai.png"));
