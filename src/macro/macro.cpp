@@ -54,6 +54,19 @@ void placeInput(QWidget *dialog, const QWidget *page)
     placeDialog(dialog, page, -50, -70);
 }
 
+// The message dialog's two requests: to stop the recording first, or to
+// choose a macro first.
+void askFirst(const QWidget *page, bool stopRecording)
+{
+    ExeIsRun notice;
+    if (stopRecording)
+        notice.showPleaseStopText();
+    else
+        notice.showLabel2Text();
+    placeNotice(&notice, page);
+    notice.exec();
+}
+
 template<typename Notice>
 void showNotice(const QWidget *page)
 {
@@ -320,13 +333,10 @@ std::optional<MacroItem> Macro::askDelay()
 
 bool Macro::refusedWhileRecording()
 {
-    if (!g_macroRecording)
-        return false;
-    ExeIsRun notice;
-    notice.showPleaseStopText();
-    placeNotice(&notice, this);
-    notice.exec();
-    return true;
+    const bool recording = g_macroRecording;
+    if (recording)
+        askFirst(this, true);
+    return recording;
 }
 
 // An empty name is a cancelled question and needs no word.
@@ -529,10 +539,7 @@ void Macro::on_Save_clicked()
 void Macro::on_StartRecord_clicked()
 {
     if (currentName().isEmpty()) {
-        ExeIsRun notice;
-        notice.showLabel2Text();
-        placeNotice(&notice, this);
-        notice.exec();
+        askFirst(this, false);
         return;
     }
     emit PostMsg::instance()->SigStartRecord(0);

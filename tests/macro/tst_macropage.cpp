@@ -146,7 +146,6 @@ private slots:
     {
         m_page.reset();
         m_closer.reset();
-        g_macroRecording = false;
     }
 
     void recordingTurnsKeysIntoStepsAndDelays_data()
