@@ -469,7 +469,8 @@ void Macro::RenameMacro()
         return;
     }
     entry->setText(name);
-    emit PostMsg::instance()->SigMacroRename(former, name);
+    // The hub's order: the new name, then the one the key page still shows.
+    emit PostMsg::instance()->SigMacroRename(name, former);
 }
 
 void Macro::on_Amend_clicked()

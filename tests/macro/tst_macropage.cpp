@@ -111,7 +111,7 @@ private slots:
     {
         ShellTest::loadShippedLanguages();
         PostMsg *hub = PostMsg::instance();
-        connect(hub, &PostMsg::SigMacroRename, this, [this](QString former, QString name) {
+        connect(hub, &PostMsg::SigMacroRename, this, [this](QString name, QString former) {
             m_hub << "rename " + former + " " + name;
         });
         connect(hub, &PostMsg::SigDeleteMacroButton, this, [this](QString label) { m_hub << "delete " + label; });
