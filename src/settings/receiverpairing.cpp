@@ -1,10 +1,21 @@
 #include "receiverpairing.h"
 
-void runPairingDialog(QWidget *, int, int)
+#include "dialogplacement.h"
+#include "match.h"
+#include "repair.h"
+
+void runPairingDialog(QWidget *reference, int dx, int dy)
 {
+    Match dialog;
+    dialog.prepare();
+    placeDialog(&dialog, reference, dx, dy);
+    dialog.exec();
 }
 
-bool askRePair(QWidget *)
+bool askRePair(QWidget *reference)
 {
-    return false;
+    RePair question;
+    placeDialog(&question, reference);
+    question.exec();
+    return question.accepted;
 }

@@ -2,10 +2,8 @@
 
 class QWidget;
 
-// Entry points of the receiver pairing that the device-selection page and
-// the top-level window start. The pairing dialogs come with the settings
-// page's pairing and firmware flows; until then these entry points pair
-// nothing.
+// Entry points of the receiver pairing that the device-selection page, the
+// top-level window and the settings page start.
 
 // Runs the pairing dialog modally, centred on `reference` and moved by
 // (dx, dy), for the target that g_matchOpen and g_matchTargetPath name, or

@@ -8,12 +8,6 @@
 
 namespace {
 
-// A sub-window without frame that bypasses the window manager, with system
-// menu and minimise hints.
-constexpr Qt::WindowFlags skinnedWindowFlags =
-    Qt::SubWindow | Qt::BypassWindowManagerHint | Qt::FramelessWindowHint
-    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
-
 QString url(const QString &folder, const char *picture)
 {
     return QStringLiteral("url(") + folder + QLatin1String(picture) + QLatin1Char(')');
