@@ -366,6 +366,6 @@ void DialogMain::pairFromSelectionPage()
         placeDialog(&question, this, -20, 0);
         question.exec();
         if (question.accepted)
-            runFirmwareUpgrade(this);
+            runFirmwareUpgrade(this, device);
     }
 }
