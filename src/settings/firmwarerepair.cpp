@@ -21,5 +21,7 @@ void openRepairDialog(QWidget *reference)
     g_repairDialog->resetView();
     g_repairDialog->setModal(true);
     emit PostMsg::instance()->SigRepairCheckUpdate();
+    // The one dialog may be older than the window it now stands over.
     g_repairDialog->show();
+    g_repairDialog->raise();
 }

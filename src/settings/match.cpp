@@ -67,6 +67,8 @@ Match::Match(QWidget *parent)
         QStringLiteral("QToolButton{border:0px;background-position:center;background-repeat:no-repeat;"
                        "color: rgb(255,255,255);background-image: url(%1Picture.png);}")
             .arg(picturePath));
+    // A decoration without a picture of its own: not a bare button.
+    ui->toolButton_3->setStyleSheet(QStringLiteral("QToolButton{border:0px;background:transparent;}"));
     ui->CloseButton->setStyleSheet(
         QStringLiteral("QToolButton{border:0px;background-image: url(%1CloseSecondPage.png);"
                        "background-position:center;background-repeat:no-repeat;}"
