@@ -1,22 +1,29 @@
 // Shows each shared dialog and the top-level window on the simulated devices
 // in English and in Russian and saves what the display shows of them as PNG
 // files; then walks through a firmware update of a receiver and its mouse on
-// the cable, from the settings page's update button to the new versions:
+// the cable, from the settings page's update button to the new versions,
+// through pairing a waiting mouse, and through the repair of a receiver
+// whose update failed, from the selection page's repair button:
 //   talvo-dialogshots OUTPUT_FOLDER
 // scripts/screenshots runs it under Xvfb.
 
 #include "appinfo.h"
 #include "containreset.h"
+#include "deviceregistry.h"
 #include "dialogmain.h"
+#include "dialogplacement.h"
 #include "exeisrun.h"
 #include "inportfail.h"
 #include "languagefilereader.h"
 #include "languagetables.h"
 #include "lessthree.h"
 #include "macroinistore.h"
+#include "match.h"
+#include "pagestate.h"
 #include "mouseoffline.h"
 #include "postmsg.h"
 #include "questiondialogb.h"
+#include "repair.h"
 #include "updaterepair.h"
 #include "updatewarning.h"
 
@@ -99,6 +106,11 @@ bool waitFor(const std::function<bool()> &done, int limit)
     return done();
 }
 
+QString shotPath(const QDir &output, const QString &language, const char *name)
+{
+    return output.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name), language));
+}
+
 // The simulated devices forget what they kept: upgraded firmware would
 // leave nothing to update, and other pictures would show its versions.
 void forgetDeviceState()
@@ -115,22 +127,85 @@ int updateShots(const QDir &output, const QString &language)
     forgetDeviceState();
     useScenario("cabled-mouse.ini");
     std::unique_ptr<DialogMain> window(openSettingsPage());
-    const auto path = [&](const char *name) { return output.filePath(QStringLiteral("%1-%2.png").arg(name, language)); };
-    int failures = grabShown(window.get(), path("SettingsPage-update-offered")) ? 0 : 1;
+    int failures = grabShown(window.get(), shotPath(output, language, "SettingsPage-update-offered")) ? 0 : 1;
     click(window.get(), "Receive_2");
     QTest::qWait(500);
-    failures += grabShown(g_repairDialog, path("UpdateDialog-ready")) ? 0 : 1;
+    failures += grabShown(g_repairDialog, shotPath(output, language, "UpdateDialog-ready")) ? 0 : 1;
     click(g_repairDialog, "NewHong_2");
     auto *bar = g_repairDialog->findChild<QProgressBar *>(QStringLiteral("progressBar_2"));
     waitFor([bar] { return bar->value() >= 20; }, 15000);
-    failures += grabShown(g_repairDialog, path("UpdateDialog-upgrading")) ? 0 : 1;
+    failures += grabShown(g_repairDialog, shotPath(output, language, "UpdateDialog-upgrading")) ? 0 : 1;
     waitFor([bar] { return bar->value() == 100; }, 30000);
     QTest::qWait(300);
-    failures += grabShown(g_repairDialog, path("UpdateDialog-done")) ? 0 : 1;
+    failures += grabShown(g_repairDialog, shotPath(output, language, "UpdateDialog-done")) ? 0 : 1;
     click(g_repairDialog, "NewHong_2");
     QTest::qWait(1500);
-    failures += grabShown(window.get(), path("SettingsPage-updated")) ? 0 : 1;
+    failures += grabShown(window.get(), shotPath(output, language, "SettingsPage-updated")) ? 0 : 1;
     window->close();
+    forgetDeviceState();
+    HidUsbSim::loadDefaultScenario();
+    return failures;
+}
+
+// The selection page with one receiver, and the pairing dialog for it:
+// ready, paired with the mouse that waits, failed when none waits any more.
+int pairingShots(const QDir &output, const QString &language)
+{
+    forgetDeviceState();
+    useScenario("pairing.ini");
+    g_devicePageState = 0; // as at the program's start, whatever earlier shots opened
+    MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
+                                        QString::number(currentLanguageIndex));
+    DialogMain window;
+    window.show();
+    QTest::qWait(1000);
+    // Each attempt in a dialog of its own, as the page opens one each time.
+    int failures = 0;
+    for (const char *outcome : {"PairingDialog-paired", "PairingDialog-failed"}) {
+        Match dialog;
+        dialog.prepare();
+        placeDialog(&dialog, &window);
+        dialog.show();
+        QTest::qWait(300);
+        if (qstrcmp(outcome, "PairingDialog-paired") == 0)
+            failures += grabShown(&dialog, shotPath(output, language, "PairingDialog-ready")) ? 0 : 1;
+        click(&dialog, "MatchButton");
+        QTest::qWait(1500);
+        failures += grabShown(&dialog, shotPath(output, language, outcome)) ? 0 : 1;
+        dialog.close();
+    }
+    window.close();
+    forgetDeviceState();
+    HidUsbSim::loadDefaultScenario();
+    return failures;
+}
+
+// A receiver left waiting in boot mode by a failed update, its mouse on the
+// cable: the repair dialog ready, repairing, done.
+int repairShots(const QDir &output, const QString &language)
+{
+    forgetDeviceState();
+    useScenario("cabled-mouse.ini");
+    HidUsbSim::setBootMode(QStringLiteral("Receiver1"), true);
+    recordFirmwareFailure(211, 8, 35, 1);
+    MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
+                                        QString::number(currentLanguageIndex));
+    DialogMain window;
+    window.show();
+    QTest::qWait(1000);
+    click(&window, "Repair");
+    QTest::qWait(300);
+    int failures = grabShown(g_repairDialog, shotPath(output, language, "RepairDialog-ready")) ? 0 : 1;
+    click(g_repairDialog, "NewHong_2");
+    auto *bar = g_repairDialog->findChild<QProgressBar *>(QStringLiteral("progressBar_2"));
+    waitFor([bar] { return bar->value() >= 20; }, 15000);
+    failures += grabShown(g_repairDialog, shotPath(output, language, "RepairDialog-repairing")) ? 0 : 1;
+    waitFor([bar] { return bar->value() == 100; }, 30000);
+    QTest::qWait(300);
+    failures += grabShown(g_repairDialog, shotPath(output, language, "RepairDialog-done")) ? 0 : 1;
+    click(g_repairDialog, "NewHong_2");
+    window.close();
+    clearFirmwareFailure();
     forgetDeviceState();
     HidUsbSim::loadDefaultScenario();
     return failures;
@@ -170,6 +245,7 @@ int main(int argc, char **argv)
          }},
         {"LessThree", [] { return new LessThree; }},
         {"ContainReset", [] { return new ContainReset; }},
+        {"RePair", [] { return new RePair; }},
         // The window reads the stored language choice itself.
         {"SelectionPage",
          [] {
@@ -219,6 +295,8 @@ int main(int argc, char **argv)
             HidUsbSim::loadDefaultScenario();
         }
         failures += updateShots(output, QLatin1String(language));
+        failures += pairingShots(output, QLatin1String(language));
+        failures += repairShots(output, QLatin1String(language));
     }
     return failures == 0 ? 0 : 1;
 }
