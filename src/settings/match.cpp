@@ -280,5 +280,6 @@ void Match::done(int result)
     enableTimer->stop();
     pollTimer->stop();
     textTimer->stop();
+    closed = true;
     QDialog::done(result);
 }

@@ -34,6 +34,8 @@ public:
     // else g_matchTargetPath when g_matchOpen is set, else the first device
     // the selection page found.
     void prepare();
+    // It closed (rather than the program ending while it was open).
+    bool closedItself() const { return closed; }
 
     // The library's pairing callback, on its event thread: a pairing status
     // reaches the dialog through the hub.
@@ -80,6 +82,7 @@ private:
     int dotCount = 0;
     // The attempt took the configuration frame's device page off the device.
     bool pageSuspended = false;
+    bool closed = false;
 
     QString startCaption;
     QString pairingCaption;

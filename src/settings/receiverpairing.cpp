@@ -4,12 +4,13 @@
 #include "match.h"
 #include "repair.h"
 
-void runPairingDialog(QWidget *reference, int dx, int dy)
+bool runPairingDialog(QWidget *reference, int dx, int dy)
 {
     Match dialog;
     dialog.prepare();
     placeDialog(&dialog, reference, dx, dy);
     dialog.exec();
+    return dialog.closedItself();
 }
 
 bool askRePair(QWidget *reference)
