@@ -1,6 +1,7 @@
 #include "skinneddialog.h"
 
 #include "appinfo.h"
+#include "dialogflags.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -24,7 +25,7 @@ SkinnedDialog::SkinnedDialog(QWidget *parent)
 void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeButton,
                               const QList<QToolButton *> &textButtons)
 {
-    setWindowFlags(skinnedWindowFlags);
+    setWindowFlags(dialogWindowFlags);
     label->setStyleSheet(QStringLiteral("QLabel{color: rgb(255, 255, 255);}"));
     const QString textButtonStyle =
         QStringLiteral("QToolButton{border: 0px; background-position: center;"

@@ -1,42 +1,60 @@
-// Shows each shared dialog and the top-level window on the simulated devices
-// in English and in Russian and saves what the display shows of them as PNG
-// files; then walks through a firmware update of a receiver and its mouse on
-// the cable, from the settings page's update button to the new versions,
-// through pairing a waiting mouse, and through the repair of a receiver
-// whose update failed, from the selection page's repair button:
+// Shows each shared dialog, the top-level window on the simulated devices and
+// the sensor panels no page places, in English and in Russian, and saves what
+// the display shows of them as PNG files; then walks through a firmware update
+// of a receiver and its mouse on the cable, from the settings page's update
+// button to the new versions, through pairing a waiting mouse, and through
+// the repair of a receiver whose update failed, from the selection page's
+// repair button:
 //   talvo-dialogshots OUTPUT_FOLDER
 // scripts/screenshots runs it under Xvfb.
 
 #include "appinfo.h"
 #include "containreset.h"
+#include "debouncetimeb.h"
+#include "debouncetimec.h"
 #include "deviceregistry.h"
 #include "dialogmain.h"
 #include "dialogplacement.h"
 #include "exeisrun.h"
 #include "inportfail.h"
+#include "inputpica.h"
+#include "inputpicb.h"
+#include "lamplight.h"
 #include "languagefilereader.h"
 #include "languagetables.h"
 #include "lessthree.h"
+#include "ledinfo.h"
+#include "lightmodeset.h"
 #include "macroinistore.h"
 #include "match.h"
-#include "pagestate.h"
+#include "motionsyncb.h"
 #include "mouseoffline.h"
+#include "pagestate.h"
 #include "postmsg.h"
 #include "questiondialogb.h"
 #include "repair.h"
+#include "rippecontrolb.h"
+#include "sensoreffectb.h"
+#include "sensorlodb.h"
+#include "sensorrateb.h"
+#include "straightlineb.h"
 #include "updaterepair.h"
 #include "updatewarning.h"
 
 #include <hidusb_sim.h>
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
 #include <QProgressBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QApplication>
-#include <QDir>
-#include <QScreen>
+#include <QSpinBox>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <cstdio>
 #include <functional>
@@ -211,6 +229,133 @@ int repairShots(const QDir &output, const QString &language)
     return failures;
 }
 
+// The lighting page as a host would place it: on the configuration
+// frame's page background, showing a record of single-colour breathing.
+QWidget *hostedLightingPage()
+{
+    auto *host = new QFrame;
+    host->setObjectName(QStringLiteral("host"));
+    host->setStyleSheet(QStringLiteral("#host{border-image: url(%1/Picture/Dialog/PageBack.png);}")
+                            .arg(programFolderPath()));
+    auto *layout = new QGridLayout(host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *page = new LampLight(host);
+    layout->addWidget(page);
+    FlashDataMap record = {};
+    record.LightEnable = 1;
+    record.LightMode = 2;
+    record.LightR = 46;
+    record.LightG = 196;
+    record.LightB = 182;
+    record.LightBrightness = 7;
+    record.LightSpeed = 4;
+    record.SleepTime = 6;
+    page->SlotUpDataLightUILight(record);
+    return host;
+}
+
+// The receiver dialogs follow no language switch of their own; the shots
+// show them as they would read in each language.
+template<typename Dialog>
+Dialog *inCurrentLanguage(Dialog *dialog)
+{
+    dialog->SlotAllLanguage(currentLanguageIndex);
+    return dialog;
+}
+
+// The light-mode dialog with a mode that takes a colour.
+QWidget *lightModeDialog()
+{
+    auto *dialog = inCurrentLanguage(new LightModeSet);
+    dialog->findChild<QComboBox *>(QStringLiteral("LightMod"))->setCurrentIndex(2);
+    dialog->findChild<QSpinBox *>(QStringLiteral("RSpinBox"))->setValue(255);
+    dialog->findChild<QSpinBox *>(QStringLiteral("GSpinBox"))->setValue(80);
+    return dialog;
+}
+
+// The LED-indicator dialog as a 4000 Hz receiver of the first model reports
+// its second mode.
+QWidget *ledDialog()
+{
+    DeviceAllInfo receiver;
+    receiver.kind = 1;
+    receiver.driveIndex = 0;
+    CurrentDevice.set(receiver);
+    auto *dialog = inCurrentLanguage(new LedInfo);
+    DongleRGB light = {{2}};
+    dialog->SlotRGBValue(&light);
+    CurrentDevice.set(DeviceAllInfo());
+    return dialog;
+}
+
+QString sensorText(int position)
+{
+    return languageText(LanguageSection::Sensor, currentLanguageIndex, position);
+}
+
+template<typename Switch>
+Switch *switchPanel(int title, int tip)
+{
+    auto *panel = new Switch;
+    panel->setTitleText(sensorText(title));
+    panel->setTitleToolTip(sensorText(tip));
+    panel->setSwitchChecked(title % 2 == 0);
+    return panel;
+}
+
+// The second and third layouts of the sensor panels, which no page places,
+// one below the other on the sensor page's dark ground, texts and values
+// set as a page would set them.
+QWidget *unplacedSensorPanels()
+{
+    auto *sheet = new QWidget;
+    sheet->setObjectName(QStringLiteral("sheet"));
+    sheet->setStyleSheet(QStringLiteral("#sheet{background-color: rgb(31,35,43);}"));
+    auto *column = new QVBoxLayout(sheet);
+    // The panels place their controls by hand: they keep their form's size.
+    const auto layout = [column](QWidget *panel) {
+        panel->setFixedSize(panel->size());
+        column->addWidget(panel);
+    };
+
+    auto *rate = new SensorRateB;
+    rate->setTitleText(sensorText(1));
+    rate->setRateMode(1);
+    rate->setRateChecked(3);
+    layout(rate);
+    layout(switchPanel<RippeControlB>(6, 26));
+    layout(switchPanel<StraightLineB>(7, 25));
+    layout(switchPanel<MotionSyncB>(8, 24));
+
+    auto *lod = new SensorLODB;
+    lod->setTitleText(sensorText(4));
+    lod->showShortLodBox();
+    lod->setLodEnabled(true);
+    lod->setLodValue(0);
+    layout(lod);
+
+    auto *effect = new SensorEffectB;
+    effect->setTitleText(sensorText(15));
+    for (int mode = 0; mode < 3; ++mode)
+        effect->setModeButtonText(mode, sensorText(16 + mode));
+    effect->setSpeedText(sensorText(19));
+    effect->setBrightnessText(sensorText(20));
+    effect->setEffectMode(1);
+    effect->setBrightnessValue(6);
+    layout(effect);
+
+    const QString unit = languageText(LanguageSection::Buttoninterface, currentLanguageIndex, 57);
+    auto *slider = new DebouncetimeB;
+    slider->setValueSuffix(unit);
+    slider->setDebounceValue(4);
+    layout(slider);
+    auto *stepper = new DebouncetimeC;
+    stepper->setValueSuffix(unit);
+    stepper->setDebounceValue(8);
+    layout(stepper);
+    return sheet;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -244,8 +389,14 @@ int main(int argc, char **argv)
              return dialog;
          }},
         {"LessThree", [] { return new LessThree; }},
+        {"SensorPanelsUnplaced", unplacedSensorPanels},
         {"ContainReset", [] { return new ContainReset; }},
         {"RePair", [] { return new RePair; }},
+        {"LampLight", hostedLightingPage},
+        {"LightModeSet", lightModeDialog},
+        {"InputPicA", [] { return inCurrentLanguage(new InputPicA); }},
+        {"InputPicB", [] { return inCurrentLanguage(new InputPicB); }},
+        {"LedInfo", ledDialog},
         // The window reads the stored language choice itself.
         {"SelectionPage",
          [] {

@@ -14,11 +14,17 @@
 //   icon GLYPH STATE           a glyph on a transparent ground (states as
 //                              buttons, or accent for a plain status mark)
 //   checkbox on|off            a check box indicator
+//   chip on|off                a light pill for black text, accent when on
+//   switch on|off              an on/off toggle, its knob right when on
 //   badge TEXT                 a small outlined label such as "4K"
 //   number STATE               a round number badge (normal, hover, pressed)
 //   tile online|offline|unknown a device tile with a mouse
 //   mouse                      the mouse seen from above, buttons outlined
 //   logo                       the program's mark
+//   swatch RED GREEN BLUE      a preset colour
+//   spectrum                   a colour board of every hue and shade
+//   handle                     a slider handle
+//   dash                       a minus sign as wide as the picture
 class PicturePainter
 {
 public:
