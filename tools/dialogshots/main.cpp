@@ -100,15 +100,21 @@ void click(QWidget *window, const char *name)
         button->click();
 }
 
-// The top-level window in the current language with the first device
-// opened and the settings page shown.
-DialogMain *openSettingsPage()
+// The top-level window in the current language, its devices found.
+DialogMain *openSelectionPage()
 {
     MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
                                         QString::number(currentLanguageIndex));
     auto *window = new DialogMain;
     window->show();
     QTest::qWait(1000);
+    return window;
+}
+
+// The same with the first device opened and the settings page shown.
+DialogMain *openSettingsPage()
+{
+    DialogMain *window = openSelectionPage();
     click(window, "btn0");
     QTest::qWait(4000);
     click(window, "FormSetting");
@@ -138,6 +144,29 @@ void forgetDeviceState()
         .removeRecursively();
 }
 
+// Starts the update dialog's upgrade, shows it under way and done, and
+// closes the dialog.
+int upgradeShots(const QString &underWay, const QString &done)
+{
+    click(g_repairDialog, "NewHong_2");
+    auto *bar = g_repairDialog->findChild<QProgressBar *>(QStringLiteral("progressBar_2"));
+    waitFor([bar] { return bar->value() >= 20; }, 15000);
+    int failures = grabShown(g_repairDialog, underWay) ? 0 : 1;
+    waitFor([bar] { return bar->value() == 100; }, 30000);
+    QTest::qWait(300);
+    failures += grabShown(g_repairDialog, done) ? 0 : 1;
+    click(g_repairDialog, "NewHong_2");
+    return failures;
+}
+
+// The window closes and the simulated devices go back to the defaults.
+void leave(DialogMain *window)
+{
+    window->close();
+    forgetDeviceState();
+    HidUsbSim::loadDefaultScenario();
+}
+
 // A receiver and its mouse on the cable, both offered newer firmware: the
 // update dialog ready, upgrading, done, and the page with the new versions.
 int updateShots(const QDir &output, const QString &language)
@@ -149,19 +178,11 @@ int updateShots(const QDir &output, const QString &language)
     click(window.get(), "Receive_2");
     QTest::qWait(500);
     failures += grabShown(g_repairDialog, shotPath(output, language, "UpdateDialog-ready")) ? 0 : 1;
-    click(g_repairDialog, "NewHong_2");
-    auto *bar = g_repairDialog->findChild<QProgressBar *>(QStringLiteral("progressBar_2"));
-    waitFor([bar] { return bar->value() >= 20; }, 15000);
-    failures += grabShown(g_repairDialog, shotPath(output, language, "UpdateDialog-upgrading")) ? 0 : 1;
-    waitFor([bar] { return bar->value() == 100; }, 30000);
-    QTest::qWait(300);
-    failures += grabShown(g_repairDialog, shotPath(output, language, "UpdateDialog-done")) ? 0 : 1;
-    click(g_repairDialog, "NewHong_2");
+    failures += upgradeShots(shotPath(output, language, "UpdateDialog-upgrading"),
+                             shotPath(output, language, "UpdateDialog-done"));
     QTest::qWait(1500);
     failures += grabShown(window.get(), shotPath(output, language, "SettingsPage-updated")) ? 0 : 1;
-    window->close();
-    forgetDeviceState();
-    HidUsbSim::loadDefaultScenario();
+    leave(window.get());
     return failures;
 }
 
@@ -172,17 +193,13 @@ int pairingShots(const QDir &output, const QString &language)
     forgetDeviceState();
     useScenario("pairing.ini");
     g_devicePageState = 0; // as at the program's start, whatever earlier shots opened
-    MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
-                                        QString::number(currentLanguageIndex));
-    DialogMain window;
-    window.show();
-    QTest::qWait(1000);
+    std::unique_ptr<DialogMain> window(openSelectionPage());
     // Each attempt in a dialog of its own, as the page opens one each time.
     int failures = 0;
     for (const char *outcome : {"PairingDialog-paired", "PairingDialog-failed"}) {
         Match dialog;
         dialog.prepare();
-        placeDialog(&dialog, &window);
+        placeDialog(&dialog, window.get());
         dialog.show();
         QTest::qWait(300);
         if (qstrcmp(outcome, "PairingDialog-paired") == 0)
@@ -192,9 +209,7 @@ int pairingShots(const QDir &output, const QString &language)
         failures += grabShown(&dialog, shotPath(output, language, outcome)) ? 0 : 1;
         dialog.close();
     }
-    window.close();
-    forgetDeviceState();
-    HidUsbSim::loadDefaultScenario();
+    leave(window.get());
     return failures;
 }
 
@@ -206,26 +221,14 @@ int repairShots(const QDir &output, const QString &language)
     useScenario("cabled-mouse.ini");
     HidUsbSim::setBootMode(QStringLiteral("Receiver1"), true);
     recordFirmwareFailure(211, 8, 35, 1);
-    MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
-                                        QString::number(currentLanguageIndex));
-    DialogMain window;
-    window.show();
-    QTest::qWait(1000);
-    click(&window, "Repair");
+    std::unique_ptr<DialogMain> window(openSelectionPage());
+    click(window.get(), "Repair");
     QTest::qWait(300);
     int failures = grabShown(g_repairDialog, shotPath(output, language, "RepairDialog-ready")) ? 0 : 1;
-    click(g_repairDialog, "NewHong_2");
-    auto *bar = g_repairDialog->findChild<QProgressBar *>(QStringLiteral("progressBar_2"));
-    waitFor([bar] { return bar->value() >= 20; }, 15000);
-    failures += grabShown(g_repairDialog, shotPath(output, language, "RepairDialog-repairing")) ? 0 : 1;
-    waitFor([bar] { return bar->value() == 100; }, 30000);
-    QTest::qWait(300);
-    failures += grabShown(g_repairDialog, shotPath(output, language, "RepairDialog-done")) ? 0 : 1;
-    click(g_repairDialog, "NewHong_2");
-    window.close();
+    failures += upgradeShots(shotPath(output, language, "RepairDialog-repairing"),
+                             shotPath(output, language, "RepairDialog-done"));
+    leave(window.get());
     clearFirmwareFailure();
-    forgetDeviceState();
-    HidUsbSim::loadDefaultScenario();
     return failures;
 }
 
