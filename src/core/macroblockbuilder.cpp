@@ -4,32 +4,6 @@
 #include <cstring>
 #include <limits>
 
-MacroItem MacroItem::key(int kind, int code, int action)
-{
-    MacroItem item;
-    item.kind = std::uint8_t(kind);
-    item.code = std::uint16_t(code);
-    item.action = std::uint8_t(action);
-    return item;
-}
-
-MacroItem MacroItem::pause(std::uint32_t milliseconds)
-{
-    MacroItem item;
-    item.type = Delay;
-    item.delay = milliseconds;
-    return item;
-}
-
-bool MacroItem::operator==(const MacroItem &other) const
-{
-    if (type != other.type)
-        return false;
-    if (type == Delay)
-        return delay == other.delay;
-    return kind == other.kind && code == other.code && action == other.action;
-}
-
 MacroBlockBuilder::MacroBlockBuilder(const QString &name)
 {
     std::memset(&m_block, 0, sizeof m_block);
@@ -80,14 +54,17 @@ KeyMacro MacroBlockBuilder::block() const
 
 QByteArray macroNameBytes(const QString &name)
 {
-    QString text = name;
-    text.remove(QChar(0));
-    QByteArray bytes = text.toLocal8Bit();
-    while (bytes.size() > KeyMacro::MaxNameLength) {
+    return macroNameFitting(QString(name).remove(QChar(0))).toLocal8Bit();
+}
+
+QString macroNameFitting(const QString &name)
+{
+    // Every character takes a byte at least, so no more than one character
+    // past the limit needs encoding, however long a pasted text is.
+    QString text = name.left(KeyMacro::MaxNameLength + 1);
+    while (text.toLocal8Bit().size() > KeyMacro::MaxNameLength)
         text.chop(text.size() > 1 && text.at(text.size() - 1).isLowSurrogate() ? 2 : 1);
-        bytes = text.toLocal8Bit();
-    }
-    return bytes;
+    return text;
 }
 
 KeyMacro macroBlock(const QString &name, const QVector<MacroItem> &items)

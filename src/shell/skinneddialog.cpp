@@ -1,19 +1,15 @@
 #include "skinneddialog.h"
 
 #include "appinfo.h"
+#include "configinistore.h"
 #include "deferredskin.h"
+#include "dialogflags.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QToolButton>
 
 namespace {
-
-// A sub-window without frame that bypasses the window manager, with system
-// menu and minimise hints.
-constexpr Qt::WindowFlags skinnedWindowFlags =
-    Qt::SubWindow | Qt::BypassWindowManagerHint | Qt::FramelessWindowHint
-    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
 
 QString url(const QString &folder, const char *picture)
 {
@@ -32,7 +28,7 @@ SkinnedDialog::SkinnedDialog(QWidget *parent)
 void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeButton,
                               const QList<QToolButton *> &textButtons)
 {
-    setWindowFlags(skinnedWindowFlags);
+    setWindowFlags(dialogWindowFlags);
     skin->setStyleSheet(label, QStringLiteral("QLabel{color: rgb(255, 255, 255);}"));
     const QString textButtonStyle =
         QStringLiteral("QToolButton{border: 0px; background-position: center;"
@@ -54,4 +50,12 @@ void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeBu
                                               " background-position: center;"
                                               " background-repeat: no-repeat;}")
                                    .arg(frame->objectName(), url(picturePath, "BackGround.png")));
+}
+
+void SkinnedDialog::colourInputField(QWidget *field)
+{
+    skin->setStyleSheet(field, QStringLiteral("%1{color: rgb(%2); background-color: rgb(0,0,0);"
+                                              " border: 1px solid rgb(117,117,117);}")
+                                   .arg(QLatin1String(field->metaObject()->className()),
+                                        ConfigIniStore::instance()->colourText(QStringLiteral("LinEditColor"))));
 }

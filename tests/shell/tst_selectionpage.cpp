@@ -9,6 +9,7 @@
 #include "macroinistore.h"
 #include "mytoolbuttonenter.h"
 #include "registrystore.h"
+#include "screendevices.h"
 #include "selectiondiscovery.h"
 #include "shelltest.h"
 #include "testenvironment.h"
@@ -146,6 +147,9 @@ private slots:
         QVERIFY(device.online && !device.isWired);
         QCOMPARE(device.receiverId, QByteArray("\x12\x34\x56", 3));
         QCOMPARE(paths(g_foundDeviceListB), paths(FoundDeviceList));
+        // The receiver screen's clock looks for the same ids.
+        QCOMPARE(screenVendorId.get(), QString("0x3F1A"));
+        QCOMPARE(screenDeviceIds.get(), productIdsToEnumerate(configuredProductIdLists()));
 
         QCOMPARE(tileStack()->count(), 1);
         auto *tile = child<mytoolButtonEnter>("btn0");
@@ -413,6 +417,7 @@ private slots:
         openPage();
         waitForDevices(1);
         m_probe->clear();
+        ModalCloser closer; // the unrecognised receiver is offered pairing
         QTest::mouseClick(child("btn0"), Qt::LeftButton);
         QCOMPARE(m_probe->count("SigSetver(6)"), 1);
         QCOMPARE(m_probe->count("SigSelectMouseInfo"), 0);
@@ -428,7 +433,9 @@ private slots:
         QVERIFY(!FoundDeviceList.at(1).online);
         g_matchOpen = false;
         m_probe->clear();
+        ModalCloser closer;
         QTest::mouseClick(child("btn1"), Qt::LeftButton);
+        QCOMPARE(closer.seen, QStringList{"Match"});
         QVERIFY(g_matchOpen);
         QCOMPARE(g_matchTargetPath.path, receiver("Receiver2"));
         QCOMPARE(m_probe->seen, QStringList({"SigSetver(6)", "SigMouseIndex(0)"}));
@@ -442,9 +449,11 @@ private slots:
         waitForDevices(2);
         g_matchOpen = false;
         m_probe->clear();
+        ModalCloser closer;
         QTest::mouseClick(child("btn1"), Qt::LeftButton);
-        // No firmware image is offered either way: the re-pair question decides,
-        // and until the pairing dialogs exist it is answered no.
+        // No firmware image is offered either way: the re-pair question
+        // decides, and closed without an answer it says no.
+        QCOMPARE(closer.seen, QStringList{"RePair"});
         QVERIFY(!g_matchOpen);
         QCOMPARE(m_probe->count("SigSelectMouseInfo"), 0);
         RegistryStore::instance()->remove(mouseDriveTestKey(), "MouseVer351");
@@ -460,6 +469,7 @@ private slots:
         openPage();
         waitForDevices(1);
         g_matchOpen = false;
+        ModalCloser closer;
         QTest::mouseClick(child("btn0"), Qt::LeftButton);
         QVERIFY(g_matchOpen);
         QCOMPARE(g_matchTargetPath.path, receiver("Receiver1"));
