@@ -18,13 +18,13 @@ void DeferredSkin::setStyleSheet(QWidget *widget, const QString &sheet)
         widget->setStyleSheet(sheet);
         return;
     }
-    for (auto &waiting : m_waiting) {
-        if (waiting.first == widget) {
-            waiting.second = sheet;
+    for (Waiting &waiting : m_waiting) {
+        if (waiting.widget == widget) {
+            waiting = {widget, sheet, widget->styleSheet()};
             return;
         }
     }
-    m_waiting.append({widget, sheet});
+    m_waiting.append({widget, sheet, widget->styleSheet()});
 }
 
 bool DeferredSkin::eventFilter(QObject *watched, QEvent *event)
@@ -32,9 +32,9 @@ bool DeferredSkin::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_page && event->type() == QEvent::Show && !m_shown) {
         m_shown = true;
         m_page->removeEventFilter(this);
-        for (const auto &waiting : qAsConst(m_waiting)) {
-            if (waiting.first)
-                waiting.first->setStyleSheet(waiting.second);
+        for (const Waiting &waiting : qAsConst(m_waiting)) {
+            if (waiting.widget && waiting.widget->styleSheet() == waiting.replaced)
+                waiting.widget->setStyleSheet(waiting.sheet);
         }
         m_waiting.clear();
     }

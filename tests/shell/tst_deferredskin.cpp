@@ -70,18 +70,22 @@ private slots:
         QWidget page;
         auto *first = new QWidget(&page);
         auto *second = new QWidget(&page);
+        auto *setDirectly = new QWidget(&page);
         auto *gone = new QWidget(&page);
         auto *skin = new DeferredSkin(&page);
         skin->setStyleSheet(first, "QWidget{color: red;}");
         skin->setStyleSheet(second, "QWidget{color: green;}");
+        skin->setStyleSheet(setDirectly, "QWidget{color: gray;}");
         skin->setStyleSheet(gone, "QWidget{color: blue;}");
         skin->setStyleSheet(first, "QWidget{color: white;}");
+        setDirectly->setStyleSheet("QWidget{color: yellow;}");
         delete gone;
         QVERIFY(first->styleSheet().isEmpty());
 
         page.show();
         QCOMPARE(first->styleSheet(), QString("QWidget{color: white;}"));
         QCOMPARE(second->styleSheet(), QString("QWidget{color: green;}"));
+        QCOMPARE(setDirectly->styleSheet(), QString("QWidget{color: yellow;}"));
 
         page.hide();
         skin->setStyleSheet(second, "QWidget{color: black;}");
