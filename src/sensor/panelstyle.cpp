@@ -2,6 +2,7 @@
 
 #include "appinfo.h"
 #include "configinistore.h"
+#include "deferredskin.h"
 
 #include <QComboBox>
 #include <QListView>
@@ -42,11 +43,14 @@ QString comboBox(const QString &pictureFolder)
 
 void useSelectionColouredView(QComboBox *list)
 {
-    auto *view = new QListView(list);
-    view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
-                                       "QListView::item:hover{background-color: rgb(%1);}")
-                            .arg(colour("ComboxSelectColor")));
-    list->setView(view);
+    auto *skin = new DeferredSkin(list);
+    skin->whenShown([list] {
+        auto *view = new QListView(list);
+        view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
+                                           "QListView::item:hover{background-color: rgb(%1);}")
+                                .arg(colour("ComboxSelectColor")));
+        list->setView(view);
+    });
 }
 
 QString checkBox(const QString &pictureFolder)

@@ -19,7 +19,7 @@ QString titleLabel();
 QString comboBox(const QString &pictureFolder);
 
 // Gives `list` an open list whose chosen and hovered rows take the selection
-// colour: the list's own style cannot reach them.
+// colour (the list's own style cannot reach them) when it first shows.
 void useSelectionColouredView(QComboBox *list);
 
 // A check box with the "LODCheck.png" and "LOD.png" indicators and text in the

@@ -33,11 +33,13 @@ void MyConmboBox::applyListSkin(const QString &pictureFolder)
                        "selection-background-color: rgb(%4); }")
             .arg(config->colourText(QStringLiteral("ComboxTextColor")), pictureFolder,
                  config->colourText(QStringLiteral("ComboxBackGroundColor")), select));
-    auto *view = new QListView(this);
-    view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
-                                       "QListView::item:hover{background-color: rgb(%1);}")
-                            .arg(select));
-    setView(view);
+    skin->whenShown([this, select] {
+        auto *view = new QListView(this);
+        view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
+                                           "QListView::item:hover{background-color: rgb(%1);}")
+                                .arg(select));
+        setView(view);
+    });
     setMaxVisibleItems(5);
 }
 
