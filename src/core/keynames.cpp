@@ -1,6 +1,11 @@
 #include "keynames.h"
 
+#include "languagetables.h"
+
 #include <QVector>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -71,12 +76,60 @@ const QVector<NamedCode> &sideModifiers()
     return modifiers;
 }
 
-const int MouseButtonBits[] = {0x01, 0x02, 0x04, 0x08, 0x10};
-
-QStringList &mouseButtonNames()
+// The key names of Windows virtual-key codes, as the macro recorder names
+// the keys it sees.
+const QVector<NamedCode> &virtualKeyNames()
 {
-    static QStringList names;
-    return names;
+    static const QVector<NamedCode> keys = [] {
+        QVector<NamedCode> list;
+        appendRun(list, QString::fromLatin1("ABCDEFGHIJKLMNOPQRSTUVWXYZ").split(QString(), Qt::SkipEmptyParts), 0x41);
+        appendRun(list, numbered(QString(), 0, 9), 0x30);
+        appendRun(list, numbered(QStringLiteral("F"), 1, 12), 0x70);
+        appendRun(list, numbered(QStringLiteral("Num"), 0, 9) << QStringLiteral("Num*") << QStringLiteral("Num+"), 0x60);
+        appendRun(list, {"Num-", "Num.", "Num/"}, 0x6D);
+        appendRun(list, {"PgUp", "PgDn", "End", "Home", QString::fromUtf8("←"), QString::fromUtf8("↑"),
+                         QString::fromUtf8("→"), QString::fromUtf8("↓")},
+                  0x21);
+        appendRun(list, {"LShift", "RShift", "LCtrl", "RCtrl", "LAlt", "RAlt"}, 0xA0);
+        appendRun(list, {";", "=", ",", "-", ".", "/", "`"}, 0xBA);
+        appendRun(list, {"[", "\\", "]", "'"}, 0xDB);
+        appendRun(list, {"LWin", "RWin", "APPs"}, 0x5B);
+        appendRun(list, {"Screen", "Insert", "Del"}, 0x2C);
+        const NamedCode singles[] = {{"BackSpace", 0x08}, {"Tab", 0x09}, {QString(), 0x0C}, {"Enter", 0x0D},
+                                     {"Pause", 0x13},     {"CapsLock", 0x14}, {"Esc", 0x1B},  {"Space", 0x20},
+                                     {"NumLock", 0x90},   {"Scroll", 0x91}};
+        for (const NamedCode &single : singles)
+            list.append(single);
+        return list;
+    }();
+    return keys;
+}
+
+// The mouse buttons in the order of the editor's language texts (left,
+// right, middle, forward, back) with their bits, and the first of those
+// texts in the editor's section.
+const int MouseButtonBits[MouseButtonCount] = {0x01, 0x02, 0x04, 0x10, 0x08};
+constexpr int FirstMouseButtonText = 18;
+
+QString mouseButtonText(int button, int language)
+{
+    return languageText(LanguageSection::Macro, language, FirstMouseButtonText + button);
+}
+
+// A button named in the current language or, for names saved before the
+// language changed, in any other.
+int mouseButtonOfName(const QString &name)
+{
+    QVector<int> languages{currentLanguageIndex};
+    for (int language = 0; language < loadedLanguageCount(); ++language)
+        languages.append(language);
+    for (const int language : languages) {
+        for (int button = 0; button < MouseButtonCount; ++button) {
+            if (!name.isEmpty() && mouseButtonText(button, language) == name)
+                return button;
+        }
+    }
+    return -1;
 }
 
 const NamedCode *findName(const QVector<NamedCode> &table, const QString &name)
@@ -107,22 +160,6 @@ QString nameOf(const QVector<NamedCode> &table, int code)
 QString modifierName(int bit)
 {
     return nameOf(combinationModifiers(), (bit | bit >> 4) & 0x0F);
-}
-
-// The code of a macro file's code text: "0x" and two upper-case hexadecimal
-// digits, nothing else; -1 for any other text.
-int fileCode(const QString &codeText)
-{
-    if (codeText.size() != 4 || !codeText.startsWith(QLatin1String("0x")))
-        return -1;
-    int code = 0;
-    for (const QChar digit : codeText.mid(2)) {
-        const int value = QStringLiteral("0123456789ABCDEF").indexOf(digit);
-        if (value < 0)
-            return -1;
-        code = code * 16 + value;
-    }
-    return code;
 }
 
 } // namespace
@@ -200,48 +237,88 @@ QString keySequenceCaption(const KeyData &data)
     return names.join(QLatin1Char('+'));
 }
 
-void setMouseButtonNames(const QStringList &names)
+int mouseButtonCode(int button)
 {
-    mouseButtonNames() = names;
+    return button >= 0 && button < MouseButtonCount ? MouseButtonBits[button] : 0;
 }
 
-void MacroStepFromKeyName(const QString &name, int step, KeyMacro &block)
+QString mouseButtonName(int code)
 {
-    if (step >= 0 && step < KeyMacro::MaxSteps)
-        setMacroStepKey(block.steps[step], name);
+    const int *bit = std::find(std::begin(MouseButtonBits), std::end(MouseButtonBits), code);
+    return bit == std::end(MouseButtonBits) ? QString() : mouseButtonText(int(bit - MouseButtonBits), currentLanguageIndex);
 }
 
-void setMacroStepKey(KeyStep &step, const QString &name)
+QString keyNameFromCode(int code, int kind)
 {
-    if (const NamedCode *modifier = findName(sideModifiers(), name)) {
-        step.kind = KeyStep::Modifier;
-        step.setCode(std::uint16_t(modifier->code));
-    } else if (const NamedCode *key = findName(keyVocabulary(), name)) {
-        step.kind = KeyStep::Key;
-        step.setCode(std::uint16_t(key->code));
-    } else if (const int button = mouseButtonNames().indexOf(name); button >= 0 && button < 5) {
-        step.kind = KeyStep::MouseButton;
-        step.setCode(std::uint16_t(MouseButtonBits[button]));
-    } else {
-        step.kind = KeyStep::Key;
+    const NamedCode *modifier = findCode(sideModifiers(), code);
+    const NamedCode *key = findCode(keyVocabulary(), code == KeypadEnter ? 0x28 : code);
+    if (modifier && (kind == KeyStep::Modifier || !key))
+        return modifier->name;
+    // F7 shares its usage with RAlt's bit, but is the only name 0x40 has
+    // for kinds other than a modifier.
+    if (modifier && kind != KeyStep::Key && code != 0x40)
+        return QString();
+    return key ? key->name : QString();
+}
+
+QString macroKeyName(int kind, int code)
+{
+    return kind == KeyStep::MouseButton ? mouseButtonName(code) : keyNameFromCode(code, kind);
+}
+
+std::optional<MacroKey> macroKeyOfName(const QString &name)
+{
+    if (const NamedCode *modifier = findName(sideModifiers(), name))
+        return MacroKey{KeyStep::Modifier, modifier->code};
+    if (const NamedCode *key = findName(keyVocabulary(), name))
+        return MacroKey{KeyStep::Key, key->code};
+    const int button = mouseButtonOfName(name);
+    if (button >= 0)
+        return MacroKey{KeyStep::MouseButton, MouseButtonBits[button]};
+    return std::nullopt;
+}
+
+std::optional<MacroKey> macroKeyOfVirtualKey(int virtualKey)
+{
+    const NamedCode *row = findCode(virtualKeyNames(), virtualKey);
+    return row ? macroKeyOfName(row->name) : std::nullopt;
+}
+
+QString macroCodeText(int code)
+{
+    return QStringLiteral("0x") + QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+}
+
+int macroCodeOfText(const QString &codeText)
+{
+    if (codeText.size() != 4 || !codeText.startsWith(QLatin1String("0x")))
+        return -1;
+    int code = 0;
+    for (const QChar digit : codeText.mid(2)) {
+        const int value = QStringLiteral("0123456789ABCDEF").indexOf(digit);
+        if (value < 0)
+            return -1;
+        code = code * 16 + value;
+    }
+    return code;
+}
+
+bool isMacroKey(int kind, int code)
+{
+    switch (kind) {
+    case KeyStep::Key:
+        return findCode(keyVocabulary(), code);
+    case KeyStep::Modifier:
+        return findCode(sideModifiers(), code);
+    case KeyStep::MouseButton:
+        return std::find(std::begin(MouseButtonBits), std::end(MouseButtonBits), code) != std::end(MouseButtonBits);
+    default:
+        return false;
     }
 }
 
 QString hidUsageToKeyName(const QString &codeText, int kind)
 {
-    const int code = fileCode(codeText);
-    switch (kind) {
-    case KeyStep::Key:
-        return nameOf(keyVocabulary(), code);
-    case KeyStep::Modifier:
-        return nameOf(sideModifiers(), code);
-    case KeyStep::MouseButton:
-        for (int button = 0; button < 5; ++button) {
-            if (MouseButtonBits[button] == code)
-                return mouseButtonNames().value(button);
-        }
-        return QString();
-    default:
-        return QString();
-    }
+    const int code = macroCodeOfText(codeText);
+    return isMacroKey(kind, code) ? macroKeyName(kind, code) : QString();
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The names of keyboard keys ("Ctrl", "A", "F7", "Num3", "←") and the codes
 // key sequences and macros store for them: HID keyboard usages (kind 1),
 // modifier bits (kind 0) and mouse-button bits (kind 4). All lookups compare
@@ -36,18 +38,48 @@ KeyData KeyDataFromCombination(const QString &text);
 // joined with "+"; empty for fewer than two steps.
 QString keySequenceCaption(const KeyData &data);
 
-// The texts the current language gives the mouse buttons of bits 0x01,
-// 0x02, 0x04, 0x08 and 0x10, in this order. Empty until the macro editor
-// sets them.
-void setMouseButtonNames(const QStringList &names);
+// A macro key: its kind (KeyStep::Kind) and code.
+struct MacroKey
+{
+    int kind;
+    int code;
+};
 
-// Writes the kind and code of step `step` of a macro for `name` (table C):
-// side modifiers, keys, then the mouse buttons; any other name gives kind 1
-// and keeps the code. The action and the delay are left alone; steps
-// outside the block are not written.
-void MacroStepFromKeyName(const QString &name, int step, KeyMacro &block);
-void setMacroStepKey(KeyStep &step, const QString &name);
+// The mouse buttons a macro can click, in the editor's order: 0 left,
+// 1 right, 2 middle, 3 forward, 4 back. Their names are the editor's
+// language texts, so they follow the language.
+constexpr int MouseButtonCount = 5;
+// The bit of a button in that order; 0 for any other number.
+int mouseButtonCode(int button);
+// The current language's name of a button bit; empty for other codes.
+QString mouseButtonName(int code);
+
+// The name of a step read from a device block, kind 4 aside: codes that are
+// both a key usage and a modifier bit (0x04, 0x08, 0x10, 0x20) name the
+// side modifier for kind 0, the key for kind 1 and nothing for other kinds;
+// 0x40 names RAlt for kind 0 and F7 otherwise; every other code names its
+// key or modifier whatever the kind, the keypad's Enter (0x58) "Enter".
+QString keyNameFromCode(int code, int kind);
+// The name the editor shows for a macro step of any kind.
+QString macroKeyName(int kind, int code);
+
+// The key of a name the editor shows or a file exchanged between users
+// holds: side modifiers, keys (the empty name is key 0), then mouse buttons
+// in the current language and in every other. None for an unknown name.
+std::optional<MacroKey> macroKeyOfName(const QString &name);
+// The key the macro recorder records for a Windows virtual-key code; none
+// for a key the vocabulary does not name.
+std::optional<MacroKey> macroKeyOfVirtualKey(int virtualKey);
 
 // The name a macro file's key line gives its code text ("0x" and two
 // upper-case hexadecimal digits) and kind; empty when no row has the pair.
 QString hidUsageToKeyName(const QString &codeText, int kind);
+
+// The code text of a macro file's key line: "0x" and two upper-case
+// hexadecimal digits ("0x04", "0x2A"); and back, -1 for any other text.
+QString macroCodeText(int code);
+int macroCodeOfText(const QString &codeText);
+
+// Whether a macro key of this kind and code has a name: a key usage
+// (kind 1), a side modifier bit (kind 0) or a mouse-button bit (kind 4).
+bool isMacroKey(int kind, int code);

@@ -21,6 +21,15 @@ MacroItem MacroItem::pause(std::uint32_t milliseconds)
     return item;
 }
 
+bool MacroItem::operator==(const MacroItem &other) const
+{
+    if (type != other.type)
+        return false;
+    if (type == Delay)
+        return delay == other.delay;
+    return kind == other.kind && code == other.code && action == other.action;
+}
+
 MacroBlockBuilder::MacroBlockBuilder(const QString &name)
 {
     std::memset(&m_block, 0, sizeof m_block);
@@ -79,4 +88,31 @@ QByteArray macroNameBytes(const QString &name)
         bytes = text.toLocal8Bit();
     }
     return bytes;
+}
+
+KeyMacro macroBlock(const QString &name, const QVector<MacroItem> &items)
+{
+    MacroBlockBuilder builder(name);
+    for (const MacroItem &item : items)
+        builder.add(item);
+    return builder.block();
+}
+
+QVector<MacroItem> macroItemsOfBlock(const KeyMacro &block)
+{
+    QVector<MacroItem> items;
+    for (int index = 0; index < block.stepCount(); ++index) {
+        const KeyStep &step = block.steps[index];
+        if (index > 0)
+            items.append(MacroItem::pause(block.steps[index - 1].delay()));
+        const int action = step.action == KeyStep::Press ? KeyStep::Press : KeyStep::Release;
+        items.append(MacroItem::key(step.kind, step.code(), action));
+    }
+    return items;
+}
+
+QString macroNameOfBlock(const KeyMacro &block)
+{
+    const auto *bytes = reinterpret_cast<const char *>(block.name);
+    return QString::fromLocal8Bit(bytes, KeyMacro::MaxNameLength).remove(QChar(0));
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 // One item of a macro as files and the editor list it: a key press or
 // release (kind, code and action of a KeyStep), or a delay in milliseconds.
@@ -19,6 +20,9 @@ struct MacroItem
 
     static MacroItem key(int kind, int code, int action);
     static MacroItem pause(std::uint32_t milliseconds);
+
+    bool operator==(const MacroItem &other) const;
+    bool operator!=(const MacroItem &other) const { return !(*this == other); }
 };
 
 // Builds the 592-byte macro block a key plays, the one road from a macro to
@@ -46,6 +50,19 @@ private:
     bool m_afterDelay = false;
     bool m_full = false;
 };
+
+// The block of a whole item list.
+KeyMacro macroBlock(const QString &name, const QVector<MacroItem> &items);
+
+// The items a block plays, as the editor lists them: each step a key, and
+// between two steps the delay of the first. The last step's delay is not
+// listed, so a block built from items that end in a key gives them back.
+QVector<MacroItem> macroItemsOfBlock(const KeyMacro &block);
+
+// The name a block carries: its 30 name bytes in the local 8-bit encoding
+// without NUL characters. The field is zero-padded, so its length byte is
+// not needed, and a length byte over 30 must not count.
+QString macroNameOfBlock(const KeyMacro &block);
 
 // A macro name as the block's name field takes it: the local 8-bit form
 // without NUL characters, at most 30 bytes, cut between characters.

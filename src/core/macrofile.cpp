@@ -1,8 +1,7 @@
 #include "macrofile.h"
 
 #include "appinfo.h"
-#include "keynames.h"
-#include "macroblockbuilder.h"
+#include "macrotext.h"
 #include "pagestate.h"
 
 #include <QFile>
@@ -17,14 +16,6 @@ const QChar Blank = QLatin1Char(' ');
 QStringList lineItems(const QByteArray &line)
 {
     return QString::fromUtf8(line).split(Blank, Qt::SkipEmptyParts);
-}
-
-MacroItem keyItem(const QStringList &items)
-{
-    KeyStep step = {};
-    setMacroStepKey(step, hidUsageToKeyName(items[0], items[1].toInt()));
-    const bool release = items[2] == QLatin1String("1\n");
-    return MacroItem::key(step.kind, step.code(), release ? KeyStep::Release : KeyStep::Press);
 }
 
 } // namespace
@@ -86,17 +77,33 @@ bool buildMacroBlockFromIni(const QString &name, KeyMacro *block)
 
 KeyMacro macroBlockFromText(const QString &name, QIODevice *file)
 {
-    MacroBlockBuilder builder(name);
-    file->readLine();
-    while (!file->atEnd()) {
-        const QStringList items = lineItems(file->readLine());
-        if (items.size() == 3)
-            builder.add(keyItem(items));
-        else if (items.size() == 1)
-            builder.add(MacroItem::pause(QString(items[0]).remove(QStringLiteral("ms")).toUInt()));
-    }
-    KeyMacro block = builder.block();
+    KeyMacro block = macroBlock(name, MacroText::read(file).items);
     if (block.stepCountByte == 0)
         block.stepCountByte = 1;
     return block;
+}
+
+bool readMacroFile(const QString &name, MacroText *macro)
+{
+    QFile file(macroFilePath(name));
+    if (!isUsableMacroName(name) || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    *macro = MacroText::read(&file);
+    return true;
+}
+
+bool writeMacroFile(const QString &name, const MacroText &macro)
+{
+    if (!isUsableMacroName(name))
+        return false;
+    QSaveFile file(macroFilePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    file.write(macro.bytes());
+    return file.commit();
+}
+
+bool writeMacroFileFromBlock(const QString &name, int repeat, const KeyMacro &block)
+{
+    return writeMacroFile(name, {MacroText::usableRepeat(repeat), macroItemsOfBlock(block)});
 }

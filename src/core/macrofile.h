@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flashdatamap.h"
+#include "macrotext.h"
 
 #include <QString>
 
@@ -32,7 +33,22 @@ bool saveMacroRepeatValue(const QString &name, const QString &text);
 // pages may send and when the file can be read. False with a zero block
 // otherwise.
 bool buildMacroBlockFromIni(const QString &name, KeyMacro *block);
-// The block of a macro file's text, read from an open device (text mode).
-// Key names decide the steps' codes, so a code no name has becomes an empty
-// key. A file without steps still gives one empty step.
+// The block of a macro file's text, read from an open device (text mode)
+// as MacroText reads it, so the key page binds what the editor shows. A
+// file without steps still gives one empty step.
 KeyMacro macroBlockFromText(const QString &name, QIODevice *file);
+
+// The macro file named `name`; false for an unusable name or a file that
+// cannot be read.
+bool readMacroFile(const QString &name, MacroText *macro);
+
+// Replaces (or creates) the macro file named `name`, atomically: a failed
+// write leaves the old file whole. False for an unusable name or a failed
+// write.
+bool writeMacroFile(const QString &name, const MacroText &macro);
+
+// Writes the macro a device block holds, its steps together with the
+// repeat mode (a mode or count the file cannot hold becomes 1), so that a
+// file filled from the device is never left with a repeat mode but no
+// steps.
+bool writeMacroFileFromBlock(const QString &name, int repeat, const KeyMacro &block);

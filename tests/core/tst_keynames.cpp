@@ -1,7 +1,7 @@
 #include "keynames.h"
+#include "languagetables.h"
 #include "testenvironment.h"
 
-#include <cstring>
 
 namespace {
 
@@ -27,6 +27,11 @@ QString stepsOf(const KeyData &data)
     return steps.join(' ');
 }
 
+int keyValue(std::optional<MacroKey> key)
+{
+    return key ? key->kind << 12 | key->code : -1;
+}
+
 } // namespace
 
 class tst_KeyNames : public QObject
@@ -36,7 +41,10 @@ class tst_KeyNames : public QObject
 private slots:
     void initTestCase()
     {
-        setMouseButtonNames({"Left", "Right", "Middle", "Back", "Forward"});
+        // The editor's texts name the buttons left, right, middle, forward, back.
+        languageTable(languageTextTable, LanguageSection::Macro) = {
+            QVector<QString>(18) << "Left" << "Right" << "Middle" << "Forward" << "Back",
+            QVector<QString>(18) << "Levo" << "Pravo" << "Sredne" << "Vpered" << "Nazad"};
     }
 
     void combinationsGiveTheirKeySequence_data()
@@ -126,17 +134,68 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, stepKind);
         QFETCH(int, stepCode);
+        currentLanguageIndex = 0;
         QCOMPARE(hidUsageToKeyName(codeText, kind), name);
-        KeyMacro block;
-        std::memset(&block, 0, sizeof block);
-        block.steps[69].action = KeyStep::Release;
-        block.steps[69].setDelay(7);
-        MacroStepFromKeyName(name, 69, block);
-        MacroStepFromKeyName(name, KeyMacro::MaxSteps, block); // outside the block: nothing to write
-        QCOMPARE(int(block.steps[69].kind), stepKind);
-        QCOMPARE(int(block.steps[69].code()), stepCode);
-        QCOMPARE(int(block.steps[69].action), int(KeyStep::Release));
-        QCOMPARE(block.steps[69].delay(), 7u);
+        QCOMPARE(keyValue(macroKeyOfName(name)), stepKind << 12 | stepCode);
+    }
+
+    // Steps read from a device are named by side; shared codes by their kind.
+    void deviceStepsShowSideNames_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("0x04 modifier") << 0x04 << 0 << "LAlt";
+        QTest::newRow("0x04 key") << 0x04 << 1 << "A";
+        QTest::newRow("0x04 other kind") << 0x04 << 2 << "";
+        QTest::newRow("0x10 modifier") << 0x10 << 0 << "RCtrl";
+        QTest::newRow("0x10 key") << 0x10 << 1 << "M";
+        QTest::newRow("0x40 modifier") << 0x40 << 0 << "RAlt";
+        QTest::newRow("0x40 other kind") << 0x40 << 2 << "F7";
+        QTest::newRow("0x01 any kind") << 0x01 << 1 << "LCtrl";
+        QTest::newRow("0x80 any kind") << 0x80 << 2 << "RWin";
+        QTest::newRow("tab any kind") << 0x2B << 0 << "Tab";
+        QTest::newRow("keypad enter") << 0x58 << 1 << "Enter";
+        QTest::newRow("consumer") << 0xB5 << 2 << "";
+        QTest::newRow("back button") << 0x08 << 4 << "Nazad";
+        QTest::newRow("no button") << 0x20 << 4 << "";
+    }
+
+    void deviceStepsShowSideNames()
+    {
+        QFETCH(int, code);
+        QFETCH(int, kind);
+        QFETCH(QString, name);
+        currentLanguageIndex = 1;
+        QCOMPARE(macroKeyName(kind, code), name);
+    }
+
+    // Names from the editor, from files of either language and from the
+    // recorder's virtual keys give their key (0x1004: kind 1, code 0x04).
+    void namesAndVirtualKeysGiveMacroKeys_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("virtualKey");
+        QTest::addColumn<int>("key");
+        QTest::newRow("A") << "A" << 0x41 << 0x1004;
+        QTest::newRow("RCtrl") << "RCtrl" << 0xA3 << 0x0010;
+        QTest::newRow("backslash") << "\\" << 0xDC << 0x1031;
+        QTest::newRow("Num+") << "Num+" << 0x6B << 0x1057;
+        QTest::newRow("empty name") << "" << 0x0C << 0x1000;
+        QTest::newRow("other language's button") << "Back" << 0x08 << 0x4008;
+        QTest::newRow("current language's button") << "Vpered" << 0x10 << 0x4010;
+        QTest::newRow("case differs") << "a" << 0xAD << -1;
+    }
+
+    void namesAndVirtualKeysGiveMacroKeys()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, virtualKey);
+        QFETCH(int, key);
+        currentLanguageIndex = 1;
+        QCOMPARE(keyValue(macroKeyOfName(name)), key);
+        if (key >> 12 != KeyStep::MouseButton)
+            QCOMPARE(keyValue(macroKeyOfVirtualKey(virtualKey)), key);
     }
 };
 
