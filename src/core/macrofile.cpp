@@ -4,6 +4,7 @@
 #include "macrotext.h"
 #include "pagestate.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
@@ -41,6 +42,19 @@ bool isUsableMacroName(const QString &name)
             return false;
     }
     return true;
+}
+
+QStringList listMacroNames()
+{
+    QStringList names;
+    const QStringList files =
+        QDir(macroFolderPath()).entryList(QDir::Files | QDir::NoSymLinks, QDir::Name | QDir::IgnoreCase);
+    for (QString name : files) {
+        name.remove(QStringLiteral(".ini"));
+        if (isUsableMacroName(name))
+            names.append(name);
+    }
+    return names;
 }
 
 QString readMacroRepeatText(const QString &name)

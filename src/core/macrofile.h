@@ -4,6 +4,7 @@
 #include "macrotext.h"
 
 #include <QString>
+#include <QStringList>
 
 class QIODevice;
 
@@ -20,6 +21,10 @@ QString macroFilePath(const QString &name);
 // separator, no ".."), must not be hidden or renamed by the macro listing
 // (no "xml", no ".ini") and holds no control characters.
 bool isUsableMacroName(const QString &name);
+
+// The names of the macro files, as both pages list them: every ".ini"
+// taken out, sorted by name ignoring case, only names that may name a file.
+QStringList listMacroNames();
 
 // The repeat mode, the first item of the file's first line; "0" when the
 // file is missing, unreadable, empty or the name is unusable.

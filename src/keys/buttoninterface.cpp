@@ -65,26 +65,6 @@ void uncheckAll(QButtonGroup *group)
     group->setExclusive(true);
 }
 
-// The macro name a key's block carries: its 30 name bytes as local text.
-QString macroNameOf(const KeyMacro &block)
-{
-    return QString::fromLocal8Bit(reinterpret_cast<const char *>(block.name), KeyMacro::MaxNameLength)
-        .remove(QChar(0));
-}
-
-// The names of the macro files, as the list offers them.
-QStringList macroNames()
-{
-    QStringList names;
-    const QStringList files = QDir(macroFolderPath()).entryList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
-    for (QString name : files) {
-        name.remove(QStringLiteral(".ini"));
-        if (isUsableMacroName(name))
-            names.append(name);
-    }
-    return names;
-}
-
 QToolButton *macroListButton(QWidget *holder, const QString &name, int height)
 {
     auto *button = new QToolButton(holder);
@@ -182,7 +162,7 @@ std::optional<QString> Buttoninterface::bindingCaption(int key, int type, int co
         return lowByte < 0 ? keySequenceCaption(record.KeyDatas[index]) : captionOf(mediaButton(*ui, lowByte));
     }
     case MacroBinding:
-        return macroCaptionPrefix + macroNameOf(record.KeyMacros[index]);
+        return macroCaptionPrefix + macroNameOfBlock(record.KeyMacros[index]);
     case DpiLock:
         return ui->DPI_4->text() + QLatin1Char('-')
             + QString::number(DpiValueForCode(sensorCapabilities, pageSensorId, code));
@@ -191,15 +171,14 @@ std::optional<QString> Buttoninterface::bindingCaption(int key, int type, int co
     }
 }
 
-// The file is rebuilt from the device's copy of the macro. A name that
-// could not name a file (it came from a device or an imported profile)
-// stays a caption only.
+// The file is rebuilt whole from the device's copy of the macro, so the
+// macro page only has to show it. A name that cannot name a file (it came
+// from a device or an imported profile) stays a caption only.
 void Buttoninterface::keepMacroFile(int key, int param, const FlashDataMap &record)
 {
-    if (!isUsableMacroName(macroNameOf(record.KeyMacros[std::size_t(key)])))
-        return;
-    saveMacroRepeatValue(macroNameOf(record.KeyMacros[std::size_t(key)]), QString::number(param));
-    emit PostMsg::instance()->SigButtonToMacro(record, key);
+    const KeyMacro &block = record.KeyMacros[std::size_t(key)];
+    if (writeMacroFileFromBlock(macroNameOfBlock(block), param, block))
+        emit PostMsg::instance()->SigButtonToMacro(record, key);
 }
 
 void Buttoninterface::SlotUpDataButtonUIButton(FlashDataMap DataMap)
@@ -287,7 +266,7 @@ void Buttoninterface::SlotAddMacroButton()
 void Buttoninterface::buildMacroButtonList()
 {
     QWidget *holder = ui->scrollAreaWidgetContents_7;
-    for (const QString &name : macroNames()) {
+    for (const QString &name : listMacroNames()) {
         QToolButton *button = macroListButton(holder, name, 22);
         otherFunctionGroup->addButton(button);
         macroButtons.append(button);

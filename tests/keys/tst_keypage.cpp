@@ -281,8 +281,8 @@ private slots:
         const QStringList written = QDir(dataFolderPath() + "/usersetting").entryList({"*.ini"}, QDir::Files)
                                     + QDir(macroFolderPath()).entryList(QDir::Files);
         QCOMPARE(written, usable ? QStringList({name + ".ini"}) : QStringList());
-        if (usable)
-            QCOMPARE(readMacroRepeatText(name), QString("255"));
+        if (usable) // the steps come with the repeat mode
+            QCOMPARE(readFile(macroFilePath(name)), QByteArray("255\n0x04 1 0\n10ms\n0x04 1 1\n"));
     }
 
     void aLanguageChangeOnlyRecaptions()
