@@ -141,7 +141,20 @@ HIDUSB_API void GetDeviceBatteryStatus(const unsigned char *payload, unsigned ch
 /* Reads 7 payload bytes into the 7 status-change flags. */
 HIDUSB_API void GetDeviceStatusChanged(const unsigned char *payload, unsigned char *flags);
 
-/* Firmware upgrade. The image is a whole image file in memory. */
+/* Firmware upgrade. The image is a whole image file in memory; the library
+ * reads its header, the rest goes to the device. Header fields: the version
+ * word (4 bytes, little-endian, bits 0-7 the minor number), the kind (210
+ * mouse, 211 receiver), customer and model id, and the identifier text
+ * (up to its first zero byte). */
+enum {
+    HIDUSB_IMAGE_HEADER_SIZE = 728,
+    HIDUSB_IMAGE_VERSION_OFFSET = 16,
+    HIDUSB_IMAGE_KIND_OFFSET = 20,
+    HIDUSB_IMAGE_CID_OFFSET = 21,
+    HIDUSB_IMAGE_MID_OFFSET = 22,
+    HIDUSB_IMAGE_IDENTIFIER_OFFSET = 87,
+    HIDUSB_IMAGE_IDENTIFIER_SIZE = 64
+};
 HIDUSB_API int UsbUpgradeC_FindBootDevices(const unsigned char *image, int *count);
 HIDUSB_API int UsbUpgrade_Start(const unsigned char *image, UpgradeCallback callback, int timeout);
 HIDUSB_API const char **UsbUpgradeC_GetLogs(void);

@@ -1,5 +1,6 @@
 // The shipped Config.ini is data the whole program reads: these checks keep
 // it complete and decodable as models are added.
+#include "advancedfeatures.h"
 #include "configinistore.h"
 #include "deviceidentification.h"
 #include "sensorcapabilities.h"
@@ -91,6 +92,30 @@ private slots:
             for (const char *key : {"MM", "DM", "D2M", "D4M", "D8M"})
                 QVERIFY2(!config().value(group, key).isEmpty(), key);
         }
+    }
+
+    void theAdvancedListGrantsEveryReceiverFeatureNotMinusOne_data()
+    {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<bool>("longRange");
+        QTest::addColumn<bool>("receiverLed");
+
+        QTest::newRow("both") << QStringList{"0", "2"} << true << true;
+        QTest::newRow("neither") << QStringList{"-1", "-1"} << false << false;
+        QTest::newRow("long range only") << QStringList{"1", "-1"} << true << false;
+        QTest::newRow("any other text grants") << QStringList{"-1", "x"} << false << true;
+        QTest::newRow("a missing item") << QStringList{"0"} << true << false;
+        QTest::newRow("no list") << QStringList{} << false << false;
+    }
+
+    void theAdvancedListGrantsEveryReceiverFeatureNotMinusOne()
+    {
+        QFETCH(QStringList, items);
+        QFETCH(bool, longRange);
+        QFETCH(bool, receiverLed);
+        const AdvancedFeatures features = AdvancedFeatures::fromList(items);
+        QCOMPARE(features.longRange, longRange);
+        QCOMPARE(features.receiverLed, receiverLed);
     }
 
     void sensorsDifferBetweenModels()

@@ -1,6 +1,7 @@
 // Shows each shared dialog and the top-level window on the simulated devices
 // in English and in Russian and saves what the display shows of them as PNG
-// files:
+// files; then walks through a firmware update of a receiver and its mouse on
+// the cable, from the settings page's update button to the new versions:
 //   talvo-dialogshots OUTPUT_FOLDER
 // scripts/screenshots runs it under Xvfb.
 
@@ -16,9 +17,15 @@
 #include "mouseoffline.h"
 #include "postmsg.h"
 #include "questiondialogb.h"
+#include "updaterepair.h"
 #include "updatewarning.h"
 
+#include <hidusb_sim.h>
+
 #include <QAbstractButton>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -38,17 +45,95 @@ struct Shot
     int settle = 200;
 };
 
+bool grabShown(QWidget *window, const QString &path)
+{
+    const QPoint topLeft = window->mapToGlobal(QPoint(0, 0));
+    const QPixmap pixmap = window->screen()->grabWindow(0, topLeft.x(), topLeft.y(),
+                                                         window->width(), window->height());
+    return pixmap.save(path, "PNG");
+}
+
 bool saveShot(QWidget *window, const QString &path, int settle)
 {
     window->show();
     if (!QTest::qWaitForWindowExposed(window))
         return false;
     QTest::qWait(settle);
-    const QPoint topLeft = window->mapToGlobal(QPoint(0, 0));
-    const QPixmap pixmap = window->screen()->grabWindow(0, topLeft.x(), topLeft.y(),
-                                                         window->width(), window->height());
+    const bool saved = grabShown(window, path);
     window->hide();
-    return pixmap.save(path, "PNG");
+    return saved;
+}
+
+void useScenario(const char *name)
+{
+    HidUsbSim::loadScenario(QStringLiteral(TALVO_SCENARIO_DIR "/") + QLatin1String(name));
+}
+
+void click(QWidget *window, const char *name)
+{
+    if (auto *button = window->findChild<QAbstractButton *>(QLatin1String(name)))
+        button->click();
+}
+
+// The top-level window in the current language with the first device
+// opened and the settings page shown.
+DialogMain *openSettingsPage()
+{
+    MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
+                                        QString::number(currentLanguageIndex));
+    auto *window = new DialogMain;
+    window->show();
+    QTest::qWait(1000);
+    click(window, "btn0");
+    QTest::qWait(4000);
+    click(window, "FormSetting");
+    QTest::qWait(500);
+    return window;
+}
+
+// Waits until `done` holds, for at most `limit` milliseconds.
+bool waitFor(const std::function<bool()> &done, int limit)
+{
+    for (int waited = 0; waited < limit && !done(); waited += 100)
+        QTest::qWait(100);
+    return done();
+}
+
+// The simulated devices forget what they kept: upgraded firmware would
+// leave nothing to update, and other pictures would show its versions.
+void forgetDeviceState()
+{
+    QDir(qEnvironmentVariable("XDG_STATE_HOME", QDir::homePath() + QStringLiteral("/.local/state"))
+         + QStringLiteral("/Talvo Lumerant 4K"))
+        .removeRecursively();
+}
+
+// A receiver and its mouse on the cable, both offered newer firmware: the
+// update dialog ready, upgrading, done, and the page with the new versions.
+int updateShots(const QDir &output, const QString &language)
+{
+    forgetDeviceState();
+    useScenario("cabled-mouse.ini");
+    std::unique_ptr<DialogMain> window(openSettingsPage());
+    const auto path = [&](const char *name) { return output.filePath(QStringLiteral("%1-%2.png").arg(name, language)); };
+    int failures = grabShown(window.get(), path("SettingsPage-update-offered")) ? 0 : 1;
+    click(window.get(), "Receive_2");
+    QTest::qWait(500);
+    failures += grabShown(g_repairDialog, path("UpdateDialog-ready")) ? 0 : 1;
+    click(g_repairDialog, "NewHong_2");
+    auto *bar = g_repairDialog->findChild<QProgressBar *>(QStringLiteral("progressBar_2"));
+    waitFor([bar] { return bar->value() >= 20; }, 15000);
+    failures += grabShown(g_repairDialog, path("UpdateDialog-upgrading")) ? 0 : 1;
+    waitFor([bar] { return bar->value() == 100; }, 30000);
+    QTest::qWait(300);
+    failures += grabShown(g_repairDialog, path("UpdateDialog-done")) ? 0 : 1;
+    click(g_repairDialog, "NewHong_2");
+    QTest::qWait(1500);
+    failures += grabShown(window.get(), path("SettingsPage-updated")) ? 0 : 1;
+    window->close();
+    forgetDeviceState();
+    HidUsbSim::loadDefaultScenario();
+    return failures;
 }
 
 } // namespace
@@ -106,6 +191,20 @@ int main(int argc, char **argv)
              return window;
          },
          4000},
+        // The default receiver of the 8000 Hz class, whose image is newer.
+        {"SettingsPage", [] { return openSettingsPage(); }, 500},
+        // A receiver of the 4000 Hz class shows its LED indicator's modes.
+        {"SettingsPage-receiver-LED",
+         [] {
+             useScenario("receiver-kind1.ini");
+             DialogMain *window = openSettingsPage();
+             HidUsbSim::reportReceiverLight(QStringLiteral("Receiver1"));
+             QTest::qWait(300);
+             auto *page = window->findChild<QScrollArea *>(QStringLiteral("scrollArea"));
+             page->verticalScrollBar()->setValue(page->verticalScrollBar()->maximum());
+             return window;
+         },
+         1000},
     };
     int failures = 0;
     for (const char *language : {"en", "ru"}) {
@@ -117,7 +216,9 @@ int main(int argc, char **argv)
                 std::fprintf(stderr, "cannot take %s\n", qPrintable(path));
                 ++failures;
             }
+            HidUsbSim::loadDefaultScenario();
         }
+        failures += updateShots(output, QLatin1String(language));
     }
     return failures == 0 ? 0 : 1;
 }
