@@ -21,11 +21,13 @@
 #include <QButtonGroup>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -287,7 +289,7 @@ void Buttoninterface::SlotDeleteMacroButton(QString MacroName)
     for (const int key : keysCaptioned(MacroName)) {
         const QStringList keyParam =
             ConfigIniStore::instance()->valueList(group, QStringLiteral("KeyParam%1").arg(key + 1));
-        restoreMouseDefault(key, keyParam);
+        restoreModelDefault(key, keyParam);
     }
     clearKeySelection();
     sendWholeRecord();
@@ -296,7 +298,7 @@ void Buttoninterface::SlotDeleteMacroButton(QString MacroName)
 // The key's default from the model's "KeyParam": a key sequence when the
 // model says so, else the key's mouse function. A key sequence restored
 // keeps its payload; any other default leaves no sequence behind.
-void Buttoninterface::restoreMouseDefault(int key, const QStringList &keyParam)
+void Buttoninterface::restoreModelDefault(int key, const QStringList &keyParam)
 {
     const auto [type, code] = MouseDefaults[std::size_t(key)];
     QAbstractButton *function = fixedFunctionButton(*ui, type, code);

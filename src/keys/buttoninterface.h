@@ -78,7 +78,7 @@ private:
     void recaptionKeys();
     std::optional<QString> bindingCaption(int key, int type, int code, const FlashDataMap &record) const;
     void keepMacroFile(int key, int param, const FlashDataMap &record);
-    void restoreMouseDefault(int key, const QStringList &keyParam);
+    void restoreModelDefault(int key, const QStringList &keyParam);
     bool bindFixedFunction(int key, int type, int code);
     bool bindMediaFunction(int key, int lowByte);
     bool bindKeyCombination(int key, const QString &text);
