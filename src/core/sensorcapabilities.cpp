@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <cstdlib>
+
 namespace {
 
 const QChar Tab = QLatin1Char('\t');
@@ -102,6 +104,29 @@ bool SensorCapabilities::tableValueOf(const QString &sensorId, int dpi, int *val
     if (row < 0)
         return false;
     *value = m_rowValues[row];
+    return true;
+}
+
+bool SensorCapabilities::nearestTableValueOf(const QString &sensorId, int dpi, int *value) const
+{
+    const QString prefix = tablePrefix(sensorId) + QLatin1Char('_');
+    int nearest = -1;
+    int nearestDpi = 0;
+    for (int row = 0; row < m_rowNames.size(); ++row) {
+        bool isNumber = false;
+        const int rowDpi = m_rowNames[row].mid(prefix.size()).toInt(&isNumber);
+        if (!isNumber || m_rowNames[row] != prefix + QString::number(rowDpi))
+            continue;
+        const qint64 distance = std::llabs(qint64(rowDpi) - dpi);
+        const qint64 nearestDistance = std::llabs(qint64(nearestDpi) - dpi);
+        if (nearest < 0 || distance < nearestDistance || (distance == nearestDistance && rowDpi < nearestDpi)) {
+            nearest = row;
+            nearestDpi = rowDpi;
+        }
+    }
+    if (nearest < 0)
+        return false;
+    *value = m_rowValues[nearest];
     return true;
 }
 

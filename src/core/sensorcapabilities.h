@@ -48,6 +48,9 @@ public:
     bool isTableSensor(const QString &sensorId) const;
     // The value of the row named for exactly this DPI of the sensor.
     bool tableValueOf(const QString &sensorId, int dpi, int *value) const;
+    // The value of the sensor's row for the DPI nearest to `dpi`, the lower
+    // one on a tie; false when no row of the sensor names a DPI.
+    bool nearestTableValueOf(const QString &sensorId, int dpi, int *value) const;
     // The DPI of the first table row of the sensor that holds `value`: the
     // number two characters after the first "I" of its name (0 when none).
     bool tableDpiOf(const QString &sensorId, int value, int *dpi) const;

@@ -268,7 +268,7 @@ void Buttoninterface::SlotAddMacroButton()
 void Buttoninterface::buildMacroButtonList()
 {
     QWidget *holder = ui->scrollAreaWidgetContents_7;
-    for (const QString &name : listMacroNames()) {
+    for (const QString &name : macroNames()) {
         QToolButton *button = macroListButton(holder, name, 22);
         otherFunctionGroup->addButton(button);
         macroButtons.append(button);

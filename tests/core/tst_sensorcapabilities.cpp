@@ -1,18 +1,8 @@
+#include "capabilitiestext.h"
 #include "keybindingencoder.h"
-#include "sensorcapabilities.h"
 #include "testenvironment.h"
 
-#include <QBuffer>
-
 namespace {
-
-SensorCapabilities capabilitiesOf(const QByteArray &text)
-{
-    QByteArray bytes = text;
-    QBuffer file(&bytes);
-    file.open(QIODevice::ReadOnly | QIODevice::Text);
-    return SensorCapabilities::read(&file);
-}
 
 QStringList rowsOf(const SensorCapabilities &capabilities)
 {

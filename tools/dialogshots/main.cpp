@@ -1,12 +1,15 @@
-// Shows each shared dialog and the top-level window on the simulated devices
-// in English and in Russian and saves what the display shows of them as PNG
-// files; then walks through a firmware update of a receiver and its mouse on
-// the cable, from the settings page's update button to the new versions:
+// Shows each shared dialog, the top-level window on the simulated devices and
+// the sensor panels no page places, in English and in Russian, and saves what
+// the display shows of them as PNG files; then walks through a firmware update
+// of a receiver and its mouse on the cable, from the settings page's update
+// button to the new versions:
 //   talvo-dialogshots OUTPUT_FOLDER
 // scripts/screenshots runs it under Xvfb.
 
 #include "appinfo.h"
 #include "containreset.h"
+#include "debouncetimeb.h"
+#include "debouncetimec.h"
 #include "dialogmain.h"
 #include "exeisrun.h"
 #include "inportfail.h"
@@ -14,9 +17,15 @@
 #include "languagetables.h"
 #include "lessthree.h"
 #include "macroinistore.h"
+#include "motionsyncb.h"
 #include "mouseoffline.h"
 #include "postmsg.h"
 #include "questiondialogb.h"
+#include "rippecontrolb.h"
+#include "sensoreffectb.h"
+#include "sensorlodb.h"
+#include "sensorrateb.h"
+#include "straightlineb.h"
 #include "updaterepair.h"
 #include "updatewarning.h"
 
@@ -30,6 +39,7 @@
 #include <QDir>
 #include <QScreen>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <cstdio>
 #include <functional>
@@ -136,6 +146,74 @@ int updateShots(const QDir &output, const QString &language)
     return failures;
 }
 
+QString sensorText(int position)
+{
+    return languageText(LanguageSection::Sensor, currentLanguageIndex, position);
+}
+
+template<typename Switch>
+Switch *switchPanel(int title, int tip)
+{
+    auto *panel = new Switch;
+    panel->setTitleText(sensorText(title));
+    panel->setTitleToolTip(sensorText(tip));
+    panel->setSwitchChecked(title % 2 == 0);
+    return panel;
+}
+
+// The second and third layouts of the sensor panels, which no page places,
+// one below the other on the sensor page's dark ground, texts and values
+// set as a page would set them.
+QWidget *unplacedSensorPanels()
+{
+    auto *sheet = new QWidget;
+    sheet->setObjectName(QStringLiteral("sheet"));
+    sheet->setStyleSheet(QStringLiteral("#sheet{background-color: rgb(31,35,43);}"));
+    auto *column = new QVBoxLayout(sheet);
+    // The panels place their controls by hand: they keep their form's size.
+    const auto layout = [column](QWidget *panel) {
+        panel->setFixedSize(panel->size());
+        column->addWidget(panel);
+    };
+
+    auto *rate = new SensorRateB;
+    rate->setTitleText(sensorText(1));
+    rate->setRateMode(1);
+    rate->setRateChecked(3);
+    layout(rate);
+    layout(switchPanel<RippeControlB>(6, 26));
+    layout(switchPanel<StraightLineB>(7, 25));
+    layout(switchPanel<MotionSyncB>(8, 24));
+
+    auto *lod = new SensorLODB;
+    lod->setTitleText(sensorText(4));
+    lod->showShortLodBox();
+    lod->setLodEnabled(true);
+    lod->setLodValue(0);
+    layout(lod);
+
+    auto *effect = new SensorEffectB;
+    effect->setTitleText(sensorText(15));
+    for (int mode = 0; mode < 3; ++mode)
+        effect->setModeButtonText(mode, sensorText(16 + mode));
+    effect->setSpeedText(sensorText(19));
+    effect->setBrightnessText(sensorText(20));
+    effect->setEffectMode(1);
+    effect->setBrightnessValue(6);
+    layout(effect);
+
+    const QString unit = languageText(LanguageSection::Buttoninterface, currentLanguageIndex, 57);
+    auto *slider = new DebouncetimeB;
+    slider->setValueSuffix(unit);
+    slider->setDebounceValue(4);
+    layout(slider);
+    auto *stepper = new DebouncetimeC;
+    stepper->setValueSuffix(unit);
+    stepper->setDebounceValue(8);
+    layout(stepper);
+    return sheet;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -169,6 +247,7 @@ int main(int argc, char **argv)
              return dialog;
          }},
         {"LessThree", [] { return new LessThree; }},
+        {"SensorPanelsUnplaced", unplacedSensorPanels},
         {"ContainReset", [] { return new ContainReset; }},
         // The window reads the stored language choice itself.
         {"SelectionPage",

@@ -302,6 +302,16 @@ const std::map<QString, GlyphFunction> &glyphs()
              path.lineTo(r.right(), r.center().y());
              return path;
          }},
+        {QStringLiteral("clock"),
+         [](const QRectF &b) {
+             QPainterPath path;
+             const QRectF r = inset(b, b.width() * 0.1);
+             path.addEllipse(r);
+             path.moveTo(r.center().x(), r.top() + r.height() * 0.2);
+             path.lineTo(r.center());
+             path.lineTo(r.right() - r.width() * 0.25, r.center().y());
+             return path;
+         }},
         {QStringLiteral("profile"),
          [](const QRectF &b) {
              QPainterPath path;
@@ -457,6 +467,31 @@ const std::map<QString, Drawing> &drawings()
                  p.setBrush(Qt::NoBrush);
                  p.drawPath(tick);
              }
+             return true;
+         }},
+        {QStringLiteral("chip"),
+         [](QPainter &p, const ManifestEntry &e, QString *error) {
+             const bool on = e.argument(0) == QLatin1String("on");
+             if (!on && e.argument(0) != QLatin1String("off"))
+                 return unknownState(e, error);
+             // Light grounds: the panels that use chips write on them in black.
+             const QColor fill = on ? accent : text;
+             roundedBox(p, QRectF(QPointF(0, 0), e.size), fill, on ? accentDeep : muted, e.size.height() / 2.0);
+             return true;
+         }},
+        {QStringLiteral("switch"),
+         [](QPainter &p, const ManifestEntry &e, QString *error) {
+             const bool on = e.argument(0) == QLatin1String("on");
+             if (!on && e.argument(0) != QLatin1String("off"))
+                 return unknownState(e, error);
+             const QRectF track = inset(QRectF(QPointF(0, 0), e.size), 1);
+             const qreal radius = track.height() / 2;
+             roundedBox(p, track, on ? accentDeep : surface, on ? accent : muted, radius);
+             const qreal knob = track.height() - 4;
+             const qreal x = on ? track.right() - 2 - knob : track.left() + 2;
+             p.setPen(Qt::NoPen);
+             p.setBrush(on ? QColor(Qt::white) : muted);
+             p.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
              return true;
          }},
         {QStringLiteral("badge"),
