@@ -4,7 +4,6 @@
 #include "macrotext.h"
 
 #include <QString>
-#include <QStringList>
 
 class QIODevice;
 
