@@ -11,6 +11,7 @@
 #include "macroblockbuilder.h"
 #include "macrofile.h"
 #include "pagestate.h"
+#include "panelstyle.h"
 #include "postmsg.h"
 #include "profileexport.h"
 #include "ui_buttoninterface.h"
@@ -22,7 +23,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QListView>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
@@ -480,11 +480,8 @@ void Buttoninterface::applySkin()
                             static_cast<QWidget *>(ui->scrollArea_9), static_cast<QWidget *>(ui->scrollArea_10),
                             static_cast<QWidget *>(ui->scrollArea_12)})
         framed->setStyleSheet(QStringLiteral("#%1{border: 0;}").arg(framed->objectName()));
-    ui->label_3->setStyleSheet(
-        QStringLiteral("color: rgb(%1);").arg(ConfigIniStore::instance()->colourText(QStringLiteral("LabelColor"))));
-    auto *list = new QListView(ui->ProjectChoose);
-    list->setStyleSheet(selectorListStyleSheet());
-    ui->ProjectChoose->setView(list);
+    ui->label_3->setStyleSheet(PanelStyle::titleLabel());
+    PanelStyle::useSelectionColouredView(ui->ProjectChoose);
 }
 
 void Buttoninterface::makeButtonGroups()

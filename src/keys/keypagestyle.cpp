@@ -77,10 +77,3 @@ QString mousePictureStyleSheet()
                           "background-image: url(%1mouse0.png);}")
         .arg(keyPagePictureDir());
 }
-
-QString selectorListStyleSheet()
-{
-    return QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
-                          "QListView::item:hover{background-color: rgb(%1);}")
-        .arg(colour("ComboxSelectColor"));
-}

@@ -13,6 +13,3 @@ QString keyPageStyleSheet();
 
 // The mouse picture on the widget "widget".
 QString mousePictureStyleSheet();
-
-// The configuration selector's list: its chosen and hovered entries.
-QString selectorListStyleSheet();
