@@ -93,7 +93,6 @@ Buttoninterface::Buttoninterface(QWidget *parent)
     buildMacroButtonList();
     ui->DPI_3->hide();
     ui->DPI_9->hide();
-    applySkin();
 
     const auto blocking = Qt::BlockingQueuedConnection;
     connect(hub, SIGNAL(SigUpDataLightUIButton(FlashDataMap)), this, SLOT(SlotUpDataButtonUIButton(FlashDataMap)),
@@ -254,7 +253,7 @@ void Buttoninterface::SlotUpDataConfigUI(int ToTalItem, int SelectIndex, bool It
 void Buttoninterface::SlotMouseIndex(int)
 {
     const QString sheet = mousePictureStyleSheet();
-    if (ui->widget->styleSheet() != sheet)
+    if (skinApplied && ui->widget->styleSheet() != sheet)
         ui->widget->setStyleSheet(sheet);
 }
 
@@ -469,8 +468,18 @@ void Buttoninterface::on_OutputData_clicked()
     exportProfileFile(path, DeviceProtocolData.get());
 }
 
+// The page is built with the program but shows only once a device is
+// opened: its pictures are decoded then, not while the program starts.
+void Buttoninterface::showEvent(QShowEvent *event)
+{
+    if (!skinApplied)
+        applySkin();
+    QWidget::showEvent(event);
+}
+
 void Buttoninterface::applySkin()
 {
+    skinApplied = true;
     setStyleSheet(keyPageStyleSheet());
     ui->widget->setStyleSheet(mousePictureStyleSheet());
     // These carry the form's own frames, which the page's look leaves out.

@@ -69,6 +69,7 @@ private slots:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void applySkin();
@@ -99,6 +100,7 @@ private:
     std::array<int, PageKeyCount> keyParamList{};
     // Set by the first fill or reset: until then the form's captions stand.
     bool bindingsKnown = false;
+    bool skinApplied = false;
     QString pageSensorId;
     const SensorCapabilities sensorCapabilities;
     QVector<QToolButton *> macroButtons;
