@@ -5,6 +5,7 @@
 #include "sensorcapabilities.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <QWidget>
 
@@ -92,9 +93,9 @@ private:
     void setKeyCaption(int key, const QString &caption);
 
     Ui::Buttoninterface *ui;
-    QButtonGroup *keyGroup;
-    QButtonGroup *mouseFunctionGroup;
-    QButtonGroup *otherFunctionGroup;
+    QButtonGroup *keyGroup = nullptr;
+    QButtonGroup *mouseFunctionGroup = nullptr;
+    QButtonGroup *otherFunctionGroup = nullptr;
     std::array<int, PageKeyCount> keyTypeList{};
     std::array<int, PageKeyCount> keyCodeList{};
     std::array<int, PageKeyCount> keyParamList{};
