@@ -14,7 +14,6 @@
 #include "testenvironment.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -347,30 +346,6 @@ private slots:
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(macro.name) + stored.size(), 30 - stored.size()),
                  QByteArray(30 - stored.size(), '\0'));
         QCOMPARE(caption(2), macroPrefix() + rename);
-    }
-
-    void theConfigurationSelectorListsTheDevicesConfigurations_data()
-    {
-        QTest::addColumn<int>("total");
-        QTest::addColumn<int>("items");
-        QTest::addColumn<int>("current");
-        QTest::newRow("four") << 4 << 4 << 2;
-        QTest::newRow("none reported") << 0 << 1 << 0;
-        QTest::newRow("unknown") << -1 << 0 << -1;
-    }
-
-    void theConfigurationSelectorListsTheDevicesConfigurations()
-    {
-        QFETCH(int, total);
-        QFETCH(int, items);
-        QFETCH(int, current);
-        auto *selector = m_page->findChild<QComboBox *>("ProjectChoose");
-        m_page->SlotUpDataConfigUI(total, 2, false);
-        QCOMPARE(selector->count(), items);
-        QCOMPARE(selector->currentIndex(), current);
-        QVERIFY(!selector->isEnabled());
-        if (items > 0)
-            QCOMPARE(selector->itemText(0), languageText(LanguageSection::Buttoninterface, 0, 56) + "1");
     }
 };
 
