@@ -482,13 +482,8 @@ void Buttoninterface::applySkin()
     skinApplied = true;
     setStyleSheet(keyPageStyleSheet());
     ui->widget->setStyleSheet(mousePictureStyleSheet());
-    // These carry the form's own frames, which the page's look leaves out.
-    for (QWidget *framed : {static_cast<QWidget *>(ui->groupBox_2), static_cast<QWidget *>(ui->scrollArea_3),
-                            static_cast<QWidget *>(ui->scrollArea_4), static_cast<QWidget *>(ui->scrollArea_6),
-                            static_cast<QWidget *>(ui->scrollArea_7), static_cast<QWidget *>(ui->scrollArea_8),
-                            static_cast<QWidget *>(ui->scrollArea_9), static_cast<QWidget *>(ui->scrollArea_10),
-                            static_cast<QWidget *>(ui->scrollArea_12)})
-        framed->setStyleSheet(QStringLiteral("#%1{border: 0;}").arg(framed->objectName()));
+    // The form gives the debounce group a frame of its own, which the page's look leaves out.
+    ui->groupBox_2->setStyleSheet(QStringLiteral("#groupBox_2{border: 0;}"));
     ui->label_3->setStyleSheet(PanelStyle::titleLabel());
     PanelStyle::useSelectionColouredView(ui->ProjectChoose);
 }

@@ -37,10 +37,24 @@ QString keyPageStyleSheet()
 {
     const QString dir = keyPagePictureDir();
     const QString label = colour("LabelColor");
-    QString sheet =
+    QString sheet = QStringLiteral(
+        "QScrollArea{background-color: transparent;}"
+        "QScrollBar:vertical{border: 0px solid grey;background: rgb(28,28,28);color: rgb(28,28,28);width: 10px;"
+        "margin: 2px 0 2px 0;}"
+        "QScrollBar::handle:vertical,QScrollBar::handle:vertical:pressed{border: 0px solid rgb(28,28,28);"
+        "background: rgb(255,255,255);border-radius: 3px;min-height: 30px;margin: 0px 2px 0px 2px;}"
+        "QScrollBar::add-line:vertical{border: 0px solid grey;height: 25px;background: rgb(28,28,28);"
+        "subcontrol-position: bottom;subcontrol-origin: margin;}"
+        "QScrollBar::sub-line:vertical{border: 0px solid grey;height: 25px;background: rgb(28,28,28);"
+        "subcontrol-position: top;subcontrol-origin: margin;}"
+        "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical,"
+        "QScrollBar::up-arrow:vertical,QScrollBar::down-arrow:vertical{background: transparent;border: none;}");
+    sheet +=
         QStringLiteral("#MainWindow{border: 0;}"
                        "#groupBox{border: 0px;border-image: url(%1TiltleBack.png);}"
                        "#groupBox_4{border: 0;}"
+                       "#scrollArea_3,#scrollArea_4,#scrollArea_6,#scrollArea_7,#scrollArea_8,#scrollArea_9,"
+                       "#scrollArea_10,#scrollArea_12{border: 0;}"
                        "#scrollAreaWidgetContents_11{background: transparent;}"
                        "#label{border: 0px;background-image: url(%1Config.png);background-position: center;"
                        "background-repeat: no-repeat;}"
