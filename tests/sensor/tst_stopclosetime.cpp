@@ -1,13 +1,16 @@
-// The sleep-time panel: what a choice sends to the device and when it sends
-// nothing.
+// The sleep-time panel and its slider twin: what a choice sends to the
+// device and when it sends nothing.
 
 #include "devicelinktest.h"
 #include "hubprobe.h"
 #include "stopclosetime.h"
+#include "stopclosetimeb.h"
 #include "testenvironment.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QSlider>
+#include <QSpinBox>
 
 using namespace DeviceLinkTest;
 
@@ -90,6 +93,45 @@ private slots:
         QCOMPARE(StopCloseTime::indexOfSeconds(20), -1);
         QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), 0);
         QVERIFY(m_probe->seen.isEmpty());
+    }
+
+    // Positions count from 1; the box shows the time in the unit the list's
+    // texts give.
+    void theSliderTwinCommitsTheListsTimes_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("live");
+        QTest::addColumn<bool>("filling");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("sent");
+        QTest::newRow("10 seconds") << 1 << true << false << "10 s" << 1;
+        QTest::newRow("1 minute") << 3 << true << false << "1 min" << 6;
+        QTest::newRow("40 minutes") << 11 << true << false << "40 min" << 240;
+        QTest::newRow("the device pages not live") << 4 << false << false << "5 min" << -1;
+        QTest::newRow("the key page filling itself") << 4 << true << true << "5 min" << -1;
+    }
+
+    void theSliderTwinCommitsTheListsTimes()
+    {
+        QFETCH(int, position);
+        QFETCH(bool, live);
+        QFETCH(bool, filling);
+        QFETCH(QString, shown);
+        QFETCH(int, sent);
+        StopCloseTimeB panel;
+        auto *box = panel.findChild<QSpinBox *>("spinBoxA");
+        panel.setItemText(0, "10 s");
+        panel.setItemText(5, "15 min");
+        panel.setItemText(1, "ignored");
+        panel.setSleepIndex(5);
+        QCOMPARE(box->text(), QString("15 min"));
+        g_deviceUiLive = live;
+        g_buttonUiFilling = filling;
+        panel.findChild<QSlider *>("StopClose")->setValue(position);
+        QCOMPARE(box->text(), shown);
+        QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), sent < 0 ? 0 : 1);
+        if (sent >= 0)
+            QCOMPARE(int(DeviceProtocolData.get().SleepTime), sent);
     }
 };
 
