@@ -1,0 +1,236 @@
+// The sensor page against a simulated mouse of each model of Config.ini:
+// what it shows of the mouse's record and of the device's reports, its
+// defaults, and the three settings it sends itself.
+
+#include "paneltest.h"
+#include "postmsg.h"
+#include "sensor.h"
+#include "testenvironment.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QThread>
+
+using namespace PanelTest;
+
+namespace {
+
+const char *const LevelButtons[] = {"BlueButton",  "BrightRedButton", "RedButton",       "YellowButton",
+                                    "GreenButton", "PurpleButton",    "LightBlueButton", "LightYellowButton"};
+const char *const RateButtons[] = {"Button125HZ",  "Button250HZ",  "Button500HZ", "Button1000HZ",
+                                   "Button2000HZ", "Button4000HZ", "Button8000HZ"};
+
+// One mouse of `model` behind a receiver of `kind`, chosen, its record read.
+FlashDataMap chooseMouse(int model, int kind, bool wired = false)
+{
+    openDefaultMouse();
+    DeviceLinkTest::loadScenario(QStringLiteral("[Receiver1]\nKind=%1\nMouse=Mouse1\n[Mouse1]\nMid=%2\n")
+                                     .arg(kind)
+                                     .arg(model)
+                                     .toLatin1());
+    DeviceProtocolData.set(DeviceLinkTest::recordOf(HidUsbSim::storedConfiguration("Mouse1", 0)));
+    HidUsbSim::clearCallLog();
+    DeviceAllInfo device = DeviceLinkTest::chosenReceiver();
+    device.mid = std::uint8_t(model);
+    device.driveIndex = model - 1;
+    device.kind = std::uint8_t(kind);
+    device.isWired = wired;
+    CurrentDevice.set(device);
+    return DeviceProtocolData.get();
+}
+
+QString shownLevels(QWidget *page)
+{
+    QStringList texts;
+    for (const char *name : LevelButtons) {
+        auto *button = child<QAbstractButton>(page, name);
+        if (!button->isHidden())
+            texts << button->text();
+    }
+    return texts.join(',');
+}
+
+QString shownRates(QWidget *page)
+{
+    QString shown;
+    for (const char *name : RateButtons)
+        shown += child<QAbstractButton>(page, name)->isHidden() ? '0' : '1';
+    return shown;
+}
+
+int checkedLevel(QWidget *page)
+{
+    for (int level = 0; level < 8; ++level) {
+        if (child<QAbstractButton>(page, LevelButtons[level])->isChecked())
+            return level;
+    }
+    return -1;
+}
+
+} // namespace
+
+class tst_SensorPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        openDefaultMouse();
+    }
+
+    // The simulated mice start with their model's default levels.
+    void aRecordAndTheDevicesReportsAreShownAndNothingIsSent_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("damaged"); // no count, level 9, mode 5
+        QTest::addColumn<QString>("levels");
+        QTest::addColumn<QString>("rates");
+        QTest::addColumn<bool>("reduced");
+        QTest::newRow("model 1 on an 8000 Hz receiver")
+            << 1 << 5 << false << "400,800,1600,3200,6400,12800,19200,30000" << "1111111" << false;
+        QTest::newRow("model 2 on a 4000 Hz receiver")
+            << 2 << 1 << false << "400,800,1600,3200,6400,12800" << "1111110" << true;
+        QTest::newRow("model 3 on a 2000 Hz receiver")
+            << 3 << 4 << false << "400,800,1600,3200,6400,12800,25600,42000" << "1111100" << false;
+        QTest::newRow("model 4 on a 1000 Hz receiver")
+            << 4 << 0 << false << "400,800,1200,1600,2400,3200" << "1111000" << true;
+        QTest::newRow("a record naming no count, level 9 and mode 5")
+            << 1 << 5 << true << "400,800,1600,3200,6400,12800,19200,30000" << "1111111" << false;
+    }
+
+    void aRecordAndTheDevicesReportsAreShownAndNothingIsSent()
+    {
+        QFETCH(int, model);
+        QFETCH(int, kind);
+        QFETCH(bool, damaged);
+        QFETCH(QString, levels);
+        QFETCH(QString, rates);
+        QFETCH(bool, reduced);
+        FlashDataMap record = chooseMouse(model, kind);
+        if (damaged) {
+            record.DPIGradeCount = 0;
+            record.CurrentDPIGrade = 9;
+            record.ModelChoose = 5;
+        }
+        Sensor page;
+        page.SlotUpDataSenSorUISensor(record);
+        auto *count = child<QComboBox>(&page, "ChooseEvent");
+        QCOMPARE(shownLevels(&page), levels);
+        QCOMPARE(count->count(), levels.count(',') + 1);
+        QCOMPARE(count->currentIndex(), damaged ? -1 : levels.count(','));
+        QCOMPARE(checkedLevel(&page), damaged ? -1 : 1);
+        QCOMPARE(shownRates(&page), rates);
+        QCOMPARE(child<QLabel>(&page, "label_5")->isHidden(), reduced);
+        QVERIFY(!child<QWidget>(&page, "frame")->isHidden()); // every model has ripple control
+
+        for (int code : {8, 64, 48})
+            page.SlotUpDataReportRate(code);
+        page.SlotHideModel(1);
+        page.SlotHideModel(0);
+        page.SlotUpDataDPI(3);
+        QCOMPARE(checkedLevel(&page), 3);
+        QCOMPARE(child<QLabel>(&page, "label_8")->pos(), QPoint(300, 154));
+        page.SlotUpDataDPI(9);
+        record.DPILedEnable = 1;
+        record.DPILedMode = 1;
+        record.DPILedBrightness = 100;
+        page.SlotUpDataDPILed(record);
+        QVERIFY(g_deviceUiLive);
+        QVERIFY(g_sensorUiApplied);
+        QVERIFY(!g_sensorUiFilling);
+        QCOMPARE(recordsSent(), 0);
+    }
+
+    void theDefaultsFollowTheConnection_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("wired");
+        QTest::addColumn<QString>("rates");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("1000 Hz receiver") << 0 << false << "1111000" << 3 << 0;
+        QTest::newRow("4000 Hz receiver") << 1 << false << "1111110" << 3 << 2;
+        QTest::newRow("2000 Hz receiver") << 4 << false << "1111100" << 3 << 2;
+        QTest::newRow("8000 Hz receiver") << 5 << false << "1111111" << 6 << 2;
+        QTest::newRow("a mouse on its cable") << 2 << true << "1111000" << 3 << 2;
+    }
+
+    void theDefaultsFollowTheConnection()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, wired);
+        QFETCH(QString, rates);
+        QFETCH(int, rate);
+        QFETCH(int, mode);
+        chooseMouse(1, kind, wired);
+        Sensor page;
+        page.SlotFormReset();
+        QCOMPARE(shownRates(&page), rates);
+        QVERIFY(child<QAbstractButton>(&page, RateButtons[rate])->isChecked());
+        QCOMPARE(child<QComboBox>(&page, "ModelChoose")->currentIndex(), mode);
+        QCOMPARE(child<QComboBox>(&page, "ChooseEvent")->currentIndex(), 4);
+        QCOMPARE(shownLevels(&page), QString("400,800,1600,3200,6400"));
+        QCOMPARE(checkedLevel(&page), 1);
+        QCOMPARE(recordsSent(), 0);
+    }
+
+    void thePageSendsTheSensorModeAndFullPerformance_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("value"); // -1: nothing sent
+        QTest::newRow("high-performance mode") << "ModelChoose" << 1 << "live" << 14 << 1;
+        QTest::newRow("the corded mode is never sent") << "ModelChoose" << 2 << "live" << 14 << -1;
+        QTest::newRow("two minutes of full performance") << "PerformanceOpen" << 2 << "live" << 13 << 12;
+        QTest::newRow("full performance on") << "Performance" << 0 << "live" << 12 << 1;
+        QTest::newRow("not live") << "ModelChoose" << 1 << "not live" << 14 << -1;
+        QTest::newRow("the page filling") << "PerformanceOpen" << 2 << "filling" << 13 << -1;
+    }
+
+    void thePageSendsTheSensorModeAndFullPerformance()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, index);
+        QFETCH(QString, flags);
+        QFETCH(int, offset);
+        QFETCH(int, value);
+        Sensor page;
+        presetRecordByte(offset, 0);
+        g_deviceUiLive = flags != "not live";
+        g_sensorUiFilling = flags == "filling";
+        if (control == "Performance")
+            child<QCheckBox>(&page, "Performance")->click();
+        else
+            child<QComboBox>(&page, qPrintable(control))->setCurrentIndex(index);
+        g_sensorUiFilling = false;
+        QCOMPARE(recordsSent(), value < 0 ? 0 : 1);
+        QCOMPARE(recordByte(offset), qMax(value, 0));
+    }
+
+    // The device worker hands the record over and waits until the page has it.
+    void aRecordFromTheDeviceThreadIsAppliedBeforeTheThreadGoesOn()
+    {
+        const FlashDataMap record = chooseMouse(1, 5);
+        Sensor page;
+        g_sensorUiApplied = false;
+        std::atomic<bool> appliedWhenBack{false};
+        QThread *device = QThread::create([&] {
+            PostMsg::emitBlocking(&PostMsg::SigUpDataLightSensor, record);
+            appliedWhenBack = g_sensorUiApplied.load();
+        });
+        device->start();
+        QTRY_VERIFY(device->isFinished());
+        delete device;
+        QVERIFY(appliedWhenBack);
+        QCOMPARE(checkedLevel(&page), 1);
+    }
+};
+
+TALVO_TEST_MAIN(tst_SensorPage)
+#include "tst_sensorpage.moc"
