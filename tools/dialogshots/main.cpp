@@ -22,9 +22,11 @@
 #include "postmsg.h"
 #include "questiondialogb.h"
 #include "rippecontrolb.h"
+#include "sensordpib.h"
 #include "sensoreffectb.h"
 #include "sensorlodb.h"
 #include "sensorrateb.h"
+#include "stopclosetimeb.h"
 #include "straightlineb.h"
 #include "updaterepair.h"
 #include "updatewarning.h"
@@ -85,20 +87,32 @@ void click(QWidget *window, const char *name)
         button->click();
 }
 
-// The top-level window in the current language with the first device
-// opened and the settings page shown.
-DialogMain *openSettingsPage()
+// The top-level window in the current language with a device opened and
+// one of its pages shown.
+DialogMain *openPage(const char *pageButton, const char *tile = "btn0")
 {
     MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
                                         QString::number(currentLanguageIndex));
     auto *window = new DialogMain;
     window->show();
     QTest::qWait(1000);
-    click(window, "btn0");
+    click(window, tile);
     QTest::qWait(4000);
-    click(window, "FormSetting");
+    click(window, pageButton);
     QTest::qWait(500);
     return window;
+}
+
+DialogMain *openSettingsPage()
+{
+    return openPage("FormSetting");
+}
+
+// The sensor page of the model the tile opens, among one mouse of each model.
+DialogMain *openSensorPage(const char *tile)
+{
+    useScenario("every-model.ini");
+    return openPage("SensorButton", tile);
 }
 
 // Waits until `done` holds, for at most `limit` milliseconds.
@@ -211,6 +225,37 @@ QWidget *unplacedSensorPanels()
     stepper->setValueSuffix(unit);
     stepper->setDebounceValue(8);
     layout(stepper);
+
+    auto *sleep = new StopCloseTimeB;
+    for (int entry : {0, 5})
+        sleep->setItemText(entry, languageText(LanguageSection::FormSetting, currentLanguageIndex, 28 + entry));
+    sleep->setSleepIndex(3);
+    layout(sleep);
+    return sheet;
+}
+
+// The eight-slider DPI panel, filled as the sensor page fills its own.
+QWidget *eightSliderDpiPanel()
+{
+    auto *sheet = new QWidget;
+    sheet->setObjectName(QStringLiteral("sheet"));
+    sheet->setStyleSheet(QStringLiteral("#sheet{background-color: rgb(31,35,43);}"));
+    auto *panel = new SensorDPIB(sheet);
+    panel->move(10, 10);
+    sheet->setFixedSize(panel->width() + 20, panel->height() + 20);
+    panel->setTitleText(sensorText(0));
+    const QStringList colours = {"#ff4040", "#ffa000", "#ffe600", "#40dc40", "#00c8ff", "#4060ff"};
+    for (int level = 0; level < colours.size(); ++level) {
+        panel->insertLevelCountItem(level, QString::number(level + 1));
+        panel->setLevelColor(level, colours.at(level));
+    }
+    panel->refreshLevelColors();
+    panel->setSliderMaximum(26000);
+    for (int level = 0; level < colours.size(); ++level)
+        panel->setLevelText(level, QString::number(400 << level));
+    panel->setLevelCountIndex(5);
+    panel->showLevelCount(5);
+    panel->setLevelChecked(1);
     return sheet;
 }
 
@@ -248,6 +293,7 @@ int main(int argc, char **argv)
          }},
         {"LessThree", [] { return new LessThree; }},
         {"SensorPanelsUnplaced", unplacedSensorPanels},
+        {"SensorDPIB", eightSliderDpiPanel},
         {"ContainReset", [] { return new ContainReset; }},
         // The window reads the stored language choice itself.
         {"SelectionPage",
@@ -272,6 +318,10 @@ int main(int argc, char **argv)
          4000},
         // The default receiver of the 8000 Hz class, whose image is newer.
         {"SettingsPage", [] { return openSettingsPage(); }, 500},
+        // The sensor page of a model with every sensor option and of one
+        // without them.
+        {"SensorPage", [] { return openSensorPage("btn1"); }, 500},
+        {"SensorPage-reduced", [] { return openSensorPage("btn0"); }, 500},
         // A receiver of the 4000 Hz class shows its LED indicator's modes.
         {"SettingsPage-receiver-LED",
          [] {
