@@ -302,6 +302,16 @@ const std::map<QString, GlyphFunction> &glyphs()
              path.lineTo(r.right(), r.center().y());
              return path;
          }},
+        {QStringLiteral("clock"),
+         [](const QRectF &b) {
+             QPainterPath path;
+             const QRectF r = inset(b, b.width() * 0.1);
+             path.addEllipse(r);
+             path.moveTo(r.center().x(), r.top() + r.height() * 0.2);
+             path.lineTo(r.center());
+             path.lineTo(r.right() - r.width() * 0.25, r.center().y());
+             return path;
+         }},
         {QStringLiteral("profile"),
          [](const QRectF &b) {
              QPainterPath path;
