@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QSlider>
 #include <QThread>
 
 using namespace PanelTest;
@@ -142,6 +143,21 @@ private slots:
         QVERIFY(g_deviceUiLive);
         QVERIFY(g_sensorUiApplied);
         QVERIFY(!g_sensorUiFilling);
+        QCOMPARE(recordsSent(), 0);
+    }
+
+    // The slider would otherwise span 0 to 0, and 0 would be sent.
+    void aModelWithoutADpiRangeKeepsTheDefaultSliderRange()
+    {
+        const FlashDataMap record = chooseMouse(1, 5);
+        DeviceAllInfo device = CurrentDevice.get();
+        device.driveIndex = 41;
+        CurrentDevice.set(device);
+        Sensor page;
+        page.SlotUpDataSenSorUISensor(record);
+        auto *slider = child<QSlider>(&page, "horizontalSliderC");
+        QCOMPARE(slider->minimum(), 50);
+        QCOMPARE(slider->maximum(), 26000);
         QCOMPARE(recordsSent(), 0);
     }
 
