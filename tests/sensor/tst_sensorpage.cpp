@@ -27,14 +27,11 @@ const char *const RateButtons[] = {"Button125HZ",  "Button250HZ",  "Button500HZ"
 FlashDataMap chooseMouse(int model, int kind, bool wired = false)
 {
     openDefaultMouse();
-    DeviceLinkTest::loadScenario(QStringLiteral("[Receiver1]\nKind=%1\nMouse=Mouse1\n[Mouse1]\nMid=%2\n")
-                                     .arg(kind)
-                                     .arg(model)
-                                     .toLatin1());
+    DeviceLinkTest::loadScenario(
+        QStringLiteral("[Receiver1]\nKind=%1\nMouse=Mouse1\n[Mouse1]\nMid=%2\n").arg(kind).arg(model).toLatin1());
     DeviceProtocolData.set(DeviceLinkTest::recordOf(HidUsbSim::storedConfiguration("Mouse1", 0)));
     HidUsbSim::clearCallLog();
     DeviceAllInfo device = DeviceLinkTest::chosenReceiver();
-    device.mid = std::uint8_t(model);
     device.driveIndex = model - 1;
     device.kind = std::uint8_t(kind);
     device.isWired = wired;
@@ -42,23 +39,19 @@ FlashDataMap chooseMouse(int model, int kind, bool wired = false)
     return DeviceProtocolData.get();
 }
 
-QString shownLevels(QWidget *page)
+// The texts of the shown buttons, or a 1 for each shown button and a 0 for
+// each hidden one.
+QString shown(QWidget *page, const QList<const char *> &names, bool texts)
 {
-    QStringList texts;
-    for (const char *name : LevelButtons) {
+    QStringList seen;
+    for (const char *name : names) {
         auto *button = child<QAbstractButton>(page, name);
-        if (!button->isHidden())
-            texts << button->text();
+        if (!texts)
+            seen << (button->isHidden() ? "0" : "1");
+        else if (!button->isHidden())
+            seen << button->text();
     }
-    return texts.join(',');
-}
-
-QString shownRates(QWidget *page)
-{
-    QString shown;
-    for (const char *name : RateButtons)
-        shown += child<QAbstractButton>(page, name)->isHidden() ? '0' : '1';
-    return shown;
+    return seen.join(texts ? "," : "");
 }
 
 int checkedLevel(QWidget *page)
@@ -82,7 +75,8 @@ private slots:
         openDefaultMouse();
     }
 
-    // The simulated mice start with their model's default levels.
+    // The simulated mice start with their model's default levels. The record
+    // and the reports come from the device thread, which waits for the page.
     void aRecordAndTheDevicesReportsAreShownAndNothingIsSent_data()
     {
         QTest::addColumn<int>("model");
@@ -118,13 +112,22 @@ private slots:
             record.ModelChoose = 5;
         }
         Sensor page;
-        page.SlotUpDataSenSorUISensor(record);
+        g_sensorUiApplied = false;
+        std::atomic<bool> appliedWhenBack{false};
+        QThread *device = QThread::create([&] {
+            PostMsg::emitBlocking(&PostMsg::SigUpDataLightSensor, record);
+            appliedWhenBack = g_sensorUiApplied.load();
+        });
+        device->start();
+        QTRY_VERIFY(device->isFinished());
+        delete device;
+        QVERIFY(appliedWhenBack);
         auto *count = child<QComboBox>(&page, "ChooseEvent");
-        QCOMPARE(shownLevels(&page), levels);
+        QCOMPARE(shown(&page, {std::begin(LevelButtons), std::end(LevelButtons)}, true), levels);
         QCOMPARE(count->count(), levels.count(',') + 1);
         QCOMPARE(count->currentIndex(), damaged ? -1 : levels.count(','));
         QCOMPARE(checkedLevel(&page), damaged ? -1 : 1);
-        QCOMPARE(shownRates(&page), rates);
+        QCOMPARE(shown(&page, {std::begin(RateButtons), std::end(RateButtons)}, false), rates);
         QCOMPARE(child<QLabel>(&page, "label_5")->isHidden(), reduced);
         QVERIFY(!child<QWidget>(&page, "frame")->isHidden()); // every model has ripple control
 
@@ -132,16 +135,15 @@ private slots:
             page.SlotUpDataReportRate(code);
         page.SlotHideModel(1);
         page.SlotHideModel(0);
-        page.SlotUpDataDPI(3);
-        QCOMPARE(checkedLevel(&page), 3);
-        QCOMPARE(child<QLabel>(&page, "label_8")->pos(), QPoint(300, 154));
         page.SlotUpDataDPI(9);
+        page.SlotUpDataDPI(3);
         record.DPILedEnable = 1;
         record.DPILedMode = 1;
         record.DPILedBrightness = 100;
         page.SlotUpDataDPILed(record);
+        QCOMPARE(checkedLevel(&page), 3);
+        QCOMPARE(child<QLabel>(&page, "label_8")->pos(), QPoint(300, 154));
         QVERIFY(g_deviceUiLive);
-        QVERIFY(g_sensorUiApplied);
         QVERIFY(!g_sensorUiFilling);
         QCOMPARE(recordsSent(), 0);
     }
@@ -185,11 +187,11 @@ private slots:
         chooseMouse(1, kind, wired);
         Sensor page;
         page.SlotFormReset();
-        QCOMPARE(shownRates(&page), rates);
+        QCOMPARE(shown(&page, {std::begin(RateButtons), std::end(RateButtons)}, false), rates);
         QVERIFY(child<QAbstractButton>(&page, RateButtons[rate])->isChecked());
         QCOMPARE(child<QComboBox>(&page, "ModelChoose")->currentIndex(), mode);
         QCOMPARE(child<QComboBox>(&page, "ChooseEvent")->currentIndex(), 4);
-        QCOMPARE(shownLevels(&page), QString("400,800,1600,3200,6400"));
+        QCOMPARE(shown(&page, {std::begin(LevelButtons), std::end(LevelButtons)}, true), "400,800,1600,3200,6400");
         QCOMPARE(checkedLevel(&page), 1);
         QCOMPARE(recordsSent(), 0);
     }
@@ -227,24 +229,6 @@ private slots:
         g_sensorUiFilling = false;
         QCOMPARE(recordsSent(), value < 0 ? 0 : 1);
         QCOMPARE(recordByte(offset), qMax(value, 0));
-    }
-
-    // The device worker hands the record over and waits until the page has it.
-    void aRecordFromTheDeviceThreadIsAppliedBeforeTheThreadGoesOn()
-    {
-        const FlashDataMap record = chooseMouse(1, 5);
-        Sensor page;
-        g_sensorUiApplied = false;
-        std::atomic<bool> appliedWhenBack{false};
-        QThread *device = QThread::create([&] {
-            PostMsg::emitBlocking(&PostMsg::SigUpDataLightSensor, record);
-            appliedWhenBack = g_sensorUiApplied.load();
-        });
-        device->start();
-        QTRY_VERIFY(device->isFinished());
-        delete device;
-        QVERIFY(appliedWhenBack);
-        QCOMPARE(checkedLevel(&page), 1);
     }
 };
 

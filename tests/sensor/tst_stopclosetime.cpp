@@ -100,33 +100,30 @@ private slots:
     void theSliderTwinCommitsTheListsTimes_data()
     {
         QTest::addColumn<int>("position");
-        QTest::addColumn<bool>("live");
-        QTest::addColumn<bool>("filling");
+        QTest::addColumn<QString>("flags");
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("sent");
-        QTest::newRow("10 seconds") << 1 << true << false << "10 s" << 1;
-        QTest::newRow("1 minute") << 3 << true << false << "1 min" << 6;
-        QTest::newRow("40 minutes") << 11 << true << false << "40 min" << 240;
-        QTest::newRow("the device pages not live") << 4 << false << false << "5 min" << -1;
-        QTest::newRow("the key page filling itself") << 4 << true << true << "5 min" << -1;
+        QTest::addColumn<int>("sent"); // -1: nothing sent
+        QTest::newRow("10 seconds") << 1 << "live" << "10 s" << 1;
+        QTest::newRow("1 minute") << 3 << "live" << "1 min" << 6;
+        QTest::newRow("40 minutes") << 11 << "live" << "40 min" << 240;
+        QTest::newRow("the device pages not live") << 4 << "not live" << "5 min" << -1;
+        QTest::newRow("the key page filling itself") << 4 << "filling" << "5 min" << -1;
     }
 
     void theSliderTwinCommitsTheListsTimes()
     {
         QFETCH(int, position);
-        QFETCH(bool, live);
-        QFETCH(bool, filling);
+        QFETCH(QString, flags);
         QFETCH(QString, shown);
         QFETCH(int, sent);
         StopCloseTimeB panel;
         auto *box = panel.findChild<QSpinBox *>("spinBoxA");
         panel.setItemText(0, "10 s");
         panel.setItemText(5, "15 min");
-        panel.setItemText(1, "ignored");
         panel.setSleepIndex(5);
         QCOMPARE(box->text(), QString("15 min"));
-        g_deviceUiLive = live;
-        g_buttonUiFilling = filling;
+        g_deviceUiLive = flags != "not live";
+        g_buttonUiFilling = flags == "filling";
         panel.findChild<QSlider *>("StopClose")->setValue(position);
         QCOMPARE(box->text(), shown);
         QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), sent < 0 ? 0 : 1);
