@@ -47,6 +47,10 @@ public:
     void setLevelCount(int count);
     // Shows levels 0 to lastLevel and hides the others.
     virtual void showLevelCount(int lastLevel) = 0;
+    // The level's DPI as decimal text, shown without being sent.
+    virtual void setLevelText(int level, const QString &text) = 0;
+    // A colour as "#rrggbb"; it shows once the level is restyled.
+    virtual void setLevelColor(int level, const QString &hex) = 0;
     void setTitleText(const QString &text);
     // Selects a level the marker was dragged to, unless the device went
     // offline meanwhile.

@@ -27,13 +27,12 @@ public:
     // Shown without being sent.
     void setSliderValue(int value);
     void setSpinValue(int value);
-    void setLevelText(int level, const QString &text);
+    void setLevelText(int level, const QString &text) override;
     void showLevelCount(int lastLevel) override;
     // The Config.ini defaults of the chosen model: colours, and values when
     // the model names all eight.
     void loadLevelDefaults();
-    // A colour as "#rrggbb"; it shows when the bars are next restyled.
-    void setLevelColor(int level, const QString &hex);
+    void setLevelColor(int level, const QString &hex) override;
     // Shows the bar of `level` selected and every other bar at rest.
     void markCurrentLevel(int level);
     // Puts the marker under level position - 1 (positions 1 to 8).

@@ -25,10 +25,9 @@ public:
     // shown without being sent.
     void setSliderValue(int value, int level);
     void setSpinValue(int value, int level);
-    // The level's DPI as decimal text (0 when it is no number).
-    void setLevelText(int level, const QString &text);
-    // A colour as "#rrggbb"; its button shows it once restyled.
-    void setLevelColor(int level, const QString &hex);
+    // Text that is no number reads as 0.
+    void setLevelText(int level, const QString &text) override;
+    void setLevelColor(int level, const QString &hex) override;
     void refreshLevelColors();
     // Shows a fixed set of colours, leaving the levels' own untouched.
     void showFixedLevelColors();

@@ -3,7 +3,6 @@
 #include "dialogchange.h"
 #include "dialogmain.h"
 #include "postmsg.h"
-#include "sensor.h"
 #include "testenvironment.h"
 
 #include <QElapsedTimer>
@@ -99,18 +98,6 @@ private slots:
             QTest::mouseClick(frame->findChild<QWidget *>(QStringLiteral("UpArrow")), Qt::LeftButton);
         }
         QTest::setBenchmarkResult(qreal(total) / Rounds / 1e6, QTest::WalltimeMilliseconds);
-    }
-
-    // The sensor page's share of the opening: every panel filled from a
-    // record of the default mouse.
-    void theSensorPageFillingFromARecord()
-    {
-        Sensor page;
-        const FlashDataMap record = recordOf(HidUsbSim::storedConfiguration(QStringLiteral("Mouse1"), 0));
-        CurrentDevice.set(chosenReceiver());
-        QBENCHMARK {
-            page.SlotUpDataSenSorUISensor(record);
-        }
     }
 };
 

@@ -81,20 +81,21 @@ private slots:
     {
         QTest::addColumn<int>("model");
         QTest::addColumn<int>("kind");
-        QTest::addColumn<bool>("damaged"); // no count, level 9, mode 5
+        QTest::addColumn<bool>("damaged"); // no count, level 9, mode 5, a model Config.ini lacks
         QTest::addColumn<QString>("levels");
         QTest::addColumn<QString>("rates");
         QTest::addColumn<bool>("reduced");
+        QTest::addColumn<int>("highest"); // the slider's; without a DPI range its default
         QTest::newRow("model 1 on an 8000 Hz receiver")
-            << 1 << 5 << false << "400,800,1600,3200,6400,12800,19200,30000" << "1111111" << false;
+            << 1 << 5 << false << "400,800,1600,3200,6400,12800,19200,30000" << "1111111" << false << 30000;
         QTest::newRow("model 2 on a 4000 Hz receiver")
-            << 2 << 1 << false << "400,800,1600,3200,6400,12800" << "1111110" << true;
+            << 2 << 1 << false << "400,800,1600,3200,6400,12800" << "1111110" << true << 26000;
         QTest::newRow("model 3 on a 2000 Hz receiver")
-            << 3 << 4 << false << "400,800,1600,3200,6400,12800,25600,42000" << "1111100" << false;
+            << 3 << 4 << false << "400,800,1600,3200,6400,12800,25600,42000" << "1111100" << false << 42000;
         QTest::newRow("model 4 on a 1000 Hz receiver")
-            << 4 << 0 << false << "400,800,1200,1600,2400,3200" << "1111000" << true;
-        QTest::newRow("a record naming no count, level 9 and mode 5")
-            << 1 << 5 << true << "400,800,1600,3200,6400,12800,19200,30000" << "1111111" << false;
+            << 4 << 0 << false << "400,800,1200,1600,2400,3200" << "1111000" << true << 3200;
+        QTest::newRow("a damaged record of an unknown model")
+            << 42 << 5 << true << "100,200,200,100,100,200,100,200" << "1111111" << false << 26000;
     }
 
     void aRecordAndTheDevicesReportsAreShownAndNothingIsSent()
@@ -105,6 +106,7 @@ private slots:
         QFETCH(QString, levels);
         QFETCH(QString, rates);
         QFETCH(bool, reduced);
+        QFETCH(int, highest);
         FlashDataMap record = chooseMouse(model, kind);
         if (damaged) {
             record.DPIGradeCount = 0;
@@ -124,12 +126,13 @@ private slots:
         QVERIFY(appliedWhenBack);
         auto *count = child<QComboBox>(&page, "ChooseEvent");
         QCOMPARE(shown(&page, {std::begin(LevelButtons), std::end(LevelButtons)}, true), levels);
-        QCOMPARE(count->count(), levels.count(',') + 1);
+        QCOMPARE(count->count(), damaged ? 0 : levels.count(',') + 1);
         QCOMPARE(count->currentIndex(), damaged ? -1 : levels.count(','));
         QCOMPARE(checkedLevel(&page), damaged ? -1 : 1);
         QCOMPARE(shown(&page, {std::begin(RateButtons), std::end(RateButtons)}, false), rates);
         QCOMPARE(child<QLabel>(&page, "label_5")->isHidden(), reduced);
-        QVERIFY(!child<QWidget>(&page, "frame")->isHidden()); // every model has ripple control
+        QCOMPARE(child<QWidget>(&page, "frame")->isHidden(), damaged); // every model has ripple control
+        QCOMPARE(child<QSlider>(&page, "horizontalSliderC")->maximum(), highest);
 
         for (int code : {8, 64, 48})
             page.SlotUpDataReportRate(code);
@@ -145,21 +148,6 @@ private slots:
         QCOMPARE(child<QLabel>(&page, "label_8")->pos(), QPoint(300, 154));
         QVERIFY(g_deviceUiLive);
         QVERIFY(!g_sensorUiFilling);
-        QCOMPARE(recordsSent(), 0);
-    }
-
-    // The slider would otherwise span 0 to 0, and 0 would be sent.
-    void aModelWithoutADpiRangeKeepsTheDefaultSliderRange()
-    {
-        const FlashDataMap record = chooseMouse(1, 5);
-        DeviceAllInfo device = CurrentDevice.get();
-        device.driveIndex = 41;
-        CurrentDevice.set(device);
-        Sensor page;
-        page.SlotUpDataSenSorUISensor(record);
-        auto *slider = child<QSlider>(&page, "horizontalSliderC");
-        QCOMPARE(slider->minimum(), 50);
-        QCOMPARE(slider->maximum(), 26000);
         QCOMPARE(recordsSent(), 0);
     }
 
@@ -200,33 +188,26 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("flags");
         QTest::addColumn<int>("offset");
         QTest::addColumn<int>("value"); // -1: nothing sent
-        QTest::newRow("high-performance mode") << "ModelChoose" << 1 << "live" << 14 << 1;
-        QTest::newRow("the corded mode is never sent") << "ModelChoose" << 2 << "live" << 14 << -1;
-        QTest::newRow("two minutes of full performance") << "PerformanceOpen" << 2 << "live" << 13 << 12;
-        QTest::newRow("full performance on") << "Performance" << 0 << "live" << 12 << 1;
-        QTest::newRow("not live") << "ModelChoose" << 1 << "not live" << 14 << -1;
-        QTest::newRow("the page filling") << "PerformanceOpen" << 2 << "filling" << 13 << -1;
+        QTest::newRow("high-performance mode") << "ModelChoose" << 1 << 14 << 1;
+        QTest::newRow("the corded mode is never sent") << "ModelChoose" << 2 << 14 << -1;
+        QTest::newRow("two minutes of full performance") << "PerformanceOpen" << 2 << 13 << 12;
+        QTest::newRow("full performance on") << "Performance" << 0 << 12 << 1;
     }
 
     void thePageSendsTheSensorModeAndFullPerformance()
     {
         QFETCH(QString, control);
         QFETCH(int, index);
-        QFETCH(QString, flags);
         QFETCH(int, offset);
         QFETCH(int, value);
         Sensor page;
         presetRecordByte(offset, 0);
-        g_deviceUiLive = flags != "not live";
-        g_sensorUiFilling = flags == "filling";
         if (control == "Performance")
             child<QCheckBox>(&page, "Performance")->click();
         else
             child<QComboBox>(&page, qPrintable(control))->setCurrentIndex(index);
-        g_sensorUiFilling = false;
         QCOMPARE(recordsSent(), value < 0 ? 0 : 1);
         QCOMPARE(recordByte(offset), qMax(value, 0));
     }
