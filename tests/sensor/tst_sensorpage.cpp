@@ -160,7 +160,6 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::newRow("1000 Hz receiver") << 0 << false << "1111000" << 3 << 0;
         QTest::newRow("4000 Hz receiver") << 1 << false << "1111110" << 3 << 2;
-        QTest::newRow("2000 Hz receiver") << 4 << false << "1111100" << 3 << 2;
         QTest::newRow("8000 Hz receiver") << 5 << false << "1111111" << 6 << 2;
         QTest::newRow("a mouse on its cable") << 2 << true << "1111000" << 3 << 2;
     }
