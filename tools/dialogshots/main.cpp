@@ -175,14 +175,20 @@ Switch *switchPanel(int title, int tip)
     return panel;
 }
 
-// The second and third layouts of the sensor panels, which no page places,
-// one below the other on the sensor page's dark ground, texts and values
-// set as a page would set them.
-QWidget *unplacedSensorPanels()
+// The sensor page's dark ground, for panels no page places.
+QWidget *darkSheet()
 {
     auto *sheet = new QWidget;
     sheet->setObjectName(QStringLiteral("sheet"));
     sheet->setStyleSheet(QStringLiteral("#sheet{background-color: rgb(31,35,43);}"));
+    return sheet;
+}
+
+// The second and third layouts of the sensor panels, which no page places,
+// one below the other, texts and values set as a page would set them.
+QWidget *unplacedSensorPanels()
+{
+    QWidget *sheet = darkSheet();
     auto *column = new QVBoxLayout(sheet);
     // The panels place their controls by hand: they keep their form's size.
     const auto layout = [column](QWidget *panel) {
@@ -237,9 +243,7 @@ QWidget *unplacedSensorPanels()
 // The eight-slider DPI panel, filled as the sensor page fills its own.
 QWidget *eightSliderDpiPanel()
 {
-    auto *sheet = new QWidget;
-    sheet->setObjectName(QStringLiteral("sheet"));
-    sheet->setStyleSheet(QStringLiteral("#sheet{background-color: rgb(31,35,43);}"));
+    QWidget *sheet = darkSheet();
     auto *panel = new SensorDPIB(sheet);
     panel->move(10, 10);
     sheet->setFixedSize(panel->width() + 20, panel->height() + 20);
