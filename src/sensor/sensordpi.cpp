@@ -67,9 +67,6 @@ const std::array<QString, DpiLevelPanel::LevelCount> DefaultColours = {
     QStringLiteral("255,255,255"), QStringLiteral("255,255,0"), QStringLiteral("255,0,255"),
     QStringLiteral("159,0,0"),     QStringLiteral("0,212,252")};
 
-// The level buttons' and colour bars' pictures, selected and at rest, lie in
-// the program folder's /Picture/Sensor/ with the other panels' pictures.
-
 // The level buttons' text colour.
 const QString LevelTextColour = QStringLiteral("0,0,0");
 
@@ -198,6 +195,9 @@ void SensorDPI::showLevelValue(int level)
     showOwnValue(ui->horizontalSliderC, levelValue(level));
 }
 
+// The pictures lie in the program folder's /Picture/Sensor/: a level button
+// grows onto a larger picture when selected; a colour bar's picture frames
+// the level's colour, which shows through it.
 void SensorDPI::styleLevelButton(int level, bool selected)
 {
     const QRect rest = levelButtonRects[level];
