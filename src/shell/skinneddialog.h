@@ -23,6 +23,10 @@ protected:
     // reach the children.
     void applySkin(QFrame *frame, QLabel *label, QToolButton *closeButton,
                    const QList<QToolButton *> &textButtons);
+    // Gives an input field the text colour the Option "LinEditColor" names
+    // on black: only the fields take a colour of the program settings, and
+    // that colour is light.
+    void colourInputField(QWidget *field);
 
     const QString picturePath;
 };

@@ -1,32 +1,40 @@
-// Shows each shared dialog, the top-level window on the simulated devices and
-// the sensor panels no page places, in English and in Russian, and saves what
-// the display shows of them as PNG files; then walks through a firmware update
-// of a receiver and its mouse on the cable, from the settings page's update
-// button to the new versions:
+// Shows each shared dialog, the macro page and its dialogs, the top-level
+// window on the simulated devices and the sensor panels no page places, in
+// English and in Russian, and saves what the display shows of them as PNG
+// files; then walks through a firmware update of a receiver and its mouse on
+// the cable, from the settings page's update button to the new versions:
 //   talvo-dialogshots OUTPUT_FOLDER
 // scripts/screenshots runs it under Xvfb.
 
+#include "adddelaytime.h"
+#include "addkey.h"
 #include "appinfo.h"
 #include "containreset.h"
 #include "debouncetimeb.h"
 #include "debouncetimec.h"
+#include "deleteconfirm.h"
 #include "dialogmain.h"
 #include "exeisrun.h"
 #include "inportfail.h"
 #include "inputpica.h"
 #include "inputpicb.h"
+#include "keynames.h"
+#include "keynumberlimit.h"
 #include "lamplight.h"
 #include "languagefilereader.h"
 #include "languagetables.h"
 #include "lessthree.h"
 #include "ledinfo.h"
 #include "lightmodeset.h"
+#include "macrofile.h"
 #include "macroinistore.h"
 #include "motionsyncb.h"
 #include "mouseoffline.h"
 #include "postmsg.h"
+#include "questiondialog.h"
 #include "questiondialogb.h"
 #include "rippecontrolb.h"
+#include "samemacro.h"
 #include "sensordpib.h"
 #include "sensoreffectb.h"
 #include "sensorlodb.h"
@@ -43,6 +51,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -121,6 +130,32 @@ DialogMain *openSensorPage(const char *tile)
 {
     useScenario("every-model.ini");
     return openPage("SensorButton", tile);
+}
+
+// A few macros in the macro folder, the first with the steps of a recording.
+void writeSampleMacros()
+{
+    QDir().mkpath(macroFolderPath());
+    const auto key = [](int code, int action) { return MacroItem::key(KeyStep::Key, code, action); };
+    const auto shift = [](int action) { return MacroItem::key(KeyStep::Modifier, 0x02, action); };
+    writeMacroFile(QStringLiteral("Combo"),
+                   {3, {shift(KeyStep::Press), MacroItem::pause(42), key(0x04, KeyStep::Press), MacroItem::pause(95),
+                        key(0x04, KeyStep::Release), MacroItem::pause(10), shift(KeyStep::Release),
+                        MacroItem::pause(120), MacroItem::key(KeyStep::MouseButton, 0x01, KeyStep::Press),
+                        MacroItem::pause(10), MacroItem::key(KeyStep::MouseButton, 0x01, KeyStep::Release)}});
+    writeMacroFile(QStringLiteral("Reload"), {1, {key(0x15, KeyStep::Press), MacroItem::pause(10),
+                                                  key(0x15, KeyStep::Release)}});
+    writeMacroFile(QStringLiteral("Sprint"), {254, {}});
+}
+
+// The macro page of the opened default device, its first macro chosen.
+DialogMain *openMacroPage()
+{
+    writeSampleMacros();
+    DialogMain *window = openPage("MacroButton");
+    if (auto *macros = window->findChild<QListWidget *>(QStringLiteral("listWidgetHong")))
+        macros->setCurrentRow(0);
+    return window;
 }
 
 // Waits until `done` holds, for at most `limit` milliseconds.
@@ -365,6 +400,20 @@ int main(int argc, char **argv)
         {"LessThree", [] { return new LessThree; }},
         {"SensorPanelsUnplaced", unplacedSensorPanels},
         {"SensorDPIB", eightSliderDpiPanel},
+        {"QuestionDialog-new", [] { auto *dialog = new QuestionDialog; dialog->showRenameText(false); return dialog; }},
+        {"QuestionDialog-rename",
+         [] {
+             auto *dialog = new QuestionDialog;
+             dialog->showRenameText(true);
+             QTest::keyClicks(dialog->findChild<QWidget *>(QStringLiteral("lineEdit")), QStringLiteral("combo two"));
+             return dialog;
+         }},
+        {"AddDelayTime", [] { return new AddDelayTime; }},
+        {"addKey", [] { return new addKey; }},
+        {"SameMacro", [] { return new SameMacro; }},
+        {"KeyNumberLimit", [] { return new KeyNumberLimit; }},
+        {"DeleteConfirm", [] { return new DeleteConfirm; }},
+        {"MacroPage", [] { return openMacroPage(); }, 500},
         {"ContainReset", [] { return new ContainReset; }},
         {"LampLight", hostedLightingPage},
         {"LightModeSet", lightModeDialog},
