@@ -2,7 +2,9 @@
 // window on the simulated devices and the sensor panels no page places, in
 // English and in Russian, and saves what the display shows of them as PNG
 // files; then walks through a firmware update of a receiver and its mouse on
-// the cable, from the settings page's update button to the new versions:
+// the cable, from the settings page's update button to the new versions,
+// through pairing a waiting mouse, and through the repair of a receiver whose
+// update failed, from the selection page's repair button:
 //   talvo-dialogshots OUTPUT_FOLDER
 // scripts/screenshots runs it under Xvfb.
 
@@ -13,7 +15,9 @@
 #include "debouncetimeb.h"
 #include "debouncetimec.h"
 #include "deleteconfirm.h"
+#include "deviceregistry.h"
 #include "dialogmain.h"
+#include "dialogplacement.h"
 #include "exeisrun.h"
 #include "inportfail.h"
 #include "inputpica.h"
@@ -28,11 +32,14 @@
 #include "lightmodeset.h"
 #include "macrofile.h"
 #include "macroinistore.h"
+#include "match.h"
 #include "motionsyncb.h"
 #include "mouseoffline.h"
+#include "pagestate.h"
 #include "postmsg.h"
 #include "questiondialog.h"
 #include "questiondialogb.h"
+#include "repair.h"
 #include "rippecontrolb.h"
 #include "samemacro.h"
 #include "sensordpib.h"
@@ -104,15 +111,22 @@ void click(QWidget *window, const char *name)
         button->click();
 }
 
-// The top-level window in the current language with a device opened and
-// one of its pages shown.
-DialogMain *openPage(const char *pageButton, const char *tile = "btn0")
+// The top-level window in the current language, its devices found.
+DialogMain *openSelectionPage()
 {
     MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
                                         QString::number(currentLanguageIndex));
     auto *window = new DialogMain;
     window->show();
     QTest::qWait(1000);
+    return window;
+}
+
+// The same with a device opened (the first unless `tile` names another) and
+// the page of the page button `pageButton` shown.
+DialogMain *openPage(const char *pageButton, const char *tile = "btn0")
+{
+    DialogMain *window = openSelectionPage();
     click(window, tile);
     QTest::qWait(4000);
     click(window, pageButton);
@@ -166,6 +180,11 @@ bool waitFor(const std::function<bool()> &done, int limit)
     return done();
 }
 
+QString shotPath(const QDir &output, const QString &language, const char *name)
+{
+    return output.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name), language));
+}
+
 // The simulated devices forget what they kept: upgraded firmware would
 // leave nothing to update, and other pictures would show its versions.
 void forgetDeviceState()
@@ -175,6 +194,29 @@ void forgetDeviceState()
         .removeRecursively();
 }
 
+// Starts the update dialog's upgrade, shows it under way and done, and
+// closes the dialog.
+int upgradeShots(const QString &underWay, const QString &done)
+{
+    click(g_repairDialog, "NewHong_2");
+    auto *bar = g_repairDialog->findChild<QProgressBar *>(QStringLiteral("progressBar_2"));
+    waitFor([bar] { return bar->value() >= 20; }, 15000);
+    int failures = grabShown(g_repairDialog, underWay) ? 0 : 1;
+    waitFor([bar] { return bar->value() == 100; }, 30000);
+    QTest::qWait(300);
+    failures += grabShown(g_repairDialog, done) ? 0 : 1;
+    click(g_repairDialog, "NewHong_2");
+    return failures;
+}
+
+// The window closes and the simulated devices go back to the defaults.
+void leave(DialogMain *window)
+{
+    window->close();
+    forgetDeviceState();
+    HidUsbSim::loadDefaultScenario();
+}
+
 // A receiver and its mouse on the cable, both offered newer firmware: the
 // update dialog ready, upgrading, done, and the page with the new versions.
 int updateShots(const QDir &output, const QString &language)
@@ -182,24 +224,61 @@ int updateShots(const QDir &output, const QString &language)
     forgetDeviceState();
     useScenario("cabled-mouse.ini");
     std::unique_ptr<DialogMain> window(openSettingsPage());
-    const auto path = [&](const char *name) { return output.filePath(QStringLiteral("%1-%2.png").arg(name, language)); };
-    int failures = grabShown(window.get(), path("SettingsPage-update-offered")) ? 0 : 1;
+    int failures = grabShown(window.get(), shotPath(output, language, "SettingsPage-update-offered")) ? 0 : 1;
     click(window.get(), "Receive_2");
     QTest::qWait(500);
-    failures += grabShown(g_repairDialog, path("UpdateDialog-ready")) ? 0 : 1;
-    click(g_repairDialog, "NewHong_2");
-    auto *bar = g_repairDialog->findChild<QProgressBar *>(QStringLiteral("progressBar_2"));
-    waitFor([bar] { return bar->value() >= 20; }, 15000);
-    failures += grabShown(g_repairDialog, path("UpdateDialog-upgrading")) ? 0 : 1;
-    waitFor([bar] { return bar->value() == 100; }, 30000);
-    QTest::qWait(300);
-    failures += grabShown(g_repairDialog, path("UpdateDialog-done")) ? 0 : 1;
-    click(g_repairDialog, "NewHong_2");
+    failures += grabShown(g_repairDialog, shotPath(output, language, "UpdateDialog-ready")) ? 0 : 1;
+    failures += upgradeShots(shotPath(output, language, "UpdateDialog-upgrading"),
+                             shotPath(output, language, "UpdateDialog-done"));
     QTest::qWait(1500);
-    failures += grabShown(window.get(), path("SettingsPage-updated")) ? 0 : 1;
-    window->close();
+    failures += grabShown(window.get(), shotPath(output, language, "SettingsPage-updated")) ? 0 : 1;
+    leave(window.get());
+    return failures;
+}
+
+// The selection page with one receiver, and the pairing dialog for it:
+// ready, paired with the mouse that waits, failed when none waits any more.
+int pairingShots(const QDir &output, const QString &language)
+{
     forgetDeviceState();
-    HidUsbSim::loadDefaultScenario();
+    useScenario("pairing.ini");
+    g_devicePageState = 0; // as at the program's start, whatever earlier shots opened
+    std::unique_ptr<DialogMain> window(openSelectionPage());
+    // Each attempt in a dialog of its own, as the page opens one each time.
+    int failures = 0;
+    for (const char *outcome : {"PairingDialog-paired", "PairingDialog-failed"}) {
+        Match dialog;
+        dialog.prepare();
+        placeDialog(&dialog, window.get());
+        dialog.show();
+        QTest::qWait(300);
+        if (qstrcmp(outcome, "PairingDialog-paired") == 0)
+            failures += grabShown(&dialog, shotPath(output, language, "PairingDialog-ready")) ? 0 : 1;
+        click(&dialog, "MatchButton");
+        QTest::qWait(1500);
+        failures += grabShown(&dialog, shotPath(output, language, outcome)) ? 0 : 1;
+        dialog.close();
+    }
+    leave(window.get());
+    return failures;
+}
+
+// A receiver left waiting in boot mode by a failed update, its mouse on the
+// cable: the repair dialog ready, repairing, done.
+int repairShots(const QDir &output, const QString &language)
+{
+    forgetDeviceState();
+    useScenario("cabled-mouse.ini");
+    HidUsbSim::setBootMode(QStringLiteral("Receiver1"), true);
+    recordFirmwareFailure(211, 8, 35, 1);
+    std::unique_ptr<DialogMain> window(openSelectionPage());
+    click(window.get(), "Repair");
+    QTest::qWait(300);
+    int failures = grabShown(g_repairDialog, shotPath(output, language, "RepairDialog-ready")) ? 0 : 1;
+    failures += upgradeShots(shotPath(output, language, "RepairDialog-repairing"),
+                             shotPath(output, language, "RepairDialog-done"));
+    leave(window.get());
+    clearFirmwareFailure();
     return failures;
 }
 
@@ -415,6 +494,7 @@ int main(int argc, char **argv)
         {"DeleteConfirm", [] { return new DeleteConfirm; }},
         {"MacroPage", [] { return openMacroPage(); }, 500},
         {"ContainReset", [] { return new ContainReset; }},
+        {"RePair", [] { return new RePair; }},
         {"LampLight", hostedLightingPage},
         {"LightModeSet", lightModeDialog},
         {"InputPicA", [] { return inCurrentLanguage(new InputPicA); }},
@@ -473,6 +553,8 @@ int main(int argc, char **argv)
             HidUsbSim::loadDefaultScenario();
         }
         failures += updateShots(output, QLatin1String(language));
+        failures += pairingShots(output, QLatin1String(language));
+        failures += repairShots(output, QLatin1String(language));
     }
     return failures == 0 ? 0 : 1;
 }
