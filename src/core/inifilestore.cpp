@@ -34,6 +34,12 @@ QStringList IniFileStore::valueList(const QString &group, const QString &key) co
     return m_settings->value(fullKey(group, key)).toStringList();
 }
 
+QStringList IniFileStore::groups() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_settings->childGroups();
+}
+
 void IniFileStore::setValue(const QString &group, const QString &key, const QString &value)
 {
     QMutexLocker locker(&m_mutex);
