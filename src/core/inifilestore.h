@@ -34,6 +34,8 @@ protected:
     virtual void changed(QSettings &settings);
 
 private:
+    void forgetEarlierErrors();
+
     QString m_path;
     std::unique_ptr<QSettings> m_settings;
     mutable QMutex m_mutex;
