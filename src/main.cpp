@@ -17,13 +17,12 @@ int main(int argc, char **argv)
     TerminationSignals terminationSignals;
 
     SingleInstance instance(appName);
-    if (instance.isAnotherRunning()) {
+    if (!instance.claim()) {
         qInfo("%s is already running", qPrintable(appName));
         ExeIsRun dialog;
         dialog.exec();
         return 0;
     }
-    instance.claim();
 
     DialogMain window;
     // However the window is closed, the program ends with it.
