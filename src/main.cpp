@@ -1,4 +1,5 @@
 #include "appinfo.h"
+#include "devicecache.h"
 #include "dialogmain.h"
 #include "exeisrun.h"
 #include "singleinstance.h"
@@ -23,6 +24,8 @@ int main(int argc, char **argv)
         dialog.exec();
         return 0;
     }
+    // Only now is no other instance saving a device cache.
+    removeUnfinishedCacheWrites();
 
     DialogMain window;
     // However the window is closed, the program ends with it.
