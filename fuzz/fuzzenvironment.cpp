@@ -18,3 +18,11 @@ void prepareFuzzEnvironment(int *argc, char ***argv)
     static QCoreApplication app(*argc, *argv);
     prepareDataFolder();
 }
+
+std::unique_ptr<QBuffer> openFuzzInput(const std::uint8_t *data, std::size_t size, QIODevice::OpenMode mode)
+{
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(reinterpret_cast<const char *>(data), int(size));
+    buffer->open(QIODevice::ReadOnly | mode);
+    return buffer;
+}

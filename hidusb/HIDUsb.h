@@ -9,7 +9,8 @@
  * Texts cross this boundary as narrow NUL-terminated strings; every path the
  * library hands out stays valid for the life of the process. Byte blocks
  * have the sizes given with each call. The program examines no result of
- * the server calls, the hot-plug calls or the record translation.
+ * the hot-plug calls or the record translation, and of the server calls
+ * only UsbServer_Exit's, when it ends.
  */
 
 #ifdef __cplusplus
@@ -108,7 +109,11 @@ HIDUSB_API int UsbFinderC_ReadWriteDeviceData(const unsigned char *request, unsi
 /* The device server: one device at a time, answers through the callback on
  * the library's own thread, in request order, while the device is online. */
 HIDUSB_API int UsbServerC_Start(const char *path, const char *path2, UsbEventCallback callback);
-HIDUSB_API void UsbServer_Exit(void);
+/* Stops the server at once, never waiting: its callback may be blocked on
+ * the very thread that calls this. Returns 1 when the library's thread is
+ * outside the stopped server's callback and will not enter it again, 0
+ * while a callback already begun still runs: call it again later. */
+HIDUSB_API int UsbServer_Exit(void);
 HIDUSB_API void UsbServer_SetPCDriverStatus(int active);
 HIDUSB_API void UsbServer_ReadAllFlashData(void);
 HIDUSB_API void UsbServer_ReadBatteryLevel(void);
@@ -136,7 +141,20 @@ HIDUSB_API void GetDeviceBatteryStatus(const unsigned char *payload, unsigned ch
 /* Reads 7 payload bytes into the 7 status-change flags. */
 HIDUSB_API void GetDeviceStatusChanged(const unsigned char *payload, unsigned char *flags);
 
-/* Firmware upgrade. The image is a whole image file in memory. */
+/* Firmware upgrade. The image is a whole image file in memory; the library
+ * reads its header, the rest goes to the device. Header fields: the version
+ * word (4 bytes, little-endian, bits 0-7 the minor number), the kind (210
+ * mouse, 211 receiver), customer and model id, and the identifier text
+ * (up to its first zero byte). */
+enum {
+    HIDUSB_IMAGE_HEADER_SIZE = 728,
+    HIDUSB_IMAGE_VERSION_OFFSET = 16,
+    HIDUSB_IMAGE_KIND_OFFSET = 20,
+    HIDUSB_IMAGE_CID_OFFSET = 21,
+    HIDUSB_IMAGE_MID_OFFSET = 22,
+    HIDUSB_IMAGE_IDENTIFIER_OFFSET = 87,
+    HIDUSB_IMAGE_IDENTIFIER_SIZE = 64
+};
 HIDUSB_API int UsbUpgradeC_FindBootDevices(const unsigned char *image, int *count);
 HIDUSB_API int UsbUpgrade_Start(const unsigned char *image, UpgradeCallback callback, int timeout);
 HIDUSB_API const char **UsbUpgradeC_GetLogs(void);

@@ -29,11 +29,6 @@ void logCall(const char *name, const QString &arguments)
     bus().log(QLatin1String(name) + QLatin1Char('(') + arguments + QLatin1Char(')'));
 }
 
-const char *const UpgradeLogs[HIDUSB_UPGRADE_LOG_LINES] = {
-    "simulated upgrade", "image accepted", "boot mode entered", "flash erased",
-    "image written",     "checksum good",  "device restarted",  "done",
-};
-
 } // namespace
 
 extern "C" {
@@ -152,97 +147,97 @@ int UsbFinderC_ReadWriteDeviceData(const unsigned char *request, unsigned char *
 int UsbServerC_Start(const char *path, const char *path2, UsbEventCallback callback)
 {
     logCall("UsbServerC_Start", text(path) + QLatin1Char(',') + text(path2));
-    return bus().startServer(path, callback);
+    return bus().server().start(path, callback);
 }
 
-void UsbServer_Exit(void)
+int UsbServer_Exit(void)
 {
     logCall("UsbServer_Exit");
-    bus().exitServer();
+    return bus().server().exit() ? 1 : 0;
 }
 
 void UsbServer_SetPCDriverStatus(int active)
 {
     logCall("UsbServer_SetPCDriverStatus", QString::number(active));
-    bus().setDriverStatus(active);
+    bus().server().setDriverStatus(active);
 }
 
 void UsbServer_ReadAllFlashData(void)
 {
     logCall("UsbServer_ReadAllFlashData");
-    bus().request(SimBus::Request::ReadAll);
+    bus().server().request(SimServer::Request::ReadAll);
 }
 
 void UsbServer_ReadBatteryLevel(void)
 {
     logCall("UsbServer_ReadBatteryLevel");
-    bus().request(SimBus::Request::ReadBattery);
+    bus().server().request(SimServer::Request::ReadBattery);
 }
 
 void UsbServer_ReadConfig(void)
 {
     logCall("UsbServer_ReadConfig");
-    bus().request(SimBus::Request::ReadConfig);
+    bus().server().request(SimServer::Request::ReadConfig);
 }
 
 void UsbServer_ReadCurrentDPI(void)
 {
     logCall("UsbServer_ReadCurrentDPI");
-    bus().request(SimBus::Request::ReadCurrentDpi);
+    bus().server().request(SimServer::Request::ReadCurrentDpi);
 }
 
 void UsbServer_ReadDPILed(void)
 {
     logCall("UsbServer_ReadDPILed");
-    bus().request(SimBus::Request::ReadDpiLed);
+    bus().server().request(SimServer::Request::ReadDpiLed);
 }
 
 void UsbServer_ReadLedBar(void)
 {
     logCall("UsbServer_ReadLedBar");
-    bus().request(SimBus::Request::ReadLedBar);
+    bus().server().request(SimServer::Request::ReadLedBar);
 }
 
 void UsbServer_ReadReportRate(void)
 {
     logCall("UsbServer_ReadReportRate");
-    bus().request(SimBus::Request::ReadReportRate);
+    bus().server().request(SimServer::Request::ReadReportRate);
 }
 
 void UsbServer_ReadVersion(void)
 {
     logCall("UsbServer_ReadVersion");
-    bus().request(SimBus::Request::ReadVersion);
+    bus().server().request(SimServer::Request::ReadVersion);
 }
 
 void UsbServer_SetCurrentConfig(unsigned char index)
 {
     logCall("UsbServer_SetCurrentConfig", QString::number(index));
-    bus().setCurrentConfig(index);
+    bus().server().setCurrentConfig(index);
 }
 
 void UsbServer_SetBatteryOptimizeEnable(int enable)
 {
     logCall("UsbServer_SetBatteryOptimizeEnable", QString::number(enable));
-    bus().setBatteryOptimize(enable);
+    bus().server().setBatteryOptimize(enable);
 }
 
 void UsbServer_SetClearSetting(void)
 {
     logCall("UsbServer_SetClearSetting");
-    bus().clearSetting();
+    bus().server().clearSetting();
 }
 
 void UsbServer_EnterDonglePairOnlyCid(unsigned char cid)
 {
     logCall("UsbServer_EnterDonglePairOnlyCid", QString::number(cid));
-    bus().enterPairing(cid);
+    bus().server().enterPairing(cid);
 }
 
 void UsbServer_ReadDonglePairStatus(void)
 {
     logCall("UsbServer_ReadDonglePairStatus");
-    bus().request(SimBus::Request::PairStatus);
+    bus().server().request(SimServer::Request::PairStatus);
 }
 
 void ProtocolDataParser(const unsigned char *dump, unsigned char *record)
@@ -255,7 +250,7 @@ void ProtocolDataParser(const unsigned char *dump, unsigned char *record)
 int ProtocolDataUpdate(const unsigned char *record)
 {
     logCall("ProtocolDataUpdate");
-    return bus().writeRecord(record);
+    return bus().server().writeRecord(record);
 }
 
 void BufferToDPILed(const unsigned char *payload, unsigned char *dpiLed)
@@ -295,23 +290,20 @@ int UsbUpgradeC_FindBootDevices(const unsigned char *image, int *count)
     logCall("UsbUpgradeC_FindBootDevices");
     if (!image || !count)
         return 0;
-    *count = bus().bootDevices();
+    *count = bus().upgrade().bootDevices(image);
     return 1;
 }
 
 int UsbUpgrade_Start(const unsigned char *image, UpgradeCallback callback, int timeout)
 {
     logCall("UsbUpgrade_Start", QString::number(timeout));
-    if (!image || !callback)
-        return 0;
-    bus().startUpgrade(callback);
-    return 1;
+    return bus().upgrade().start(image, callback, timeout) ? 1 : 0;
 }
 
 const char **UsbUpgradeC_GetLogs(void)
 {
     logCall("UsbUpgradeC_GetLogs");
-    return const_cast<const char **>(UpgradeLogs);
+    return bus().upgrade().logs();
 }
 
 } // extern "C"

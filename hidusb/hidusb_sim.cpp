@@ -41,9 +41,12 @@ void reportReceiverLight(const QString &receiver) { bus().reportReceiverLight(re
 void dropLongRange(const QString &receiver) { bus().dropLongRange(receiver); }
 void setLatency(int milliseconds) { bus().setLatency(milliseconds); }
 void setIdsReadyAfter(int calls) { bus().setIdsReadyAfter(calls); }
-void injectFault(Fault fault, int count) { bus().injectFault(fault, count); }
+void injectFault(Fault fault, int count) { bus().server().injectFault(fault, count); }
 void setPairingCandidate(const QString &mouse) { bus().setPairingCandidate(mouse); }
-void setBootDevices(int count) { bus().setBootDevices(count); }
+void setBootMode(const QString &device, bool on) { bus().setBootMode(device, on); }
+bool bootMode(const QString &device) { return bus().bootMode(device); }
+void setUpgradeFault(UpgradeFault fault, int percent) { bus().upgrade().setFault(fault, percent); }
+void setUpgradeStepTime(int milliseconds) { bus().upgrade().setStepTime(milliseconds); }
 
 QByteArray storedConfiguration(const QString &mouse, int index)
 {
@@ -55,7 +58,7 @@ bool driverActive(const QString &mouse) { return bus().driverActive(mouse); }
 bool batteryOptimize(const QString &mouse) { return bus().batteryOptimize(mouse); }
 QStringList callLog() { return bus().callLog(); }
 void clearCallLog() { bus().clearCallLog(); }
-bool isIdle() { return bus().isIdle(); }
+bool isIdle() { return bus().server().isIdle(); }
 
 int callCount(const QString &name)
 {

@@ -23,6 +23,15 @@ enum class Fault {
     UnplugDuringRead, // the next full read unplugs the device instead of answering
 };
 
+// What goes wrong with the next firmware upgrade.
+enum class UpgradeFault {
+    None,
+    Refused,  // UsbUpgrade_Start answers 0 and nothing happens
+    FailAt,   // the device reports a failed write at the percent given
+    UnplugAt, // the device is unplugged at the percent given
+    HangAt,   // the device stops answering at the percent given
+};
+
 // Replaces every device (stored configurations stay in their files).
 // Clears the faults; the call log, the watch and the server are kept.
 HIDUSB_SIM_API void loadDefaultScenario();
@@ -47,7 +56,14 @@ HIDUSB_SIM_API void setIdsReadyAfter(int calls);
 HIDUSB_SIM_API void injectFault(Fault fault, int count = 1);
 // The mouse a receiver finds when it is put into pairing.
 HIDUSB_SIM_API void setPairingCandidate(const QString &mouse);
-HIDUSB_SIM_API void setBootDevices(int count);
+// A receiver or mouse in boot mode waits for an image and is left out of
+// normal discovery; a failed upgrade leaves its device so.
+HIDUSB_SIM_API void setBootMode(const QString &device, bool on);
+HIDUSB_SIM_API bool bootMode(const QString &device);
+// For the next upgrade only; `percent` is where it goes wrong.
+HIDUSB_SIM_API void setUpgradeFault(UpgradeFault fault, int percent = 50);
+// The time between two progress reports (20 % apart), 250 ms by default.
+HIDUSB_SIM_API void setUpgradeStepTime(int milliseconds);
 
 // The configuration record (10,428 bytes) as the mouse stores it.
 HIDUSB_SIM_API QByteArray storedConfiguration(const QString &mouse, int index);

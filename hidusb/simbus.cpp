@@ -1,20 +1,16 @@
 #include "simbus.h"
 
-#include "simrecord.h"
+#include "simthread.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QtEndian>
 
-#include <algorithm>
-#include <chrono>
 #include <cstring>
-#include <thread>
 
 namespace {
 
-constexpr int HeaderSize = 8;
 constexpr int LogLimit = 20000;
 
 int parseId(const char *text)
@@ -22,12 +18,6 @@ int parseId(const char *text)
     bool ok = false;
     const int value = QByteArray(text ? text : "").trimmed().toInt(&ok, 0);
     return ok ? value : -1;
-}
-
-void sleepFor(int milliseconds)
-{
-    if (milliseconds > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 } // namespace
@@ -39,6 +29,8 @@ SimBus &SimBus::instance()
 }
 
 SimBus::SimBus()
+    : m_server(*this)
+    , m_upgrade(*this)
 {
     const QString file = qEnvironmentVariable("TALVO_HIDUSB_SCENARIO");
     bool loaded = false;
@@ -51,7 +43,7 @@ SimBus::SimBus()
     }
     if (!loaded)
         applyScenario(Scenario::defaults(), QString());
-    std::thread(&SimBus::eventLoop, this).detach();
+    startLibraryThread([this] { m_server.eventLoop(); });
 }
 
 void SimBus::log(const QString &call)
@@ -138,12 +130,12 @@ const char **SimBus::find(const char *vendorId, const char *productId, int *coun
     const int pid = parseId(productId);
     QList<QByteArray> paths;
     if (vid == m_vid) {
-        for (const Receiver &receiver : qAsConst(m_receivers)) {
-            if (receiver.setup.plugged && receiver.setup.pid == pid)
+        for (const SimReceiver &receiver : qAsConst(m_receivers)) {
+            if (receiver.setup.plugged && !receiver.bootMode() && receiver.setup.pid == pid)
                 paths.append(receiver.path);
         }
-        for (const Mouse &mouse : qAsConst(m_mice)) {
-            if (mouse.setup.cabled && mouse.setup.cablePid == pid)
+        for (const SimMouse &mouse : qAsConst(m_mice)) {
+            if (mouse.setup.cabled && !mouse.bootMode() && mouse.setup.cablePid == pid)
                 paths.append(mouse.cablePath);
         }
     }
@@ -177,35 +169,31 @@ SimBus::Endpoint SimBus::endpointLocked(const QByteArray &path)
     Endpoint found;
     if (path.isEmpty())
         return found;
-    for (Receiver &receiver : m_receivers) {
-        if (receiver.setup.plugged && receiver.path == path)
+    for (SimReceiver &receiver : m_receivers) {
+        if (receiver.setup.plugged && !receiver.bootMode() && receiver.path == path)
             found.receiver = &receiver;
     }
-    for (Mouse &mouse : m_mice) {
-        if (mouse.setup.cabled && mouse.cablePath == path)
+    for (SimMouse &mouse : m_mice) {
+        if (mouse.setup.cabled && !mouse.bootMode() && mouse.cablePath == path)
             found.cabledMouse = &mouse;
     }
     return found;
 }
 
 // The mouse that answers through this endpoint: the cabled mouse itself,
-// or the receiver's paired mouse while it is powered and not on its cable.
-SimBus::Mouse *SimBus::reachableMouse(const Endpoint &endpoint)
+// or the receiver's paired mouse while it is powered, not on its cable and
+// not in boot mode.
+SimMouse *SimBus::reachableMouse(const Endpoint &endpoint)
 {
     if (endpoint.cabledMouse)
         return endpoint.cabledMouse;
     if (!endpoint.receiver)
         return nullptr;
-    Mouse *mouse = mouseNamed(endpoint.receiver->setup.mouse);
-    if (!mouse || !mouse->setup.powered || mouse->setup.cabled
+    SimMouse *mouse = mouseNamed(endpoint.receiver->setup.mouse);
+    if (!mouse || !mouse->setup.powered || mouse->setup.cabled || mouse->bootMode()
         || mouse->setup.receiverId != endpoint.receiver->setup.id)
         return nullptr;
     return mouse;
-}
-
-SimBus::Mouse *SimBus::sessionMouse()
-{
-    return m_sessionCallback ? reachableMouse(endpointLocked(m_sessionPath)) : nullptr;
 }
 
 int SimBus::attribute(const char *path, unsigned char *attribute)
@@ -271,7 +259,7 @@ bool SimBus::onlineWithAddress(const char *path, unsigned char *info)
 int SimBus::mouseVersion(const char *path)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const Mouse *mouse = reachableMouse(endpoint(path));
+    const SimMouse *mouse = reachableMouse(endpoint(path));
     return mouse ? mouse->setup.version : 0;
 }
 
@@ -291,7 +279,7 @@ bool SimBus::dongleRgb(const char *path, unsigned char *rgb)
     const Endpoint found = endpoint(path);
     if (!found.receiver || !rgb)
         return false;
-    std::memcpy(rgb, found.receiver->light, HIDUSB_DONGLE_RGB_SIZE);
+    found.receiver->readLight(rgb);
     return true;
 }
 
@@ -301,8 +289,7 @@ bool SimBus::setDongleRgb(const char *path, const unsigned char *rgb)
     const Endpoint found = endpoint(path);
     if (!found.receiver || !rgb)
         return false;
-    std::memcpy(found.receiver->light, rgb, HIDUSB_DONGLE_RGB_SIZE);
-    found.receiver->setup.lightMode = rgb[0];
+    found.receiver->setLight(rgb);
     return true;
 }
 
@@ -310,20 +297,14 @@ bool SimBus::longRange(const char *path, unsigned char *mode)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Endpoint found = endpoint(path);
-    if (!found.receiver || !mode || found.receiver->setup.longRange < 0)
-        return false;
-    *mode = quint8(found.receiver->setup.longRange);
-    return true;
+    return found.receiver && mode && found.receiver->readLongRange(mode);
 }
 
 bool SimBus::setLongRange(const char *path, int on)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Endpoint found = endpoint(path);
-    if (!found.receiver || found.receiver->setup.longRange < 0)
-        return false;
-    found.receiver->setup.longRange = on ? 1 : 0;
-    return true;
+    return found.receiver && found.receiver->setLongRange(on);
 }
 
 bool SimBus::setDongleIdToMouse(const char *path, const unsigned char *dongleId)
@@ -333,7 +314,7 @@ bool SimBus::setDongleIdToMouse(const char *path, const unsigned char *dongleId)
     if (!found.cabledMouse || !dongleId)
         return false;
     found.cabledMouse->setup.receiverId = QByteArray(reinterpret_cast<const char *>(dongleId), 3);
-    for (Receiver &receiver : m_receivers) {
+    for (SimReceiver &receiver : m_receivers) {
         if (receiver.setup.id == found.cabledMouse->setup.receiverId)
             receiver.setup.mouse = found.cabledMouse->setup.name;
     }
@@ -347,302 +328,6 @@ bool SimBus::openDevice(const char *path)
     return bool(endpoint(path));
 }
 
-// ---- the device server ------------------------------------------------------
-
-int SimBus::startServer(const char *path, UsbEventCallback callback)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    // A new start drops whatever the previous one still had to tell.
-    ++m_sessionGeneration;
-    m_queue.clear();
-    m_sessionPath = QByteArray(path ? path : "");
-    m_sessionCallback = callback;
-    return bool(endpointLocked(m_sessionPath)) ? 1 : 0;
-}
-
-// Returns at once: the event thread may be inside a callback that waits
-// for the very thread calling this.
-void SimBus::exitServer()
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    ++m_sessionGeneration;
-    m_queue.clear();
-    m_sessionCallback = nullptr;
-    m_sessionPath.clear();
-}
-
-void SimBus::enqueue(Request request, const QByteArray &header, const QByteArray &payload)
-{
-    if (!m_sessionCallback)
-        return;
-    m_queue.push_back({m_sessionGeneration, request, header, payload});
-    m_wake.notify_one();
-}
-
-void SimBus::request(Request request)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    enqueue(request);
-}
-
-void SimBus::setDriverStatus(int active)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (Mouse *mouse = sessionMouse())
-        mouse->driverActive = active != 0;
-}
-
-void SimBus::setBatteryOptimize(int enable)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (Mouse *mouse = sessionMouse())
-        mouse->batteryOptimize = enable != 0;
-}
-
-QByteArray &SimBus::activeDump(Mouse &mouse)
-{
-    return mouse.stored.configs[mouse.stored.activeConfig];
-}
-
-void SimBus::saveMouse(const Mouse &mouse)
-{
-    SimStore::save(mouse.storePath, mouse.stored);
-}
-
-void SimBus::notifyMouse(const Mouse &mouse, int event, const QByteArray &payload)
-{
-    Mouse *session = sessionMouse();
-    if (session != &mouse)
-        return;
-    QByteArray header(HeaderSize, '\0');
-    header[HIDUSB_HEADER_EVENT] = char(event);
-    enqueue(Request::Notify, header, payload);
-}
-
-// The device asks the program to re-read after switching configurations.
-void SimBus::setCurrentConfig(int index)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    Mouse *mouse = sessionMouse();
-    if (!mouse || index < 0 || index >= SimStore::ConfigCount)
-        return;
-    mouse->stored.activeConfig = index;
-    saveMouse(*mouse);
-    QByteArray flags(HIDUSB_STATUS_FLAGS_SIZE, '\0');
-    flags[2] = 1;
-    notifyMouse(*mouse, HIDUSB_EVENT_STATUS_CHANGED, flags);
-}
-
-// The active configuration goes back to the model's defaults and the device
-// announces a reset.
-void SimBus::clearSetting()
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    Mouse *mouse = sessionMouse();
-    if (!mouse)
-        return;
-    activeDump(*mouse) = SimRecord::defaultDump(mouse->setup.mid, mouse->stored.activeConfig);
-    saveMouse(*mouse);
-    notifyMouse(*mouse, HIDUSB_EVENT_RESET, QByteArray());
-}
-
-int SimBus::writeRecord(const std::uint8_t *record)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    Mouse *mouse = sessionMouse();
-    if (!mouse || !record)
-        return 0;
-    activeDump(*mouse) = SimRecord::dumpFromRecord(record, mouse->stored.activeConfig);
-    saveMouse(*mouse);
-    return 1;
-}
-
-void SimBus::enterPairing(int cid)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    const Endpoint found = endpointLocked(m_sessionPath);
-    if (!m_sessionCallback || !found.receiver)
-        return;
-    Receiver &receiver = *found.receiver;
-    QByteArray header(HeaderSize, '\0');
-    header[HIDUSB_HEADER_EVENT] = char(HIDUSB_EVENT_PAIRING);
-    receiver.pairStatus = 1;
-    enqueue(Request::Notify, header, QByteArray(1, char(1)));
-
-    Mouse *candidate = mouseNamed(m_pairingCandidate);
-    if (candidate && candidate->setup.powered && !candidate->setup.cabled && candidate->setup.cid == cid) {
-        receiver.setup.mouse = candidate->setup.name;
-        candidate->setup.receiverId = receiver.setup.id;
-        receiver.pairStatus = 3;
-        m_pairingCandidate.clear();
-        postHotplug();
-    } else {
-        receiver.pairStatus = 2;
-    }
-    enqueue(Request::Notify, header, QByteArray(1, char(receiver.pairStatus)));
-}
-
-void SimBus::eventLoop()
-{
-    std::unique_lock<std::mutex> lock(m_mutex);
-    for (;;) {
-        m_wake.wait_for(lock, std::chrono::milliseconds(300), [this] { return !m_queue.empty(); });
-        if (m_queue.empty()) {
-            reloadScenarioIfChanged();
-            continue;
-        }
-        const PendingEvent pending = m_queue.front();
-        m_queue.pop_front();
-        m_answering = true;
-        const int latency = m_latencyMs;
-        lock.unlock();
-        sleepFor(latency);
-        lock.lock();
-
-        QByteArray header;
-        QByteArray payload;
-        UsbEventCallback callback = nullptr;
-        if (pending.generation == m_sessionGeneration && m_sessionCallback
-            && answer(pending, &header, &payload))
-            callback = m_sessionCallback;
-        if (callback) {
-            // No lock while the program runs: it calls back into the library.
-            lock.unlock();
-            callback(reinterpret_cast<const unsigned char *>(header.constData()), header.size(),
-                     reinterpret_cast<const unsigned char *>(payload.constData()), payload.size());
-            lock.lock();
-        }
-        m_answering = false;
-    }
-}
-
-bool SimBus::answer(const PendingEvent &pending, QByteArray *header, QByteArray *payload)
-{
-    const Endpoint found = endpointLocked(m_sessionPath);
-    Mouse *mouse = reachableMouse(found);
-    const bool pairing = pending.request == Request::PairStatus
-                         || (pending.request == Request::Notify
-                             && pending.header.at(HIDUSB_HEADER_EVENT) == HIDUSB_EVENT_PAIRING);
-    if (pairing ? !found.receiver : !mouse)
-        return false; // answers come only while the device is there
-
-    auto &noAnswer = m_faults[int(HidUsbSim::Fault::NoAnswer)];
-    if (noAnswer > 0) {
-        --noAnswer;
-        return false;
-    }
-    auto &unplug = m_faults[int(HidUsbSim::Fault::UnplugDuringRead)];
-    if (unplug > 0 && pending.request == Request::ReadAll) {
-        --unplug;
-        if (found.receiver)
-            found.receiver->setup.plugged = false;
-        else
-            found.cabledMouse->setup.cabled = false;
-        postHotplug();
-        return false;
-    }
-
-    *header = pending.header.isEmpty() ? QByteArray(HeaderSize, '\0') : pending.header;
-    const auto reply = [header](int event, int subCommand) {
-        (*header)[HIDUSB_HEADER_EVENT] = char(event);
-        (*header)[HIDUSB_HEADER_SUBCOMMAND] = char(subCommand);
-    };
-    QByteArray dump = mouse ? activeDump(*mouse) : QByteArray();
-    switch (pending.request) {
-    case Request::ReadAll:
-        reply(HIDUSB_EVENT_READ_REPLY, HIDUSB_READ_ALL_OR_RATE);
-        *payload = dump;
-        break;
-    case Request::ReadReportRate:
-        reply(HIDUSB_EVENT_READ_REPLY, HIDUSB_READ_ALL_OR_RATE);
-        *payload = QByteArray(1, char(SimRecord::dumpByte(dump, SimRecord::ReportRate)));
-        break;
-    case Request::ReadCurrentDpi:
-        reply(HIDUSB_EVENT_READ_REPLY, HIDUSB_READ_CURRENT_DPI);
-        *payload = QByteArray(1, char(SimRecord::dumpByte(dump, SimRecord::CurrentDpiLevel)));
-        break;
-    case Request::ReadDpiLed:
-        reply(HIDUSB_EVENT_READ_REPLY, HIDUSB_READ_DPI_LED);
-        *payload = QByteArray(8, '\0');
-        for (int index = 0; index < 4; ++index)
-            (*payload)[index] = char(SimRecord::dumpByte(dump, SimRecord::DpiLed + index));
-        break;
-    case Request::ReadLedBar:
-        reply(HIDUSB_EVENT_READ_REPLY, HIDUSB_READ_LED_BAR);
-        *payload = QByteArray(9, '\0');
-        for (int index = 0; index < 7; ++index)
-            (*payload)[index] = char(SimRecord::dumpByte(dump, SimRecord::LedBar + index));
-        break;
-    case Request::ReadBattery:
-        reply(HIDUSB_EVENT_BATTERY, 0);
-        *payload = QByteArray(HIDUSB_BATTERY_PAYLOAD_SIZE, '\0');
-        (*payload)[0] = char(mouse->setup.battery);
-        (*payload)[1] = char(mouse->setup.charging ? 1 : 0);
-        break;
-    case Request::ReadConfig:
-        reply(HIDUSB_EVENT_CONFIG, 0);
-        *payload = QByteArray(1, char(mouse->stored.activeConfig));
-        break;
-    case Request::ReadVersion:
-        reply(HIDUSB_EVENT_VERSION, 0);
-        *payload = QByteArray(2, '\0');
-        qToLittleEndian<quint16>(quint16(mouse->setup.version), payload->data());
-        break;
-    case Request::PairStatus:
-        reply(HIDUSB_EVENT_PAIRING, 0);
-        *payload = QByteArray(1, char(found.receiver->pairStatus));
-        break;
-    case Request::Notify:
-        *payload = pending.payload;
-        break;
-    }
-    (*header)[2] = char(m_sequence++);
-
-    auto &status = m_faults[int(HidUsbSim::Fault::NonZeroStatus)];
-    if (status > 0) {
-        --status;
-        (*header)[HIDUSB_HEADER_STATUS] = 1;
-    }
-    auto &length = m_faults[int(HidUsbSim::Fault::WrongLength)];
-    if (length > 0) {
-        --length;
-        if (payload->isEmpty())
-            payload->append('\0');
-        else
-            payload->chop(1);
-    }
-    return true;
-}
-
-// ---- firmware upgrade -------------------------------------------------------
-
-int SimBus::bootDevices() const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_bootDevices;
-}
-
-void SimBus::startUpgrade(UpgradeCallback callback)
-{
-    if (!callback)
-        return;
-    std::thread([this, callback] {
-        unsigned char report[3] = {7, 1, 0};
-        for (int percent = 0; percent <= 100; percent += 20) {
-            sleepFor(20);
-            report[2] = static_cast<unsigned char>(percent);
-            callback(report);
-        }
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_bootDevices = 0;
-            postHotplug();
-        }
-        const unsigned char result[3] = {7, 2, 1};
-        callback(result);
-    }).detach();
-}
-
 // ---- scenario and controls ------------------------------------------------
 
 void SimBus::load(const Scenario &scenario, const QString &watchedFile)
@@ -654,34 +339,24 @@ void SimBus::load(const Scenario &scenario, const QString &watchedFile)
 // Called with the lock held, or before the event thread exists.
 void SimBus::applyScenario(const Scenario &scenario, const QString &watchedFile)
 {
-    QList<Receiver> receivers;
-    QList<Mouse> mice;
+    QList<SimReceiver> receivers;
+    QList<SimMouse> mice;
     m_vid = scenario.vid;
     m_latencyMs = scenario.latencyMs;
     m_idsReadyAfter = scenario.idsReadyAfter;
     for (const ReceiverSpec &setup : scenario.receivers) {
-        Receiver receiver;
-        receiver.setup = setup;
-        receiver.path = makePath(setup.pid, setup.name);
-        receiver.light[0] = quint8(setup.lightMode);
-        receiver.idReadsLeft = qMax(0, scenario.idsReadyAfter);
-        for (const Receiver &old : qAsConst(m_receivers)) {
+        SimReceiver receiver =
+            SimReceiver::fromSetup(setup, makePath(setup.pid, setup.name), qMax(0, scenario.idsReadyAfter));
+        for (const SimReceiver &old : qAsConst(m_receivers)) {
             if (old.setup.name == setup.name && old.setup.plugged && setup.plugged)
                 receiver.idReadsLeft = old.idReadsLeft;
         }
         receivers.append(receiver);
     }
     for (const MouseSpec &setup : scenario.mice) {
-        Mouse mouse;
-        mouse.setup = setup;
-        mouse.cablePath = makePath(setup.cablePid, setup.name);
-        mouse.storePath = SimStore::filePath(setup.name, setup.cid, setup.mid);
-        mouse.idReadsLeft = qMax(0, scenario.idsReadyAfter);
-        if (!SimStore::load(mouse.storePath, &mouse.stored)) {
-            for (int index = 0; index < SimStore::ConfigCount; ++index)
-                mouse.stored.configs[index] = SimRecord::defaultDump(setup.mid, index);
-        }
-        for (const Mouse &old : qAsConst(m_mice)) {
+        SimMouse mouse =
+            SimMouse::fromSetup(setup, makePath(setup.cablePid, setup.name), qMax(0, scenario.idsReadyAfter));
+        for (const SimMouse &old : qAsConst(m_mice)) {
             if (old.setup.name != setup.name)
                 continue;
             if (old.setup.cabled && setup.cabled)
@@ -692,23 +367,23 @@ void SimBus::applyScenario(const Scenario &scenario, const QString &watchedFile)
         mice.append(mouse);
     }
 
-    const Mouse *before = sessionMouse();
+    const SimMouse *before = m_server.sessionMouse();
     const QString sessionName = before ? before->setup.name : QString();
     const int batteryBefore = before ? before->setup.battery : -1;
     m_receivers = receivers;
     m_mice = mice;
     m_scenarioFile = watchedFile;
-    std::fill(std::begin(m_faults), std::end(m_faults), 0);
+    m_server.clearFaults();
     if (!watchedFile.isEmpty()) {
         const QFileInfo info(watchedFile);
         m_scenarioStamp = info.lastModified();
         m_scenarioSize = info.size();
     }
-    const Mouse *after = sessionMouse();
+    const SimMouse *after = m_server.sessionMouse();
     if (after && after->setup.name == sessionName && after->setup.battery != batteryBefore) {
         QByteArray flags(HIDUSB_STATUS_FLAGS_SIZE, '\0');
         flags[6] = 1;
-        notifyMouse(*after, HIDUSB_EVENT_STATUS_CHANGED, flags);
+        m_server.notifyMouse(*after, HIDUSB_EVENT_STATUS_CHANGED, flags);
     }
     postHotplug();
 }
@@ -726,33 +401,38 @@ void SimBus::reloadScenarioIfChanged()
         applyScenario(scenario, m_scenarioFile);
 }
 
-SimBus::Mouse *SimBus::mouseNamed(const QString &name)
+SimMouse *SimBus::mouseNamed(const QString &name)
 {
-    for (Mouse &mouse : m_mice) {
+    for (SimMouse &mouse : m_mice) {
         if (mouse.setup.name == name)
             return &mouse;
     }
     return nullptr;
 }
 
-const SimBus::Mouse *SimBus::mouseNamed(const QString &name) const
+const SimMouse *SimBus::mouseNamed(const QString &name) const
 {
     return const_cast<SimBus *>(this)->mouseNamed(name);
 }
 
-SimBus::Receiver *SimBus::receiverNamed(const QString &name)
+SimReceiver *SimBus::receiverNamed(const QString &name)
 {
-    for (Receiver &receiver : m_receivers) {
+    for (SimReceiver &receiver : m_receivers) {
         if (receiver.setup.name == name)
             return &receiver;
     }
     return nullptr;
 }
 
+const SimReceiver *SimBus::receiverNamed(const QString &name) const
+{
+    return const_cast<SimBus *>(this)->receiverNamed(name);
+}
+
 QByteArray SimBus::receiverPath(const QString &name) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    for (const Receiver &receiver : m_receivers) {
+    for (const SimReceiver &receiver : m_receivers) {
         if (receiver.setup.name == name)
             return receiver.path;
     }
@@ -762,14 +442,14 @@ QByteArray SimBus::receiverPath(const QString &name) const
 QByteArray SimBus::cablePath(const QString &mouse) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const Mouse *found = mouseNamed(mouse);
+    const SimMouse *found = mouseNamed(mouse);
     return found ? found->cablePath : QByteArray();
 }
 
 void SimBus::plugReceiver(const QString &name, bool plugged)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    Receiver *receiver = receiverNamed(name);
+    SimReceiver *receiver = receiverNamed(name);
     if (!receiver || receiver->setup.plugged == plugged)
         return;
     receiver->setup.plugged = plugged;
@@ -780,7 +460,7 @@ void SimBus::plugReceiver(const QString &name, bool plugged)
 void SimBus::setMousePower(const QString &name, bool on)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    Mouse *mouse = mouseNamed(name);
+    SimMouse *mouse = mouseNamed(name);
     if (!mouse || mouse->setup.powered == on)
         return;
     mouse->setup.powered = on;
@@ -790,7 +470,7 @@ void SimBus::setMousePower(const QString &name, bool on)
 void SimBus::setMouseCable(const QString &name, bool cabled)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    Mouse *mouse = mouseNamed(name);
+    SimMouse *mouse = mouseNamed(name);
     if (!mouse || mouse->setup.cabled == cabled)
         return;
     mouse->setup.cabled = cabled;
@@ -800,18 +480,18 @@ void SimBus::setMouseCable(const QString &name, bool cabled)
 
 void SimBus::notifyStatus(const QString &name, int flag)
 {
-    const Mouse *mouse = mouseNamed(name);
+    const SimMouse *mouse = mouseNamed(name);
     if (!mouse)
         return;
     QByteArray flags(HIDUSB_STATUS_FLAGS_SIZE, '\0');
     flags[flag] = 1;
-    notifyMouse(*mouse, HIDUSB_EVENT_STATUS_CHANGED, flags);
+    m_server.notifyMouse(*mouse, HIDUSB_EVENT_STATUS_CHANGED, flags);
 }
 
 void SimBus::setBattery(const QString &name, int level, bool charging)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    Mouse *mouse = mouseNamed(name);
+    SimMouse *mouse = mouseNamed(name);
     if (!mouse)
         return;
     mouse->setup.battery = qBound(0, level, 100);
@@ -822,25 +502,20 @@ void SimBus::setBattery(const QString &name, int level, bool charging)
 void SimBus::pressDpiButton(const QString &name)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    Mouse *mouse = mouseNamed(name);
+    SimMouse *mouse = mouseNamed(name);
     if (!mouse)
         return;
-    QByteArray &dump = activeDump(*mouse);
-    const int count = qBound(1, int(SimRecord::dumpByte(dump, SimRecord::DpiLevelCount)), 8);
-    const int level = (SimRecord::dumpByte(dump, SimRecord::CurrentDpiLevel) + 1) % count;
-    SimRecord::setDumpByte(dump, SimRecord::CurrentDpiLevel, quint8(level));
-    saveMouse(*mouse);
+    mouse->nextDpiLevel();
     notifyStatus(name, 0);
 }
 
 void SimBus::setReportRate(const QString &name, int code)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    Mouse *mouse = mouseNamed(name);
+    SimMouse *mouse = mouseNamed(name);
     if (!mouse)
         return;
-    SimRecord::setDumpByte(activeDump(*mouse), SimRecord::ReportRate, quint8(code));
-    saveMouse(*mouse);
+    mouse->setReportRate(code);
     notifyStatus(name, 1);
 }
 
@@ -853,37 +528,31 @@ void SimBus::requestReRead(const QString &name)
 void SimBus::triggerReset(const QString &name)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    Mouse *mouse = mouseNamed(name);
+    SimMouse *mouse = mouseNamed(name);
     if (!mouse)
         return;
-    activeDump(*mouse) = SimRecord::defaultDump(mouse->setup.mid, mouse->stored.activeConfig);
-    saveMouse(*mouse);
-    notifyMouse(*mouse, HIDUSB_EVENT_RESET, QByteArray());
+    mouse->restoreDefaults();
+    m_server.notifyMouse(*mouse, HIDUSB_EVENT_RESET, QByteArray());
 }
 
 void SimBus::reportReceiverLight(const QString &name)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    Receiver *receiver = receiverNamed(name);
-    if (!receiver || endpointLocked(m_sessionPath).receiver != receiver)
+    SimReceiver *receiver = receiverNamed(name);
+    if (!m_server.isSessionReceiver(receiver))
         return;
-    QByteArray header(HeaderSize, '\0');
-    header[HIDUSB_HEADER_EVENT] = char(HIDUSB_EVENT_RECEIVER_LIGHT);
-    enqueue(Request::Notify, header, QByteArray(reinterpret_cast<const char *>(receiver->light),
-                                                HIDUSB_DONGLE_RGB_SIZE));
+    m_server.notifySession(HIDUSB_EVENT_RECEIVER_LIGHT,
+                           QByteArray(reinterpret_cast<const char *>(receiver->light), HIDUSB_DONGLE_RGB_SIZE));
 }
 
 void SimBus::dropLongRange(const QString &name)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    Receiver *receiver = receiverNamed(name);
-    if (!receiver || endpointLocked(m_sessionPath).receiver != receiver)
+    SimReceiver *receiver = receiverNamed(name);
+    if (!m_server.isSessionReceiver(receiver))
         return;
-    if (receiver->setup.longRange > 0)
-        receiver->setup.longRange = 0;
-    QByteArray header(HeaderSize, '\0');
-    header[HIDUSB_HEADER_EVENT] = char(HIDUSB_EVENT_LONG_RANGE);
-    enqueue(Request::Notify, header, QByteArray(10, '\0'));
+    receiver->leaveLongRange();
+    m_server.notifySession(HIDUSB_EVENT_LONG_RANGE, QByteArray(10, '\0'));
 }
 
 void SimBus::setLatency(int milliseconds)
@@ -896,16 +565,10 @@ void SimBus::setIdsReadyAfter(int calls)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_idsReadyAfter = calls;
-    for (Receiver &receiver : m_receivers)
+    for (SimReceiver &receiver : m_receivers)
         receiver.idReadsLeft = qMax(0, calls);
-    for (Mouse &mouse : m_mice)
+    for (SimMouse &mouse : m_mice)
         mouse.idReadsLeft = qMax(0, calls);
-}
-
-void SimBus::injectFault(HidUsbSim::Fault fault, int count)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_faults[int(fault)] += qMax(0, count);
 }
 
 void SimBus::setPairingCandidate(const QString &mouse)
@@ -914,42 +577,50 @@ void SimBus::setPairingCandidate(const QString &mouse)
     m_pairingCandidate = mouse;
 }
 
-void SimBus::setBootDevices(int count)
+void SimBus::setBootMode(const QString &device, bool on)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_bootDevices = qMax(0, count);
+    if (SimReceiver *receiver = receiverNamed(device))
+        receiver->setBootMode(on);
+    else if (SimMouse *mouse = mouseNamed(device))
+        mouse->setBootMode(on);
+    postHotplug();
+}
+
+bool SimBus::bootMode(const QString &device) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (const SimReceiver *receiver = receiverNamed(device))
+        return receiver->bootMode();
+    const SimMouse *mouse = mouseNamed(device);
+    return mouse && mouse->bootMode();
 }
 
 QByteArray SimBus::storedConfiguration(const QString &name, int index) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const Mouse *mouse = mouseNamed(name);
-    if (!mouse || index < 0 || index >= SimStore::ConfigCount)
-        return QByteArray();
-    QByteArray record(SimRecord::RecordSize, '\0');
-    SimRecord::recordFromDump(reinterpret_cast<const std::uint8_t *>(mouse->stored.configs[index].constData()),
-                              reinterpret_cast<std::uint8_t *>(record.data()));
-    return record;
+    const SimMouse *mouse = mouseNamed(name);
+    return mouse ? mouse->storedRecord(index) : QByteArray();
 }
 
 int SimBus::activeConfiguration(const QString &name) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const Mouse *mouse = mouseNamed(name);
+    const SimMouse *mouse = mouseNamed(name);
     return mouse ? mouse->stored.activeConfig : -1;
 }
 
 bool SimBus::driverActive(const QString &name) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const Mouse *mouse = mouseNamed(name);
+    const SimMouse *mouse = mouseNamed(name);
     return mouse && mouse->driverActive;
 }
 
 bool SimBus::batteryOptimize(const QString &name) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const Mouse *mouse = mouseNamed(name);
+    const SimMouse *mouse = mouseNamed(name);
     return mouse && mouse->batteryOptimize;
 }
 
@@ -963,10 +634,4 @@ void SimBus::clearCallLog()
 {
     std::lock_guard<std::mutex> lock(m_logMutex);
     m_log.clear();
-}
-
-bool SimBus::isIdle() const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_queue.empty() && !m_answering;
 }

@@ -2,8 +2,11 @@
 
 #include "HIDUsb.h"
 #include "hidusb_sim.h"
+#include "simmouse.h"
+#include "simreceiver.h"
 #include "simscenario.h"
-#include "simstore.h"
+#include "simserver.h"
+#include "simupgrade.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -12,24 +15,20 @@
 #include <QString>
 #include <QStringList>
 
-#include <condition_variable>
-#include <cstdint>
-#include <deque>
 #include <mutex>
 
-// The simulated bus behind HIDUsb.h: receivers and mice, the hot-plug
-// watch, the device server with its event thread, and the controls of
-// hidusb_sim.h. One instance for the process, never destroyed: its event
-// thread may still be inside a callback when the program ends.
+// The simulated bus behind HIDUsb.h: the receivers and mice a scenario
+// describes, the hot-plug watch, finding devices, the device server and
+// the firmware upgrade, and the controls of hidusb_sim.h. One instance for
+// the process, never destroyed: its event thread may still be inside a
+// callback when the program ends. One lock guards every device.
 class SimBus
 {
 public:
     static SimBus &instance();
 
-    enum class Request {
-        ReadAll, ReadBattery, ReadConfig, ReadCurrentDpi, ReadDpiLed, ReadLedBar, ReadReportRate,
-        ReadVersion, PairStatus, Notify
-    };
+    SimServer &server() { return m_server; }
+    SimUpgrade &upgrade() { return m_upgrade; }
 
     void log(const QString &call);
 
@@ -52,21 +51,6 @@ public:
     bool setDongleIdToMouse(const char *path, const unsigned char *dongleId);
     bool openDevice(const char *path);
 
-    // The device server.
-    int startServer(const char *path, UsbEventCallback callback);
-    void exitServer();
-    void request(Request request);
-    void setDriverStatus(int active);
-    void setBatteryOptimize(int enable);
-    void setCurrentConfig(int index);
-    void clearSetting();
-    int writeRecord(const std::uint8_t *record);
-    void enterPairing(int cid);
-
-    // Firmware upgrade.
-    int bootDevices() const;
-    void startUpgrade(UpgradeCallback callback);
-
     // Controls of hidusb_sim.h.
     void load(const Scenario &scenario, const QString &watchedFile);
     QByteArray receiverPath(const QString &name) const;
@@ -83,100 +67,64 @@ public:
     void dropLongRange(const QString &receiver);
     void setLatency(int milliseconds);
     void setIdsReadyAfter(int calls);
-    void injectFault(HidUsbSim::Fault fault, int count);
     void setPairingCandidate(const QString &mouse);
-    void setBootDevices(int count);
+    void setBootMode(const QString &device, bool on);
+    bool bootMode(const QString &device) const;
     QByteArray storedConfiguration(const QString &mouse, int index) const;
     int activeConfiguration(const QString &mouse) const;
     bool driverActive(const QString &mouse) const;
     bool batteryOptimize(const QString &mouse) const;
     QStringList callLog() const;
     void clearCallLog();
-    bool isIdle() const;
 
 private:
-    struct Mouse
-    {
-        MouseSpec setup;
-        SimStore::StoredMouse stored;
-        QString storePath;
-        QByteArray cablePath;
-        int idReadsLeft = 0;
-        bool driverActive = false;
-        bool batteryOptimize = false;
-    };
-    struct Receiver
-    {
-        ReceiverSpec setup;
-        QByteArray path;
-        int idReadsLeft = 0;
-        std::uint8_t light[HIDUSB_DONGLE_RGB_SIZE] = {};
-        int pairStatus = 0;
-    };
+    friend class SimServer;
+    friend class SimUpgrade;
+
+    // What a path reaches: a plugged receiver or a mouse on its cable, each
+    // out of boot mode.
     struct Endpoint
     {
-        Receiver *receiver = nullptr;
-        Mouse *cabledMouse = nullptr;
+        SimReceiver *receiver = nullptr;
+        SimMouse *cabledMouse = nullptr;
         explicit operator bool() const { return receiver || cabledMouse; }
-    };
-    struct PendingEvent
-    {
-        quint64 generation;
-        Request request;
-        QByteArray header;
-        QByteArray payload;
     };
 
     SimBus();
-    void eventLoop();
-    bool answer(const PendingEvent &pending, QByteArray *header, QByteArray *payload);
     void applyScenario(const Scenario &scenario, const QString &watchedFile);
     void reloadScenarioIfChanged();
 
     Endpoint endpoint(const char *path);
     Endpoint endpointLocked(const QByteArray &path);
-    Mouse *reachableMouse(const Endpoint &endpoint);
-    Mouse *sessionMouse();
-    Mouse *mouseNamed(const QString &name);
-    const Mouse *mouseNamed(const QString &name) const;
-    Receiver *receiverNamed(const QString &name);
-    QByteArray &activeDump(Mouse &mouse);
-    void saveMouse(const Mouse &mouse);
-    void notifyMouse(const Mouse &mouse, int event, const QByteArray &payload);
+    SimMouse *reachableMouse(const Endpoint &endpoint);
+    SimMouse *mouseNamed(const QString &name);
+    const SimMouse *mouseNamed(const QString &name) const;
+    SimReceiver *receiverNamed(const QString &name);
+    const SimReceiver *receiverNamed(const QString &name) const;
     void notifyStatus(const QString &mouse, int flag);
-    void enqueue(Request request, const QByteArray &header = QByteArray(),
-                 const QByteArray &payload = QByteArray());
     void postHotplug();
     void deliverHotplug(quint64 epoch);
     const char *intern(const QByteArray &text);
     QByteArray makePath(int pid, const QString &name) const;
 
     mutable std::mutex m_mutex;
-    std::condition_variable m_wake;
 
-    QList<Receiver> m_receivers;
-    QList<Mouse> m_mice;
+    QList<SimReceiver> m_receivers;
+    QList<SimMouse> m_mice;
     int m_vid = 0;
     int m_latencyMs = 0;
     int m_idsReadyAfter = 0;
     QString m_scenarioFile;
     QDateTime m_scenarioStamp;
     qint64 m_scenarioSize = -1;
+    QString m_pairingCandidate;
 
     UsbChangeCallback m_watchCallback = nullptr;
     quint64 m_watchEpoch = 0;
     bool m_hotplugPending = false;
 
-    QByteArray m_sessionPath;
-    UsbEventCallback m_sessionCallback = nullptr;
-    quint64 m_sessionGeneration = 0;
-    std::deque<PendingEvent> m_queue;
-    bool m_answering = false;
-    quint8 m_sequence = 0;
-
-    int m_faults[4] = {};
-    QString m_pairingCandidate;
-    int m_bootDevices = 0;
+    SimServer m_server;
+    SimUpgrade m_upgrade;
 
     QHash<QByteArray, const char *> m_interned;
     QHash<QByteArray, const char **> m_pathArrays;

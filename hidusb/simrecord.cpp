@@ -56,6 +56,37 @@ void putDpiLevel(std::uint8_t *record, int level, std::uint8_t code, std::uint8_
     entry[5] = blue;
 }
 
+// The DPI levels a model leaves the factory with, in the encoding of its
+// sensor (the models of the program's Config.ini, by MID).
+struct DpiDefaults
+{
+    std::uint8_t levels;
+    std::uint8_t codes[8];
+    std::uint8_t flags[8];
+};
+
+const DpiDefaults &dpiDefaults(int mid)
+{
+    // 400, 800, 1600, 3200, 6400 at 50 per step; 12800 at 100; 19200, 30000 at 200.
+    static const DpiDefaults first = {8, {8, 16, 32, 64, 128, 128, 96, 150}, {0, 0, 0, 0, 0, 0x22, 0x33, 0x33}};
+    static const DpiDefaults second = {6, {8, 16, 32, 64, 128, 128, 96, 150}, {0, 0, 0, 0, 0, 0x22, 0x33, 0x33}};
+    // 400 to 6400 at 50 per step; 12800 at 100; 25600 at 50 doubled; 42000 at 200.
+    static const DpiDefaults fourSegments = {8, {7, 15, 31, 63, 127, 127, 255, 209},
+                                             {0, 0, 0, 0, 0, 0x22, 0x11, 0x33}};
+    // Rows of the sensor's DPI table: 400, 800, 1200, 1600, 2400, 3200.
+    static const DpiDefaults table = {6, {4, 8, 12, 16, 24, 32, 1, 2}, {0, 0, 0, 0, 0, 0, 0, 0}};
+    switch (mid) {
+    case 2:
+        return second;
+    case 3:
+        return fourSegments;
+    case 4:
+        return table;
+    default:
+        return first;
+    }
+}
+
 } // namespace
 
 QByteArray dumpFromRecord(const std::uint8_t *record, int configIndex)
@@ -93,16 +124,13 @@ QByteArray defaultDump(int mid, int configIndex)
     record[LedBar + 5] = 9;
     record[LedBar + 6] = 1;
 
-    // 400, 800, 1600, 3200, 6400 at 50 per step; 12800 at 100; 19200, 30000 at 200.
-    const std::uint8_t codes[8] = {8, 16, 32, 64, 128, 128, 96, 150};
-    const std::uint8_t flags[8] = {0, 0, 0, 0, 0, 0x22, 0x33, 0x33};
+    const DpiDefaults &dpi = dpiDefaults(mid);
     const std::uint8_t colours[8][3] = {{255, 64, 64}, {255, 160, 0}, {255, 230, 0}, {64, 220, 64},
                                         {0, 200, 255}, {64, 96, 255}, {176, 64, 255}, {255, 255, 255}};
-    const int levels = mid == 2 ? 6 : 8;
-    record[DpiLevelCount] = static_cast<std::uint8_t>(levels);
+    record[DpiLevelCount] = dpi.levels;
     record[CurrentDpiLevel] = 1;
     for (int level = 0; level < 8; ++level)
-        putDpiLevel(record, level, codes[level], flags[level], colours[level][0], colours[level][1],
+        putDpiLevel(record, level, dpi.codes[level], dpi.flags[level], colours[level][0], colours[level][1],
                     colours[level][2]);
 
     putKey(record, 0, 1, 0x01, 0); // left

@@ -38,6 +38,18 @@ QByteArray parseId(const QVariant &value, const QByteArray &fallback)
     return id.size() == 3 ? id : fallback;
 }
 
+QString programConfigPath()
+{
+    return QCoreApplication::instance()
+               ? QCoreApplication::applicationDirPath() + QStringLiteral("/usersetting/Config.ini")
+               : QString();
+}
+
+QString decodedText(const QString &encoded)
+{
+    return QString::fromUtf8(QByteArray::fromBase64(encoded.toUtf8())).trimmed();
+}
+
 // The first model, the ids and the product ids of the program's Config.ini,
 // so that the default devices are the ones the program looks for.
 struct ProgramIds
@@ -52,29 +64,58 @@ struct ProgramIds
 ProgramIds programIds()
 {
     ProgramIds ids;
-    if (!QCoreApplication::instance())
-        return ids;
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/usersetting/Config.ini");
-    if (!QFileInfo::exists(path))
+    const QString path = programConfigPath();
+    if (path.isEmpty() || !QFileInfo::exists(path))
         return ids;
     const QSettings ini(path, QSettings::IniFormat);
-    const auto decoded = [&ini](const QString &key) {
-        return QString::fromUtf8(QByteArray::fromBase64(ini.value(key).toString().toUtf8())).trimmed();
-    };
+    const auto decoded = [&ini](const QString &key) { return decodedText(ini.value(key).toString()); };
     const auto firstDecoded = [&ini](const QString &key) {
         const QStringList items = ini.value(key).toStringList();
-        return items.isEmpty() ? QString()
-                               : QString::fromUtf8(QByteArray::fromBase64(items.first().toUtf8())).trimmed();
+        return items.isEmpty() ? QString() : decodedText(items.first());
     };
     ids.vid = parseNumber(decoded(QStringLiteral("Option/VID")), ids.vid);
     ids.cid = parseNumber(decoded(QStringLiteral("Option/CID")), ids.cid);
     ids.mid = parseNumber(ini.value(QStringLiteral("Drive1/MID")), ids.mid);
     const QStringList cablePids = ini.value(QStringLiteral("Option/USB_PID")).toStringList();
     if (!cablePids.isEmpty())
-        ids.cablePid = parseNumber(QString::fromUtf8(QByteArray::fromBase64(cablePids.last().toUtf8())),
-                                   ids.cablePid);
+        ids.cablePid = parseNumber(decodedText(cablePids.last()), ids.cablePid);
     ids.receiverPid = parseNumber(firstDecoded(QStringLiteral("Option/Wireless8_PID")), ids.receiverPid);
     return ids;
+}
+
+QString receiverFirmwareKey(int kind)
+{
+    switch (kind) {
+    case 0: return QStringLiteral("DM");
+    case 1: return QStringLiteral("D4M");
+    case 4: return QStringLiteral("D2M");
+    case 5: return QStringLiteral("D8M");
+    default: return QString();
+    }
+}
+
+// Each device runs the firmware Config.ini names for its model: the first
+// "Drive" group with its model id.
+void assignFirmware(Scenario &scenario)
+{
+    const QString path = programConfigPath();
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    const QSettings ini(path, QSettings::IniFormat);
+    const auto identifier = [&ini](int mid, const QString &key) {
+        for (const QString &group : ini.childGroups()) {
+            if (group.startsWith(QLatin1String("Drive"))
+                && parseNumber(ini.value(group + QStringLiteral("/MID")), -1) == mid)
+                return decodedText(ini.value(group + QLatin1Char('/') + key).toString());
+        }
+        return QString();
+    };
+    for (MouseSpec &mouse : scenario.mice)
+        mouse.firmware = identifier(mouse.mid, QStringLiteral("MM"));
+    for (ReceiverSpec &receiver : scenario.receivers) {
+        const QString key = receiverFirmwareKey(receiver.kind);
+        receiver.firmware = key.isEmpty() ? QString() : identifier(receiver.mid, key);
+    }
 }
 
 } // namespace
@@ -105,6 +146,7 @@ Scenario Scenario::defaults()
 
     scenario.receivers.append(receiver);
     scenario.mice.append(mouse);
+    assignFirmware(scenario);
     return scenario;
 }
 
@@ -176,5 +218,6 @@ Scenario Scenario::fromFile(const QString &path, bool *ok)
         if (receiver.mid < 0)
             receiver.mid = paired ? paired->mid : receiverBase.mid;
     }
+    assignFirmware(scenario);
     return scenario;
 }

@@ -22,6 +22,8 @@ struct MouseSpec
     int cableKind = 3;
     // The pairing id the mouse holds; filled from its receiver when paired.
     QByteArray receiverId;
+    // The identifier of the firmware it runs: its model's "MM" in Config.ini.
+    QString firmware;
 };
 
 struct ReceiverSpec
@@ -37,6 +39,9 @@ struct ReceiverSpec
     QString mouse;
     int longRange = 0; // -1: the receiver has none
     int lightMode = 1;
+    // Its model's receiver firmware identifier for its kind in Config.ini:
+    // "DM", "D4M", "D2M" or "D8M" for kinds 0, 1, 4 and 5.
+    QString firmware;
 };
 
 struct Scenario

@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QString>
 
-// A simulated mouse keeps its four configurations across runs, as a real
-// mouse keeps its settings when unplugged: one file per mouse under the
-// user's state folder ($XDG_STATE_HOME, else ~/.local/state).
+// Simulated devices keep what a real device keeps across runs: a mouse its
+// four configurations, a receiver its light record and long-range mode, and
+// both the firmware an upgrade wrote and whether a failed upgrade left them
+// in boot mode. One file per device under the user's state folder
+// ($XDG_STATE_HOME, else ~/.local/state).
 namespace SimStore {
 
 constexpr int ConfigCount = 4;
@@ -14,11 +16,25 @@ struct StoredMouse
 {
     QByteArray configs[ConfigCount]; // dumps
     int activeConfig = 0;
+    int upgradedVersion = 0; // 0: the scenario's version holds
+    bool bootMode = false;
+};
+
+struct StoredReceiver
+{
+    QByteArray light; // the 10-byte light record
+    int longRange = 0;
+    int upgradedVersion = 0;
+    bool bootMode = false;
 };
 
 QString filePath(const QString &mouseName, int cid, int mid);
-// False when the file is missing or not whole; `mouse` is then untouched.
+// A receiver of another kind is another device.
+QString receiverFilePath(const QString &receiverName, int cid, int mid, int kind);
+// False when the file is missing or not whole; the record is then untouched.
 bool load(const QString &path, StoredMouse *mouse);
+bool load(const QString &path, StoredReceiver *receiver);
 void save(const QString &path, const StoredMouse &mouse);
+void save(const QString &path, const StoredReceiver &receiver);
 
 } // namespace SimStore

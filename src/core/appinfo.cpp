@@ -14,3 +14,9 @@ QString programFolderPath()
 {
     return QCoreApplication::applicationDirPath();
 }
+
+QString firmwareFolderPath()
+{
+    const QString chosen = qEnvironmentVariable("TALVO_FIRMWARE_FOLDER");
+    return chosen.isEmpty() ? programFolderPath() + QStringLiteral("/bin") : chosen;
+}

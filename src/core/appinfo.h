@@ -14,3 +14,9 @@ QString dataFolderPath();
 // The folder of the running executable, which holds Config.ini, the
 // language files, the pictures and the firmware images.
 QString programFolderPath();
+
+// The folder of the firmware images, the program folder's "bin". Tests
+// name a folder of their own in the environment variable
+// TALVO_FIRMWARE_FOLDER, so that the images the build writes beside them
+// offer them no update.
+QString firmwareFolderPath();

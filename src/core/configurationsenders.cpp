@@ -7,6 +7,7 @@
 
 #include <HIDUsb.h>
 
+#include <atomic>
 #include <cstring>
 #include <utility>
 
@@ -27,6 +28,22 @@ bool isDpiLevel(int level)
     return level >= 0 && level < FlashDataMap::DpiLevelCount;
 }
 
+// A full read lost on its way (a reply of the wrong length or status) would
+// leave every change refused for good. A few refusals ask for it again;
+// each full read that arrives and each link the worker opens allow as many
+// again. The pages show what the device holds once the record arrives.
+constexpr int RecordRequests = 3;
+std::atomic<int> recordRequestsLeft{RecordRequests};
+
+void askForTheRecordAgain()
+{
+    int left = recordRequestsLeft;
+    while (left > 0 && !recordRequestsLeft.compare_exchange_weak(left, left - 1)) {
+    }
+    if (left > 0)
+        UsbServer_ReadAllFlashData();
+}
+
 bool onlineOrReported()
 {
     if (currentDeviceAnswers())
@@ -40,14 +57,23 @@ bool onlineOrReported()
 template<typename Patch>
 bool send(Patch &&patch)
 {
-    if (!onlineOrReported() || !g_deviceRecordLoaded)
+    if (!onlineOrReported())
         return false;
+    if (!g_deviceRecordLoaded) {
+        askForTheRecordAgain();
+        return false;
+    }
     const FlashDataMap record = DeviceProtocolData.update(std::forward<Patch>(patch));
     ProtocolDataUpdate(record.bytes());
     return true;
 }
 
 } // namespace
+
+void resetRecordRequests()
+{
+    recordRequestsLeft = RecordRequests;
+}
 
 bool isDeviceOnline()
 {
@@ -231,4 +257,12 @@ bool setKeyMacro(int key, const std::uint8_t *entry, const std::uint8_t *body)
         r.KeyFunctions[key] = function;
         r.KeyMacros[key] = macro;
     });
+}
+
+bool sendWholeRecord()
+{
+    if (!g_deviceRecordLoaded)
+        return false;
+    DeviceProtocolData.use([](const FlashDataMap &record) { ProtocolDataUpdate(record.bytes()); });
+    return true;
 }

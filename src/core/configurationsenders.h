@@ -9,8 +9,14 @@
 // the hub unless a page is filling its controls, and returns false. Nothing
 // is written either while the record does not yet hold the current device's
 // settings, or for a key or DPI level that does not exist. GUI thread only.
+// A change refused because the record is not loaded while the device
+// answers asks the device for its record again, a few times.
 
 bool isDeviceOnline();
+
+// A full read arrived or the worker opened the link: refused changes may ask
+// for the record again as often as at the start. Any thread.
+void resetRecordRequests();
 
 bool setReportRate(int code);
 bool setCurrentDpiLevel(int level);
@@ -43,3 +49,9 @@ bool setLightBrightness(int brightness);
 bool setKeyFunction(int key, int type, int code, int param);
 bool setKeyFunctionPayload(int key, const std::uint8_t *entry, const std::uint8_t *payload);
 bool setKeyMacro(int key, const std::uint8_t *entry, const std::uint8_t *body);
+
+// Hands DeviceProtocolData whole to the device, without asking whether it
+// is online, and only once the record holds the current device's settings.
+// The record stays locked until the library has it, so a record the device
+// event thread publishes meanwhile is never overwritten by an older one.
+bool sendWholeRecord();

@@ -9,9 +9,9 @@ QString DeviceAllInfo::driveGroup() const
     return QStringLiteral("Drive") + QString::number(driveIndex + 1);
 }
 
-QString DeviceAllInfo::versionText(std::uint16_t word)
+QString DeviceAllInfo::versionText(std::uint32_t value)
 {
-    return QStringLiteral("v%1.%2").arg(word >> 8).arg(word & 0xFF, 0, 16);
+    return QStringLiteral("v%1.%2").arg(value >> 8).arg(value & 0xFF, 0, 16);
 }
 
 int DeviceAllInfo::receiverClass(std::uint8_t kind)

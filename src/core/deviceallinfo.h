@@ -33,8 +33,9 @@ struct DeviceAllInfo
     QString driveGroup() const;
 
     static bool isWiredKind(std::uint8_t kind) { return (kind & 0xFA) != 0; }
-    // "v" + major (decimal) + "." + minor (lower-case hexadecimal, unpadded).
-    static QString versionText(std::uint16_t word);
+    // "v" + the value shifted right by 8 (decimal) + "." + its low byte
+    // (lower-case hexadecimal, unpadded).
+    static QString versionText(std::uint32_t value);
     // The receiver class (1, 2, 4 or 8) of a receiver kind, 0 for any other.
     static int receiverClass(std::uint8_t kind);
     // "Device_CID" + cid + "_MID" + mid + ".bin", two upper-case hex digits each.

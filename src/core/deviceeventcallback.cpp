@@ -1,6 +1,7 @@
 #include "deviceeventcallback.h"
 
 #include "configinistore.h"
+#include "configurationsenders.h"
 #include "deviceallinfo.h"
 #include "deviceregistry.h"
 #include "flashdatamap.h"
@@ -57,13 +58,6 @@ Event readEvent(const unsigned char *header, int headerLength, const unsigned ch
     return event;
 }
 
-// Only once the record holds the device's own settings may it go back whole.
-void writeRecordIfLoaded(const FlashDataMap &record)
-{
-    if (g_deviceRecordLoaded)
-        ProtocolDataUpdate(record.bytes());
-}
-
 // After a reset, key sequences and macros are cleared except on the keys
 // whose configured default is a key sequence ("KeyParam" i starts with
 // "0x05" for device key i - 1).
@@ -115,7 +109,8 @@ void fullRead(const Event &event)
 
     DeviceProtocolData.set(record);
     g_deviceRecordLoaded = true;
-    ProtocolDataUpdate(record.bytes());
+    resetRecordRequests();
+    sendWholeRecord();
     g_sensorUiApplied = false;
     g_buttonUiApplied = false;
 
@@ -132,18 +127,18 @@ void reportRate(int value)
 {
     if (CurrentDevice.get().isWired && value > 15)
         return; // a cabled mouse reports more than its link takes
-    const FlashDataMap record = DeviceProtocolData.update([=](FlashDataMap &r) { r.ReportRate = quint8(value); });
+    DeviceProtocolData.update([=](FlashDataMap &r) { r.ReportRate = quint8(value); });
     PostMsg::emitBlocking(&PostMsg::SigUpDataReportRate, value);
-    writeRecordIfLoaded(record);
+    sendWholeRecord();
 }
 
 void currentDpiLevel(int level)
 {
     if (level >= FlashDataMap::DpiLevelCount)
         return;
-    const FlashDataMap record = DeviceProtocolData.update([=](FlashDataMap &r) { r.CurrentDPIGrade = quint8(level); });
+    DeviceProtocolData.update([=](FlashDataMap &r) { r.CurrentDPIGrade = quint8(level); });
     PostMsg::emitBlocking(&PostMsg::SigUpDataDPI, level);
-    writeRecordIfLoaded(record);
+    sendWholeRecord();
 }
 
 void readReply(const Event &event)
@@ -245,7 +240,7 @@ void version()
 {
     const QByteArray path = CurrentDevicePath.get();
     const int value = UsbFinderC_GetVersion(path.constData());
-    const QString text = value > 0 ? DeviceAllInfo::versionText(quint16(value)) : QString();
+    const QString text = value > 0 ? DeviceAllInfo::versionText(std::uint32_t(value)) : QString();
     CurrentDevice.update([&](DeviceAllInfo &current) { current.mouseVersion = text; });
 
     ConfigIniStore *config = ConfigIniStore::instance();

@@ -152,11 +152,16 @@ QStringList productIdsToEnumerate(const QList<QStringList> &lists)
 
 QString receiverFirmwareKey(std::uint8_t kind)
 {
-    switch (kind) {
-    case 0: return QStringLiteral("DM");
-    case 1: return QStringLiteral("D4M");
-    case 4: return QStringLiteral("D2M");
-    case 5: return QStringLiteral("D8M");
+    return receiverClassFirmwareKey(DeviceAllInfo::receiverClass(kind));
+}
+
+QString receiverClassFirmwareKey(int receiverClass)
+{
+    switch (receiverClass) {
+    case 1: return QStringLiteral("DM");
+    case 2: return QStringLiteral("D2M");
+    case 4: return QStringLiteral("D4M");
+    case 8: return QStringLiteral("D8M");
     default: return QString();
     }
 }

@@ -63,3 +63,5 @@ QStringList productIdsToEnumerate(const QList<QStringList> &lists);
 // The Config.ini key of a receiver kind's firmware identifier: "DM", "D4M",
 // "D2M" or "D8M" for kinds 0, 1, 4 and 5; empty for a cable.
 QString receiverFirmwareKey(std::uint8_t kind);
+// The same by receiver class: "DM", "D2M", "D4M" or "D8M" for 1, 2, 4 and 8.
+QString receiverClassFirmwareKey(int receiverClass);

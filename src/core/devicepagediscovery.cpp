@@ -38,28 +38,32 @@ bool takesOverFromReceiver(const DeviceAllInfo &found, const DeviceAllInfo &curr
 void checkFirmwareUpdates()
 {
     const DeviceAllInfo current = CurrentDevice.get();
-    QString receiverVersion;
-    int receiverClass = 0;
-    if (WorkerDeviceList.size() == 2) {
-        for (const DeviceAllInfo &device : qAsConst(WorkerDeviceList)) {
-            if (!device.receiverId.isEmpty() && !device.isWired) {
-                receiverVersion = device.version;
-                receiverClass = DeviceAllInfo::receiverClass(device.kind);
-            }
-        }
-    }
+    const DeviceAllInfo *receiver = listedReceiverBesideCable();
+    const QString receiverVersion = receiver ? receiver->version : QString();
+    const int receiverClass = receiver ? DeviceAllInfo::receiverClass(receiver->kind) : 0;
     PostMsg *hub = PostMsg::instance();
-    if (!QDir(programFolderPath() + QStringLiteral("/bin")).exists()) {
+    if (!QDir(firmwareFolderPath()).exists()) {
         emit hub->SigLabelTextB(receiverVersion, QString());
         return;
     }
-    g_receiverUpdateAvailable = receiverClass != 0 && readVersionInfo(211, receiverVersion, receiverClass);
-    g_mouseUpdateAvailable = readVersionInfo(210, current.mouseVersion, 0);
+    g_receiverUpdateAvailable = receiverClass != 0 && hasFirmwareUpdate(211, receiverVersion, receiverClass);
+    g_mouseUpdateAvailable = hasFirmwareUpdate(210, current.mouseVersion, 0);
     const bool update = g_receiverUpdateAvailable || g_mouseUpdateAvailable;
     emit hub->SigLabelTextB(receiverVersion, update ? QStringLiteral("true") : QString());
 }
 
 } // namespace
+
+const DeviceAllInfo *listedReceiverBesideCable()
+{
+    if (WorkerDeviceList.size() != 2)
+        return nullptr;
+    for (const DeviceAllInfo &device : qAsConst(WorkerDeviceList)) {
+        if (!device.receiverId.isEmpty() && !device.isWired)
+            return &device;
+    }
+    return nullptr;
+}
 
 void usbHotplugCallback()
 {

@@ -20,3 +20,7 @@ void selectCurrentDevice(const DeviceAllInfo &device);
 
 // The devices the last device-page enumeration found (GUI thread only).
 extern QList<DeviceAllInfo> WorkerDeviceList;
+
+// The receiver listed beside a mouse on its cable: with exactly two devices
+// listed, the first receiver of them that gave its pairing id; else null.
+const DeviceAllInfo *listedReceiverBesideCable();

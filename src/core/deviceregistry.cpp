@@ -45,6 +45,17 @@ QString firmwareFailureRecord()
     return RegistryStore::instance()->value(mouseDriveTestKey(), QStringLiteral("UpdateFailInfo")).toString();
 }
 
+void recordFirmwareFailure(int kind, int receiverClass, int cid, int mid)
+{
+    RegistryStore::instance()->setValue(mouseDriveTestKey(), QStringLiteral("UpdateFailInfo"),
+                                        QStringLiteral("%1,%2,%3,%4").arg(kind).arg(receiverClass).arg(cid).arg(mid));
+}
+
+void clearFirmwareFailure()
+{
+    RegistryStore::instance()->remove(mouseDriveTestKey(), QStringLiteral("UpdateFailInfo"));
+}
+
 QString legacyLanguageKey()
 {
     return softwareKey() + QLatin1Char('\\') + appName;

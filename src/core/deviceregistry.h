@@ -18,7 +18,11 @@ QString recordedMouseVersion(const DeviceAllInfo &device);
 void recordMouseVersion(const QString &cidText, const QString &midText, const QString &version);
 
 // "UpdateFailInfo": not empty while a firmware update waits to be repaired.
+// Its text is the failed image's kind, the receiver class, the customer id
+// and the model id, in decimal, joined by ",".
 QString firmwareFailureRecord();
+void recordFirmwareFailure(int kind, int receiverClass, int cid, int mid);
+void clearFirmwareFailure();
 
 // The key of the language choice that older versions kept in the registry:
 // "HKEY_CURRENT_USER\Software\" + appName three times.

@@ -1,22 +1,119 @@
 #include "firmwareimagescan.h"
 
+#include "appinfo.h"
 #include "configinistore.h"
+#include "currentmodel.h"
 #include "deviceidentification.h"
+#include "firmwareimageheader.h"
 
-// Answers "no update" until the scan of the "bin" folder replaces these bodies.
-bool checkFirmwareFile(int, const QString &, const QString &, int, int)
+#include <QDir>
+#include <QFile>
+
+QList<QByteArray> FirmwareImageList;
+QList<QByteArray> RepairImageList;
+
+namespace {
+
+struct ImageRequest
 {
-    return false;
+    int kind;
+    QString version;
+    QString identifier;
+    int cid;
+    int mid;
+};
+
+enum class ScanRules {
+    // A version of the same number ends the scan.
+    Update,
+    // Only the version text counts.
+    Repair,
+};
+
+QStringList imageFiles(const QDir &folder)
+{
+    return folder.entryList({QStringLiteral("*.bin")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
-bool findFirmwareFiles(int, const QString &, const QString &, int, int)
+double versionNumber(const QString &text)
 {
-    return false;
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    return ok ? number : 0.0;
 }
 
-bool readVersionInfo(int, const QString &, int)
+// The image when the file is one of a plausible size, else empty; false
+// when it cannot be opened.
+bool readImageFile(const QString &path, QByteArray *image)
 {
-    return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    image->clear();
+    if (size >= FirmwareImageHeader::Size && size <= MaxImageSize)
+        *image = file.readAll();
+    return true;
+}
+
+// Puts the chosen image into `chosen` (when given) as its only entry.
+bool scanImages(const ImageRequest &request, ScanRules rules, QList<QByteArray> *chosen)
+{
+    QString compared = request.version;
+    compared.remove(QLatin1Char('v'));
+    if (request.version.isEmpty())
+        compared = QStringLiteral("0.0");
+    const QDir folder(firmwareFolderPath());
+    if (!folder.exists())
+        return false;
+    bool found = false;
+    for (const QString &name : imageFiles(folder)) {
+        QByteArray image;
+        if (!readImageFile(folder.filePath(name), &image))
+            return false;
+        FirmwareImageHeader header;
+        if (!FirmwareImageHeader::read(image, &header)
+            || !header.matches(request.kind, request.identifier, request.cid, request.mid))
+            continue;
+        const QString text = header.versionText().remove(QLatin1Char('v'));
+        if (!request.version.isEmpty() && text == compared)
+            continue;
+        if (rules == ScanRules::Update && !request.version.isEmpty()
+            && versionNumber(text) == versionNumber(compared))
+            return found;
+        found = true;
+        if (chosen)
+            *chosen = {image};
+    }
+    return found;
+}
+
+} // namespace
+
+bool checkFirmwareFile(int kind, const QString &version, const QString &identifier, int cid, int mid)
+{
+    FirmwareImageList.clear();
+    return scanImages({kind, version, identifier, cid, mid}, ScanRules::Update, &FirmwareImageList);
+}
+
+bool checkFirmwareFileB(int kind, const QString &version, const QString &identifier, int cid, int mid)
+{
+    return scanImages({kind, version, identifier, cid, mid}, ScanRules::Update, nullptr);
+}
+
+bool findFirmwareFiles(int kind, const QString &version, const QString &identifier, int cid, int mid)
+{
+    RepairImageList.clear();
+    return scanImages({kind, version, identifier, cid, mid}, ScanRules::Repair, &RepairImageList);
+}
+
+bool hasFirmwareUpdate(int kind, const QString &version, int receiverClass)
+{
+    const QString key = kind == 210 ? QStringLiteral("MM") : receiverClassFirmwareKey(receiverClass);
+    if (key.isEmpty())
+        return false;
+    return checkFirmwareFileB(kind, version, currentModelValue(key), configuredCustomerId(),
+                              currentModelValue(QStringLiteral("MID")).toInt());
 }
 
 FirmwareUpdates checkModelFirmware(const DeviceAllInfo &device, const QString &mouseVersion)

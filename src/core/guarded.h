@@ -4,7 +4,8 @@
 
 // A value that the GUI thread, the device worker and the library's threads
 // share. Every access copies under a short lock; callers work on their copy
-// and never hold the lock while they emit a signal or call the library.
+// and never hold the lock while they emit a signal, nor while they call the
+// library, except through `use`.
 template<typename T>
 class Guarded
 {
@@ -34,6 +35,15 @@ public:
         std::lock_guard<std::mutex> lock(m_mutex);
         change(m_value);
         return m_value;
+    }
+
+    // Runs `reader` on the value under the lock, for a hand-over that must
+    // not be overtaken by a newer value.
+    template<typename Reader>
+    void use(Reader &&reader) const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        reader(m_value);
     }
 
 private:

@@ -1,5 +1,8 @@
 #include "languagetables.h"
 
+#include "macroinistore.h"
+#include "postmsg.h"
+
 #include <algorithm>
 
 LanguageTables languageTextTable;
@@ -25,4 +28,12 @@ int loadedLanguageCount()
 int usableLanguageIndex(int storedIndex)
 {
     return storedIndex >= 0 && storedIndex < loadedLanguageCount() ? storedIndex : 0;
+}
+
+void chooseLanguage(int index)
+{
+    MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
+                                        QString::number(index));
+    currentLanguageIndex = index;
+    emit PostMsg::instance()->SigAllLanguage(index);
 }

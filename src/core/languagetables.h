@@ -73,3 +73,7 @@ int loadedLanguageCount();
 
 // The stored language choice when the loaded files provide it, otherwise 0.
 int usableLanguageIndex(int storedIndex);
+
+// The user chose a language on a page: it is written down, becomes current
+// and every window takes its texts (the hub's SigAllLanguage).
+void chooseLanguage(int index);

@@ -1,6 +1,8 @@
 #include "worker.h"
 
+#include "alternatesignalstack.h"
 #include "configinistore.h"
+#include "configurationsenders.h"
 #include "devicecache.h"
 #include "deviceeventcallback.h"
 #include "deviceidentification.h"
@@ -45,12 +47,6 @@ Worker::Worker(QObject *)
     connect(PostMsg::instance(), SIGNAL(SigSelectMouseInfo(DeviceAllInfo)), this,
             SLOT(SlotSelectMouseInfo(DeviceAllInfo)));
     connect(PostMsg::instance(), SIGNAL(SigMainPageChange()), this, SLOT(SlotMainPageChange()));
-    // A run that ends just as a new request arrives cannot take it; start again.
-    connect(this, &QThread::finished, this, &Worker::startAgainIfRequested);
-    // Qt hands the finished thread over inside its own, uninstrumented code;
-    // this marks the hand-over where a thread sanitizer can see it.
-    connect(this, &QThread::finished, this, [this] { m_runsEnded.fetch_add(1, std::memory_order_release); },
-            Qt::DirectConnection);
     g_batteryAsText = ConfigIniStore::instance()->value(QStringLiteral("Option"),
                                                         QStringLiteral("ShowBatteryValue")).toInt() == 1;
 }
@@ -58,18 +54,44 @@ Worker::Worker(QObject *)
 Worker::~Worker()
 {
     clearRunRequest();
-    m_onlineCheck->stop();
-    while (!wait(10))
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    m_runsEnded.load(std::memory_order_acquire);
+    stop();
     if (g_workerThread == this)
         g_workerThread = nullptr;
 }
 
+// The thread starts with the first request: the worker is made long before
+// a device is chosen.
 void Worker::requestRun()
 {
-    ++g_workerRunRequest;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_stopping)
+            return;
+        ++g_workerRunRequest;
+    }
+    m_wake.notify_one();
     start(QThread::InheritPriority);
+}
+
+void Worker::stop()
+{
+    m_onlineCheck->stop();
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_one();
+    while (!wait(10))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Qt ends the thread in its own, uninstrumented code; taking the lock the
+    // thread released last shows the hand-over to a thread sanitizer.
+    std::lock_guard<std::mutex> lock(m_mutex);
+}
+
+bool Worker::isIdle() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return !m_busy && g_workerRunRequest <= 0;
 }
 
 void Worker::clearRunRequest()
@@ -77,19 +99,32 @@ void Worker::clearRunRequest()
     g_workerRunRequest = 0;
 }
 
-void Worker::startAgainIfRequested()
+void Worker::run()
 {
-    if (g_workerRunRequest > 0) {
-        wait();
-        start(QThread::InheritPriority);
+    const AlternateSignalStack signalStack;
+    serveRequests();
+}
+
+void Worker::serveRequests()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [this] { return m_stopping || g_workerRunRequest > 0; });
+        if (m_stopping)
+            return;
+        m_busy = true;
+        lock.unlock();
+        runWhileRequested();
+        lock.lock();
+        m_busy = false;
     }
 }
 
-void Worker::run()
+void Worker::runWhileRequested()
 {
     for (;;) {
         int requests = g_workerRunRequest;
-        if (requests <= 0)
+        if (requests <= 0 || m_stopping)
             return;
         runOnce();
         // Requests made during the run ask for another one.
@@ -124,6 +159,7 @@ void Worker::runOnce()
         // The link opens whether or not the device answered: the full read
         // arrives through the event callback when it does.
         const QByteArray path = CurrentDevicePath.get();
+        resetRecordRequests();
         UsbServerC_Start(path.constData(), path.constData(), deviceEventCallback);
         qDebug("OnlinA");
         UsbServer_SetPCDriverStatus(1);

@@ -7,6 +7,8 @@
 #include <QThread>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 class QTimer;
 
@@ -14,20 +16,25 @@ class QTimer;
 // start, driver active, full read) and, while the device does not answer,
 // gives the pages the configuration cached for it. A 1300 ms check watches
 // for the device's return. The object and its timer live in the GUI thread;
-// run() is the only code on the worker thread.
+// the worker's own thread, started by the first request, waits for requests
+// and makes the runs, so the GUI thread never waits for one.
 class Worker : public QThread
 {
     Q_OBJECT
 
 public:
     explicit Worker(QObject *parent = nullptr);
-    // Waits for a run in progress while still handling events, since the
-    // run may be waiting for a page slot on this very thread.
     ~Worker() override;
 
-    // Asks for a run and starts one unless one is in progress; a request
-    // made during a run makes that run go again.
+    // Asks for a run and returns at once; a request made during a run makes
+    // that run go again.
     void requestRun();
+    // No run starts from now on. Waits for a run in progress while still
+    // handling events, since the run may be waiting for a page slot on this
+    // very thread.
+    void stop();
+    // No run is in progress and none is asked for.
+    bool isIdle() const;
     static void clearRunRequest();
 
 public slots:
@@ -39,14 +46,18 @@ protected:
     void run() override;
 
 private:
+    void serveRequests();
+    void runWhileRequested();
     void runOnce();
     void showCachedConfiguration();
-    void startAgainIfRequested();
 
     QString lastPath;
     int lastKind = 0;
     QTimer *m_onlineCheck;
-    std::atomic<int> m_runsEnded{0};
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::atomic<bool> m_stopping{false};
+    bool m_busy = false;
 };
 
 // The one worker, made by the key-assignment page.

@@ -45,13 +45,14 @@ Buttoninterface::Buttoninterface(QWidget *parent)
 
 // The worker may be waiting for a page to take a record: it is told to stop
 // and waited for while events are still handled, and nothing reaches this
-// page meanwhile.
+// page meanwhile. The hot-plug watch stops first, so that none of those
+// events asks the dying worker for a run.
 Buttoninterface::~Buttoninterface()
 {
+    StopUsbChanged();
     Worker::clearRunRequest();
     PostMsg::instance()->disconnect(this);
     delete g_workerThread;
-    StopUsbChanged();
     delete ui;
 }
 

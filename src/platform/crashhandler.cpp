@@ -1,5 +1,7 @@
 #include "crashhandler.h"
 
+#include "alternatesignalstack.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -20,8 +22,6 @@ constexpr int maxFrames = 128;
 
 // Prepared at install time, read by the handler.
 char dumpFolder[4096];
-// Large enough for the handler and backtrace() after a stack overflow.
-alignas(16) char alternateStack[128 * 1024];
 
 // A fixed-size text builder on the stack: no allocation, truncates quietly.
 class Line
@@ -161,11 +161,8 @@ void CrashHandler::installCrashHandler()
     void *frame[1];
     backtrace(frame, 1);
 
-    stack_t stack;
-    stack.ss_sp = alternateStack;
-    stack.ss_size = sizeof alternateStack;
-    stack.ss_flags = 0;
-    sigaltstack(&stack, nullptr);
+    // The installing thread is the GUI thread; every other thread makes its own.
+    static const AlternateSignalStack installingThreadStack;
 
     struct sigaction action;
     std::memset(&action, 0, sizeof action);

@@ -9,7 +9,10 @@
 // process and thread ids and a raw backtrace.
 //
 // Everything the handler needs is prepared by installCrashHandler(): the
-// handler itself allocates nothing and touches no Qt.
+// handler itself allocates nothing and touches no Qt. It runs on the
+// crashing thread's AlternateSignalStack, so a stack overflow is reported
+// too: the installing thread gets one here, every other thread the program
+// starts makes its own.
 class CrashHandler
 {
 public:

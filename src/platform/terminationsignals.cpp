@@ -1,6 +1,5 @@
 #include "terminationsignals.h"
 
-#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -60,5 +59,5 @@ void TerminationSignals::onSignal()
     char bytes[16];
     while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
     }
-    QCoreApplication::exit(0);
+    emit received();
 }

@@ -6,9 +6,8 @@
 #include "dialogplacement.h"
 #include "lessthree.h"
 #include "pagestate.h"
+#include "panelstyle.h"
 #include "ui_debouncetime.h"
-
-#include <QListView>
 
 namespace {
 
@@ -35,11 +34,7 @@ DebounceTime::DebounceTime(QWidget *parent)
                        "QComboBox QAbstractItemView {outline: 0px solid gray; border: 0px  solid black;"
                        "color: rgb(%1);background-color: rgb(0,0,0);selection-background-color: rgb(%3); }")
             .arg(text, picturePath, select));
-    auto *view = new QListView(ui->Debunce);
-    view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
-                                       "QListView::item:hover{background-color: rgb(%1);}")
-                            .arg(select));
-    ui->Debunce->setView(view);
+    PanelStyle::useSelectionColouredView(ui->Debunce);
     ui->Debunce->setMaxVisibleItems(5);
 }
 

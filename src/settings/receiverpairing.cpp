@@ -1,6 +1,6 @@
 #include "receiverpairing.h"
 
-void runPairingDialog(QWidget *)
+void runPairingDialog(QWidget *, int, int)
 {
 }
 

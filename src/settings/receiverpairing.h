@@ -7,10 +7,11 @@ class QWidget;
 // page's pairing and firmware flows; until then these entry points pair
 // nothing.
 
-// Runs the pairing dialog modally, centred on `reference`, for the target
-// that g_matchOpen and g_matchTargetPath name; returns when it closes.
+// Runs the pairing dialog modally, centred on `reference` and moved by
+// (dx, dy), for the target that g_matchOpen and g_matchTargetPath name, or
+// on the configuration frame the chosen device; returns when it closes.
 // Closing it registers the selection page's hot-plug callback again.
-void runPairingDialog(QWidget *reference);
+void runPairingDialog(QWidget *reference, int dx = 0, int dy = 0);
 
 // Asks whether the mouse should be paired again, centred on `reference`;
 // true when the user agreed.

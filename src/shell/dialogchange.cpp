@@ -307,8 +307,8 @@ void DialogChange::slotButtonClicked()
 
     emit hub->SigSelectMouseInfo(device);
     QString updateWaiting;
-    if (QDir(programFolderPath() + QStringLiteral("/bin")).exists()) {
-        g_receiverUpdateAvailable = readVersionInfo(211, device.version, DeviceAllInfo::receiverClass(device.kind));
+    if (QDir(firmwareFolderPath()).exists()) {
+        g_receiverUpdateAvailable = hasFirmwareUpdate(211, device.version, DeviceAllInfo::receiverClass(device.kind));
         if (g_receiverUpdateAvailable)
             updateWaiting = QStringLiteral("true");
     }
@@ -357,12 +357,8 @@ void DialogChange::pairWith(const DeviceAllInfo &device)
 
 void DialogChange::on_comboBox_activated(int index)
 {
-    MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
-                                        QString::number(index));
-    currentLanguageIndex = index;
-    PostMsg *hub = PostMsg::instance();
-    emit hub->SigAllLanguage(index);
-    emit hub->SigLanguageSameB(index);
+    chooseLanguage(index);
+    emit PostMsg::instance()->SigLanguageSameB(index);
 }
 
 void DialogChange::on_NoApear_clicked(bool checked)

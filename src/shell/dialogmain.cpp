@@ -2,6 +2,7 @@
 
 #include "appinfo.h"
 #include "containreset.h"
+#include "devicecache.h"
 #include "deviceeventcallback.h"
 #include "devicepagediscovery.h"
 #include "deviceregistry.h"
@@ -28,11 +29,10 @@
 #include <HIDUsb.h>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QThread>
-
-#include <cstdlib>
 
 namespace {
 
@@ -40,6 +40,8 @@ namespace {
 constexpr int HotplugInterval = 600;
 // How long the quit path keeps handling events after the hot-plug watch stopped.
 constexpr int QuitWait = 200;
+// How often the end asks whether the library's thread has left the program.
+constexpr int LibraryExitPoll = 10;
 // How long the return to the selection page gives the device server to stop.
 constexpr int ServerExitWait = 100;
 
@@ -97,8 +99,10 @@ DialogMain::DialogMain(QWidget *parent)
     emit hub->SigAllLanguage(currentLanguageIndex);
 }
 
+// Nothing of the hub reaches a window that is being taken apart.
 DialogMain::~DialogMain()
 {
+    PostMsg::instance()->disconnect(this);
     delete ui;
 }
 
@@ -147,14 +151,19 @@ void DialogMain::SlotChangeMainDialog(int index)
     }
 }
 
+// The configuration frame saved the device's cache before asking to quit.
 void DialogMain::SlotChangeSize(int index)
 {
-    if (index == FrameToTray || index == FrameQuit)
+    if (index == FrameQuit || index == SelectionQuit) {
+        endProgram(index == FrameQuit);
+        return;
+    }
+    if (ending)
+        return;
+    if (index == FrameToTray)
         UsbServer_SetPCDriverStatus(0);
     if (index == FrameToTray || index == SelectionToTray)
         hideToTray();
-    else if (index == FrameQuit || index == SelectionQuit)
-        quit();
 }
 
 void DialogMain::hideToTray()
@@ -178,13 +187,45 @@ void DialogMain::hideToTray()
     trayIcon->show();
 }
 
-void DialogMain::quit()
+void DialogMain::shutdown()
 {
+    if (ending)
+        return;
+    const bool frameShown = configurationFrameShown();
+    if (frameShown)
+        saveChosenDeviceCache();
+    endProgram(frameShown);
+}
+
+// Every way out ends here. The worker stops first, so that no run opens the
+// link or announces the driver again; then the device hears that the tool
+// is gone and the hot-plug watch and the device server stop. The window
+// ends only once no library thread is inside the program any more: a
+// callback still running may be waiting for this very thread, so events
+// are handled throughout.
+void DialogMain::endProgram(bool announceInactive)
+{
+    if (ending)
+        return;
+    ending = true;
+    if (g_workerThread)
+        g_workerThread->stop();
+    if (announceInactive)
+        UsbServer_SetPCDriverStatus(0);
     qDebug("close");
     StopUsbChanged();
     waitWithEvents(QuitWait);
-    UsbServer_Exit();
-    close();
+    while (!UsbServer_Exit())
+        waitWithEvents(LibraryExitPoll);
+    // Unlike close(), ends a window hidden to the tray too.
+    done(0);
+}
+
+// Closed by the desktop (its menu, a shortcut), the window leaves the same way.
+void DialogMain::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    shutdown();
 }
 
 // The platform shows the tray icon's menu itself on a right click.
@@ -214,13 +255,9 @@ bool DialogMain::configurationFrameShown() const
     return ui->stackedWidgetMain->currentIndex() == ConfigurationFrame;
 }
 
-// Ends the process at once, as the tray's exit promises, but only after the
-// library has stopped calling back into it.
 void DialogMain::slotActionExitApp()
 {
-    StopUsbChanged();
-    UsbServer_Exit();
-    std::exit(0);
+    shutdown();
 }
 
 void DialogMain::SlotUpPageLight()

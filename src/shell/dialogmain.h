@@ -27,6 +27,10 @@ public:
     ~DialogMain() override;
 
 public slots:
+    // Ends the program the one way every road out takes (the tray's exit,
+    // the session's end, the desktop closing the window): as the close
+    // button of the page shown would.
+    void shutdown();
     void SlotChangeMainDialog(int index);
     void SlotChangeSize(int index);
     void SlotMouseOffLine(int index);
@@ -41,6 +45,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void loadLanguageFiles();
@@ -49,7 +54,7 @@ private:
     void hideToTray();
     void restore(bool announceDriver);
     bool configurationFrameShown() const;
-    void quit();
+    void endProgram(bool announceInactive);
     void pair(bool openedDevice);
     void pairFromSelectionPage();
     void startDeviceServer();
@@ -68,4 +73,5 @@ private:
     // Hidden to the tray without a system tray, the window was minimised
     // instead; bringing it back announces the driver as the tray does.
     bool minimisedForTray = false;
+    bool ending = false;
 };

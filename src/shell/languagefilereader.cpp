@@ -88,7 +88,8 @@ const std::array<SectionSchema, languageSectionCount> &schemas()
                      "VerNew", "label_14", "textEdit_2", "textEdit_3", "textEdit_4", "NoRecieve",
                      "NoUSB", "Error", "MultiMouse", "MultiDongle", "StopCloseTime"}
              + numbered("StopCloseTime", 1, 10)
-             + QStringList{"label_12", "label_13", "RecieveInfo", "ScreenInfo", "LihghtMode"}},
+             + QStringList{"label_12", "label_13", "RecieveInfo", "ScreenInfo", "LihghtMode",
+                           "NoMouseSettings"}},
         {"InportFail", {"label", "label_1", "NewHong"}},
         {"NewVer", {"label", "NewHong", "NoApear"}},
         {"LessThree", {"label", "NewHong"}},

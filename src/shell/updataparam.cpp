@@ -1,5 +1,6 @@
 #include "updataparam.h"
 
+#include "configurationsenders.h"
 #include "devicecache.h"
 #include "deviceeventcallback.h"
 #include "dialogplacement.h"
@@ -12,8 +13,6 @@
 #include "profileimport.h"
 #include "ui_updataparam.h"
 #include "worker.h"
-
-#include <HIDUsb.h>
 
 #include <QThread>
 #include <QTimer>
@@ -118,7 +117,7 @@ void UpDataParam::importProfile()
     } else {
         DeviceProtocolData.set(record);
         g_deviceRecordLoaded = true;
-        ProtocolDataUpdate(record.bytes());
+        sendWholeRecord();
         handOutRecord(record);
         waitWithEvents(ImportShowTime);
     }

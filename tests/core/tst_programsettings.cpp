@@ -1,7 +1,12 @@
 // The shipped Config.ini is data the whole program reads: these checks keep
 // it complete and decodable as models are added.
+#include "advancedfeatures.h"
 #include "configinistore.h"
+#include "deviceidentification.h"
+#include "sensorcapabilities.h"
 #include "testenvironment.h"
+
+#include <hidusb_sim.h>
 
 #include <QRegularExpression>
 
@@ -89,9 +94,92 @@ private slots:
         }
     }
 
+    void theAdvancedListGrantsEveryReceiverFeatureNotMinusOne_data()
+    {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<bool>("longRange");
+        QTest::addColumn<bool>("receiverLed");
+
+        QTest::newRow("both") << QStringList{"0", "2"} << true << true;
+        QTest::newRow("neither") << QStringList{"-1", "-1"} << false << false;
+        QTest::newRow("long range only") << QStringList{"1", "-1"} << true << false;
+        QTest::newRow("any other text grants") << QStringList{"-1", "x"} << false << true;
+        QTest::newRow("a missing item") << QStringList{"0"} << true << false;
+        QTest::newRow("no list") << QStringList{} << false << false;
+    }
+
+    void theAdvancedListGrantsEveryReceiverFeatureNotMinusOne()
+    {
+        QFETCH(QStringList, items);
+        QFETCH(bool, longRange);
+        QFETCH(bool, receiverLed);
+        const AdvancedFeatures features = AdvancedFeatures::fromList(items);
+        QCOMPARE(features.longRange, longRange);
+        QCOMPARE(features.receiverLed, receiverLed);
+    }
+
     void sensorsDifferBetweenModels()
     {
         QVERIFY(config().value("Drive1", "Sensor") != config().value("Drive2", "Sensor"));
+    }
+
+    // Each DPI road needs a model: steps in two segments (the first two
+    // models), steps in four segments with every flag, and a table.
+    void modelsCoverEveryDpiEncoding()
+    {
+        const SensorCapabilities capabilities = SensorCapabilities::load();
+        QStringList roads;
+        for (int n = 1; n <= modelCount(); ++n) {
+            const QString group = QString("Drive%1").arg(n);
+            const QStringList range = config().valueList(group, "DPIRange");
+            roads.append(capabilities.isTableSensor(config().value(group, "Sensor"))
+                             ? "table"
+                             : QString("%1 segments, flags %2").arg(range.size() / 3).arg(range.last()));
+        }
+        QCOMPARE(roads.mid(0, 2), (QStringList{"2 segments, flags 22", "2 segments, flags 22"}));
+        QVERIFY(roads.contains("4 segments, flags 33"));
+        QVERIFY(roads.contains("table"));
+    }
+
+    // A table-driven sensor must have a row, with a value of its own, for
+    // every DPI its range lets the user choose and for its default levels.
+    void tableSensorsHaveARowForEveryDpiTheyOffer()
+    {
+        const SensorCapabilities capabilities = SensorCapabilities::load();
+        for (int n = 1; n <= modelCount(); ++n) {
+            const QString group = QString("Drive%1").arg(n);
+            const QString sensor = config().value(group, "Sensor");
+            if (!capabilities.isTableSensor(sensor))
+                continue;
+            QList<int> offered;
+            const QStringList range = config().valueList(group, "DPIRange");
+            for (int segment = 0; segment + 3 < range.size(); segment += 3) {
+                for (int dpi = range[segment].toInt(); dpi <= range[segment + 1].toInt();
+                     dpi += range[segment + 2].toInt())
+                    offered.append(dpi);
+            }
+            for (const QString &level : config().valueList(group, "DPIGrade"))
+                offered.append(level.toInt());
+            for (const int dpi : offered) {
+                int value = 0;
+                int back = 0;
+                QVERIFY2(capabilities.tableValueOf(sensor, dpi, &value), qPrintable(QString::number(dpi)));
+                QVERIFY(capabilities.tableDpiOf(sensor, value, &back));
+                QCOMPARE(back, dpi);
+            }
+        }
+    }
+
+    void theEveryModelScenarioHoldsAMouseOfEachModel()
+    {
+        QVERIFY(HidUsbSim::loadScenario(TALVO_SCENARIO_DIR "/every-model.ini"));
+        QSet<int> models;
+        for (int receiver = 1; receiver <= modelCount(); ++receiver) {
+            const HidDeviceIds ids = queryDeviceIds(HidUsbSim::receiverPath(QString("Receiver%1").arg(receiver)));
+            models.insert(matchConfiguredModel(ids.cid, ids.mid));
+        }
+        QVERIFY(!models.contains(-1));
+        QCOMPARE(models.size(), modelCount());
     }
 };
 

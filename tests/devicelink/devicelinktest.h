@@ -1,5 +1,6 @@
 #pragma once
 
+#include "configurationsenders.h"
 #include "deviceallinfo.h"
 #include "flashdatamap.h"
 #include "pagestate.h"
@@ -8,6 +9,8 @@
 #include <HIDUsb.h>
 #include <hidusb_sim.h>
 
+#include <QDir>
+#include <QFile>
 #include <QtTest>
 
 #include <cstring>
@@ -45,9 +48,24 @@ inline void resetAll()
     g_offlineDialogShown = false;
     g_forceFullRead = false;
     g_workerRunRequest = 0;
+    resetRecordRequests();
     g_batteryAsText = true;
     g_dongleRgb = DongleRGB{};
     HidUsbSim::clearCallLog();
+}
+
+// A scenario of the given sections, written into the test home, with no
+// latency and ids ready at once.
+inline bool loadScenario(const QByteArray &ini)
+{
+    static int count = 0;
+    const QString path = QDir::homePath() + QStringLiteral("/scenario-%1.ini").arg(++count);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("[Bus]\nLatency=0\nIdsReadyAfter=0\n" + ini);
+    file.close();
+    return HidUsbSim::loadScenario(path);
 }
 
 inline QByteArray receiverPath()

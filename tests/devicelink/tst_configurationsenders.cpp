@@ -1,6 +1,8 @@
 #include "configurationsenders.h"
+#include "deviceeventcallback.h"
 #include "devicelinktest.h"
 #include "hubprobe.h"
+#include "keybindingencoder.h"
 #include "testenvironment.h"
 
 #include <functional>
@@ -14,6 +16,22 @@ struct Change
     int offset;
     int value;
 };
+
+// Key entry {5, 0, 0} and the payload of a key sequence, as the mouse stores them.
+QByteArray storedSequence(int key)
+{
+    const QByteArray stored = HidUsbSim::storedConfiguration("Mouse1", 0);
+    return (stored.mid(74 + 3 * key, 3) + stored.mid(124 + 52 * key, 52)).toHex(' ');
+}
+
+// Steps of 8 bytes after the entry and the step count: action, kind, code, 10 ms.
+QByteArray sequence(const QByteArray &hexSteps)
+{
+    const QByteArray steps = QByteArray::fromHex(hexSteps);
+    return (QByteArray::fromHex("050000") + char(steps.size() / 8) + QByteArray(3, '\0') + steps)
+        .leftJustified(55, '\0')
+        .toHex(' ');
+}
 
 } // namespace
 
@@ -150,7 +168,9 @@ private slots:
         QVERIFY(!setReportRate(32));
         QVERIFY(!setLightMode(2));
         QVERIFY(!isDeviceOnline());
-        QCOMPARE(m_probe->seen, (QStringList{"SigMouseOffLineo(0)", "SigMouseOffLineo(0)", "SigMouseOffLineo(0)"}));
+        QVERIFY(!KeyBindingEncoder(0, 0xE2));
+        QCOMPARE(m_probe->seen, (QStringList{"SigMouseOffLineo(0)", "SigMouseOffLineo(0)", "SigMouseOffLineo(0)",
+                                             "SigMouseOffLineo(0)"}));
         QCOMPARE(bytesOf(DeviceProtocolData.get()), bytesOf(m_loaded));
         QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), 0);
 
@@ -163,6 +183,50 @@ private slots:
         QVERIFY(m_probe->seen.isEmpty());
     }
 
+    void mediaFunctionsSendTheirConsumerUsage_data()
+    {
+        QTest::addColumn<int>("usage");
+        for (const int usage : {0x0221, 0x0223, 0x0224, 0x0225, 0x0226, 0x0227, 0x022A, 0x0183, 0x018A, 0x0192,
+                                0x0194, 0x00B5, 0x00B6, 0x00B7, 0x00CD, 0x00E2, 0x00E9, 0x00EA})
+            QTest::addRow("%04X", usage) << usage;
+    }
+
+    void mediaFunctionsSendTheirConsumerUsage()
+    {
+        QFETCH(int, usage);
+        const QByteArray code = QByteArray(1, char(usage & 0xFF)) + char(usage >> 8);
+        QVERIFY(KeyBindingEncoder(3, usage & 0xFF));
+        QCOMPARE(storedSequence(3), sequence("0002" + code.toHex() + "0A000000 0102" + code.toHex() + "0A000000"));
+        QCOMPARE(consumerLowByteOf(DeviceProtocolData.get().KeyDatas[3]), usage & 0xFF);
+    }
+
+    void combinationsSendTheirKeySequence()
+    {
+        QVERIFY(!AssignKeyCombination(6, "Ctrl+A"));
+        QVERIFY(!KeyBindingEncoder(-1, 0xE2));
+        QVERIFY(!KeyBindingEncoder(0, 0x22)); // no such media function
+        QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), 0);
+        QVERIFY(AssignKeyCombination(4, "Ctrl+Num+"));
+        QCOMPARE(storedSequence(4), sequence("0000 0100 0A000000 0001 5700 0A000000"
+                                             "0101 5700 0A000000 0100 0100 0A000000"));
+        QCOMPARE(consumerLowByteOf(DeviceProtocolData.get().KeyDatas[4]), -1);
+    }
+
+    void theWholeRecordGoesAsItStandsOnceLoaded()
+    {
+        const FlashDataMap patched = DeviceProtocolData.update([](FlashDataMap &r) { r.KeyDatas[2].stepCountByte = 2; });
+        QVERIFY(sendWholeRecord());
+        QCOMPARE(HidUsbSim::storedConfiguration("Mouse1", 0), bytesOf(patched));
+        HidUsbSim::setMousePower("Mouse1", false); // handed over without an online check
+        QVERIFY(sendWholeRecord());
+        QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), 2);
+        QVERIFY(m_probe->seen.isEmpty());
+
+        g_deviceRecordLoaded = false;
+        QVERIFY(!sendWholeRecord());
+        QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), 2);
+    }
+
     void nothingIsWrittenBeforeTheDeviceWasRead()
     {
         g_deviceRecordLoaded = false;
@@ -172,6 +236,38 @@ private slots:
         QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), 0);
         QVERIFY(m_probe->seen.isEmpty());
         QCOMPARE(int(HidUsbSim::storedConfiguration("Mouse1", 0).at(74)), 1);
+
+        // A device whose answers never arrive is not asked without end.
+        for (int change = 0; change < 5; ++change)
+            QVERIFY(!setDebounceTime(change));
+        QCOMPARE(HidUsbSim::callCount("UsbServer_ReadAllFlashData"), 3);
+    }
+
+    void aLostFullReadIsAskedForAgainWhenAChangeIsRefused_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("reply one byte short") << int(HidUsbSim::Fault::WrongLength);
+        QTest::newRow("reply with an error status") << int(HidUsbSim::Fault::NonZeroStatus);
+    }
+
+    void aLostFullReadIsAskedForAgainWhenAChangeIsRefused()
+    {
+        QFETCH(int, fault);
+        g_deviceRecordLoaded = false;
+        CurrentDevice.set(chosenReceiver());
+        UsbServerC_Start(receiverPath().constData(), receiverPath().constData(), deviceEventCallback);
+        HidUsbSim::injectFault(HidUsbSim::Fault(fault));
+        UsbServer_ReadAllFlashData();
+        QTRY_VERIFY(HidUsbSim::isIdle());
+        QVERIFY(!g_deviceRecordLoaded);
+
+        QVERIFY(!setReportRate(5));
+        // The pages are handed what the device holds, and the next change reaches it.
+        QTRY_COMPARE(m_probe->count("SigForm"), 1);
+        QCOMPARE(bytesOf(m_probe->lastRecord), HidUsbSim::storedConfiguration("Mouse1", 0));
+        QVERIFY(setReportRate(5));
+        QCOMPARE(int(HidUsbSim::storedConfiguration("Mouse1", 0).at(0)), 5);
+        QTRY_VERIFY(HidUsbSim::isIdle());
     }
 };
 

@@ -129,13 +129,8 @@ private slots:
 
     void aReceiverOfThe4000HzClassReportsItsLightAndLongRange()
     {
-        const QString path = QDir::homePath() + "/receiver4k.ini";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Bus]\nLatency=0\nIdsReadyAfter=0\n[Receiver1]\nKind=1\nPid=0x5A14\nMouse=Mouse1\nLongRange=1\n"
-                   "LightMode=3\n[Mouse1]\nCid=35\nMid=1\n");
-        file.close();
-        QVERIFY(HidUsbSim::loadScenario(path));
+        QVERIFY(loadScenario("[Receiver1]\nKind=1\nPid=0x5A14\nMouse=Mouse1\nLongRange=1\nLightMode=3\n"
+                             "[Mouse1]\nCid=35\nMid=1\n"));
         DeviceAllInfo device = chosenReceiver();
         device.path = QString::fromLatin1(receiverPath());
         device.kind = 1;
@@ -274,6 +269,12 @@ private slots:
         QCOMPARE(CurrentDevice.get().mouseVersion, QString());
         QVERIFY(!RegistryStore::instance()->value(versionKey(), "MouseVer351").isValid());
         QTRY_COMPARE(m_probe->count("SigSetver(0)"), 2); // queued from the library's thread
+
+        // The whole value is shifted, not only its low 16 bits.
+        QVERIFY(loadScenario("[Receiver1]\nKind=5\nPid=0x5A18\nMouse=Mouse1\n[Mouse1]\nCid=35\nMid=1\nVersion=0x10213\n"));
+        openLink();
+        deliver(18, 0, 0, QByteArray());
+        QCOMPARE(CurrentDevice.get().mouseVersion, QString("v258.13"));
     }
 };
 

@@ -27,7 +27,7 @@ private:
     void waitUntilQuiet()
     {
         QTRY_VERIFY(HidUsbSim::isIdle());
-        QTRY_VERIFY(m_worker->isFinished());
+        QTRY_VERIFY(m_worker->isIdle());
         QTest::qWait(20);
     }
 

@@ -58,9 +58,9 @@ private slots:
         QTRY_VERIFY(HidUsbSim::isIdle());
 
         // The same device again, nothing changed: the link is not reopened.
-        QTRY_VERIFY(m_worker->isFinished());
+        QTRY_VERIFY(m_worker->isIdle());
         m_worker->requestRun();
-        QTRY_VERIFY(m_worker->isFinished());
+        QTRY_VERIFY(m_worker->isIdle());
         QCOMPARE(HidUsbSim::callCount("UsbServerC_Start"), 1);
         QCOMPARE(m_probe->count("SigUpDataParam"), 1);
     }
@@ -80,8 +80,7 @@ private slots:
         QVERIFY(!g_deviceRecordLoaded);
         QVERIFY(g_offlineSeen);
         QVERIFY(!CurrentDevice.get().online);
-        // The link opens all the same, after the cache has reached the pages.
-        QTRY_COMPARE(HidUsbSim::callCount("UsbServerC_Start"), 1);
+        QTRY_COMPARE(HidUsbSim::callCount("UsbServerC_Start"), 1); // the link opens all the same
 
         // No offline dialog was shown: the device is read anyway when it is back.
         m_probe->clear();
@@ -107,7 +106,7 @@ private slots:
     {
         g_devicePageState = 0;
         choose(chosenReceiver());
-        QTRY_VERIFY(m_worker->isFinished());
+        QTRY_VERIFY(m_worker->isIdle());
         QCOMPARE(HidUsbSim::callCount("UsbServerC_Start"), 0);
         QVERIFY(m_probe->seen.isEmpty());
     }
@@ -126,6 +125,32 @@ private slots:
         QTest::qWait(1500);
         QCOMPARE(m_probe->count("SigUpDataParam"), 1);
         QCOMPARE(HidUsbSim::callCount("UsbServer_ReadAllFlashData"), 2);
+    }
+
+    // Requests that cross the device going and coming back, some made as a
+    // run ends: the GUI thread must never wait for a run that waits for it.
+    void runRequestsCrossingOfflineAndOnlineNeverHang()
+    {
+        saveDeviceConfigCache("Device_CID23_MID01.bin", FlashDataMap{});
+        DeviceAllInfo device = chosenReceiver();
+        QElapsedTimer clock;
+        clock.start();
+        for (int round = 0; round < 300; ++round) {
+            HidUsbSim::setMousePower("Mouse1", round % 3 != 0);
+            // Another kind each time, so that every run opens the link.
+            device.kind = round % 2 == 0 ? 5 : 4;
+            emit PostMsg::instance()->SigSelectMouseInfo(device);
+            m_worker->SlotCheckOnline();
+            m_worker->requestRun();
+            // Without handling events, so that a run may end before the next request.
+            QThread::usleep((round % 5) * 200);
+            m_worker->requestRun();
+            QCoreApplication::processEvents();
+        }
+        HidUsbSim::setMousePower("Mouse1", true);
+        QTRY_VERIFY_WITH_TIMEOUT(m_worker->isIdle() && HidUsbSim::isIdle(), 20000);
+        QVERIFY(clock.elapsed() < 60000);
+        QVERIFY(m_probe->count("SigForm") > 0);
     }
 
     void destroyingTheWorkerDuringARunDoesNotHang()

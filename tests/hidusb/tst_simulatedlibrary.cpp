@@ -1,5 +1,6 @@
 #include "HIDUsb.h"
 #include "hidusb_sim.h"
+#include "samplefirmwareimage.h"
 #include "testenvironment.h"
 
 #include <QDir>
@@ -88,6 +89,53 @@ void blockUntilReleased(const unsigned char *, int, const unsigned char *, int)
         QThread::msleep(1);
 }
 
+std::mutex upgradeMutex;
+QList<QByteArray> upgradeReports;
+
+void recordUpgrade(const unsigned char *report)
+{
+    std::lock_guard<std::mutex> lock(upgradeMutex);
+    upgradeReports.append(QByteArray(reinterpret_cast<const char *>(report), 3));
+}
+
+QList<QByteArray> takeUpgradeReports()
+{
+    std::lock_guard<std::mutex> lock(upgradeMutex);
+    return std::exchange(upgradeReports, {});
+}
+
+// The last report once the result has come, else empty.
+QByteArray upgradeResult()
+{
+    std::lock_guard<std::mutex> lock(upgradeMutex);
+    return !upgradeReports.isEmpty() && upgradeReports.last().at(1) == 2 ? upgradeReports.last() : QByteArray();
+}
+
+// An image for model 1 of customer 35, the default devices' ids; the
+// identifiers are those Config.ini gives model 1.
+QByteArray firmwareImage(int kind, const char *identifier, quint32 version, int mid = 1)
+{
+    SampleFirmwareImage image;
+    image.kind = kind;
+    image.cid = 35;
+    image.mid = mid;
+    image.version = version;
+    image.identifier = identifier;
+    return image.bytes();
+}
+
+const unsigned char *bytesOf(const QByteArray &image)
+{
+    return reinterpret_cast<const unsigned char *>(image.constData());
+}
+
+int receiverVersion()
+{
+    unsigned char attribute[HIDUSB_ATTRIBUTE_SIZE] = {};
+    UsbFinderC_GetUsbDeviceAttribute(HidUsbSim::receiverPath("Receiver1").constData(), attribute);
+    return attribute[8] | attribute[9] << 8;
+}
+
 const char *receiverPathText()
 {
     static const QByteArray path = HidUsbSim::receiverPath("Receiver1");
@@ -151,6 +199,14 @@ class tst_SimulatedLibrary : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup()
+    {
+        // Devices keep upgrades, light and long range in the state folder.
+        QTRY_VERIFY(!upgradeResult().isEmpty() || takeUpgradeReports().isEmpty());
+        QDir(qEnvironmentVariable("XDG_STATE_HOME") + "/Talvo Lumerant 4K").removeRecursively();
+        takeUpgradeReports();
+    }
+
     void init()
     {
         UsbServer_Exit();
@@ -353,7 +409,7 @@ private slots:
         QCOMPARE(eventCount(), 0);
     }
 
-    void exitDoesNotWaitForACallbackThatIsBlocked()
+    void exitDoesNotWaitForACallbackThatIsBlockedButTellsWhenItLeft()
     {
         releaseBlockedCallback = false;
         blockedCallbacks = 0;
@@ -364,7 +420,7 @@ private slots:
 
         QElapsedTimer timer;
         timer.start();
-        UsbServer_Exit();
+        QCOMPARE(UsbServer_Exit(), 0); // still inside the callback
         UsbServerC_Start(receiverPathText(), receiverPathText(), recordEvent);
         UsbServer_ReadBatteryLevel();
         QVERIFY(timer.elapsed() < 100);
@@ -373,6 +429,7 @@ private slots:
         QTRY_COMPARE(eventCount(), 1);
         QCOMPARE(blockedCallbacks.load(), 1); // the second read of the old server was dropped
         QCOMPARE(takeEvents().first().event(), int(HIDUSB_EVENT_BATTERY));
+        QTRY_COMPARE(UsbServer_Exit(), 1);
     }
 
     void aCallbackMayCallBackIntoTheLibrary()
@@ -645,13 +702,143 @@ private slots:
         QCOMPARE(pairing[2].payload, QByteArray(1, 3));
 
         int count = 5;
-        const unsigned char image[4] = {};
-        HidUsbSim::setBootDevices(1);
-        UsbUpgradeC_FindBootDevices(image, &count);
+        const QByteArray image = firmwareImage(211, "TLM4K-R8", 0x0106);
+        HidUsbSim::setBootMode("Receiver1", true);
+        UsbUpgradeC_FindBootDevices(bytesOf(image), &count);
         QCOMPARE(count, 1);
+        HidUsbSim::setUpgradeStepTime(0);
+        QCOMPARE(UsbUpgrade_Start(bytesOf(image), recordUpgrade, 10000), 1);
+        QTRY_VERIFY(!upgradeResult().isEmpty());
         const char **logs = UsbUpgradeC_GetLogs();
         for (int line = 0; line < HIDUSB_UPGRADE_LOG_LINES; ++line)
             QVERIFY(logs[line] && *logs[line]);
+    }
+
+    void anUpgradeWritesTheDeviceItsImageSuitsAndTheDeviceKeepsIt_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("identifier");
+        QTest::addColumn<int>("mid");
+        QTest::addColumn<bool>("cabled");
+        QTest::addColumn<bool>("started");
+
+        QTest::newRow("a receiver image of its class") << 211 << QByteArray("TLM4K-R8") << 1 << false << true;
+        QTest::newRow("a receiver image of another class") << 211 << QByteArray("TLM4K-R4") << 1 << false << false;
+        QTest::newRow("a receiver image of another model") << 211 << QByteArray("TLM4K-R8") << 2 << false << false;
+        QTest::newRow("a mouse image, the mouse on its cable") << 210 << QByteArray("TLM4K-M1") << 1 << true << true;
+        QTest::newRow("a mouse image, the mouse wireless") << 210 << QByteArray("TLM4K-M1") << 1 << false << false;
+    }
+
+    void anUpgradeWritesTheDeviceItsImageSuitsAndTheDeviceKeepsIt()
+    {
+        QFETCH(int, kind);
+        QFETCH(QByteArray, identifier);
+        QFETCH(int, mid);
+        QFETCH(bool, cabled);
+        QFETCH(bool, started);
+        const QString device = kind == 210 ? "Mouse1" : "Receiver1";
+        const auto version = [kind] {
+            return kind == 210 ? UsbFinderC_GetVersion(HidUsbSim::cablePath("Mouse1").constData()) : receiverVersion();
+        };
+        HidUsbSim::setMouseCable("Mouse1", cabled);
+        HidUsbSim::setUpgradeStepTime(1);
+        const int before = version();
+        const QByteArray image = firmwareImage(kind, identifier.constData(), before + 1, mid);
+
+        QCOMPARE(UsbUpgrade_Start(bytesOf(image), recordUpgrade, 10000), started ? 1 : 0);
+        if (!started) {
+            QVERIFY(!HidUsbSim::bootMode(device));
+            QTest::qWait(50);
+            QVERIFY(takeUpgradeReports().isEmpty());
+            return;
+        }
+        QTRY_COMPARE(upgradeResult(), QByteArray("\x07\x02\x01", 3));
+        QList<QByteArray> progress = takeUpgradeReports();
+        progress.removeLast();
+        QCOMPARE(progress.size(), 6);
+        for (int step = 0; step < progress.size(); ++step)
+            QCOMPARE(progress[step], QByteArray("\x07\x01", 2) + char(step * 20));
+        QCOMPARE(version(), before + 1);
+
+        HidUsbSim::loadDefaultScenario(); // what a new process does
+        HidUsbSim::setMouseCable("Mouse1", cabled);
+        QCOMPARE(version(), before + 1);
+        QVERIFY(!HidUsbSim::bootMode(device));
+    }
+
+    void anUpgradeThatGoesWrongLeavesItsDeviceInBootMode_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<int>("progressReports");
+        QTest::addColumn<bool>("plugged");
+
+        QTest::newRow("a failed write") << int(HidUsbSim::UpgradeFault::FailAt) << 50 << 3 << true;
+        QTest::newRow("unplugged") << int(HidUsbSim::UpgradeFault::UnplugAt) << 40 << 2 << false;
+        QTest::newRow("no answer until the call's limit") << int(HidUsbSim::UpgradeFault::HangAt) << 20 << 1 << true;
+    }
+
+    void anUpgradeThatGoesWrongLeavesItsDeviceInBootMode()
+    {
+        QFETCH(int, fault);
+        QFETCH(int, percent);
+        QFETCH(int, progressReports);
+        QFETCH(bool, plugged);
+        HidUsbSim::setUpgradeStepTime(1);
+        HidUsbSim::setUpgradeFault(HidUsbSim::UpgradeFault(fault), percent);
+        hotplugCalls = 0;
+        StartUsbChanged(countHotplug, 600);
+        QTRY_COMPARE(hotplugCalls.load(), 1);
+        const QByteArray image = firmwareImage(211, "TLM4K-R8", 0x0106);
+
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(UsbUpgrade_Start(bytesOf(image), recordUpgrade, 300), 1);
+        QTRY_COMPARE(upgradeResult(), QByteArray("\x07\x02\x00", 3));
+        QCOMPARE(takeUpgradeReports().size(), progressReports + 1);
+        if (HidUsbSim::UpgradeFault(fault) == HidUsbSim::UpgradeFault::HangAt)
+            QVERIFY(clock.elapsed() >= 300);
+        QVERIFY(HidUsbSim::bootMode("Receiver1"));
+        QTRY_VERIFY(hotplugCalls.load() >= 2);
+        int count = 5;
+        UsbFinderC_FindHidDevicesByDefaultDeviceId("0x3F1A", "0x5A18", &count);
+        QCOMPARE(count, 0); // out of normal discovery
+        UsbUpgradeC_FindBootDevices(bytesOf(image), &count);
+        QCOMPARE(count, plugged ? 1 : 0);
+        const char **logs = UsbUpgradeC_GetLogs();
+        QVERIFY(logs[0] && logs[3]);
+        QVERIFY(!logs[HIDUSB_UPGRADE_LOG_LINES - 1]); // lines the run did not reach
+
+        HidUsbSim::loadDefaultScenario();
+        QVERIFY(HidUsbSim::bootMode("Receiver1")); // a real device stays broken too
+    }
+
+    void aRefusedStartTouchesNothing()
+    {
+        HidUsbSim::setUpgradeFault(HidUsbSim::UpgradeFault::Refused);
+        const QByteArray image = firmwareImage(211, "TLM4K-R8", 0x0106);
+        QCOMPARE(UsbUpgrade_Start(bytesOf(image), recordUpgrade, 10000), 0);
+        QVERIFY(!HidUsbSim::bootMode("Receiver1"));
+        QCOMPARE(receiverVersion(), 0x0105);
+        QTest::qWait(50);
+        QVERIFY(takeUpgradeReports().isEmpty());
+        HidUsbSim::setUpgradeStepTime(1);
+        QCOMPARE(UsbUpgrade_Start(bytesOf(image), recordUpgrade, 10000), 1); // only the next start
+        QTRY_VERIFY(!upgradeResult().isEmpty());
+    }
+
+    void theReceiverKeepsItsLightAndLongRangeAcrossRuns()
+    {
+        unsigned char rgb[HIDUSB_DONGLE_RGB_SIZE] = {2, 9, 8, 7};
+        UsbFinderC_Set4KDongleRGB(receiverPathText(), rgb);
+        UsbFinderC_SetLongRangeMode(receiverPathText(), 1);
+        HidUsbSim::loadDefaultScenario();
+        unsigned char read[HIDUSB_DONGLE_RGB_SIZE] = {};
+        UsbFinderC_Get4KDongleRGBValue(receiverPathText(), read);
+        QCOMPARE(QByteArray(reinterpret_cast<char *>(read), 4), QByteArray("\x02\x09\x08\x07", 4));
+        unsigned char mode = 0;
+        UsbFinderC_GetLongRangeMode(receiverPathText(), &mode);
+        QCOMPARE(int(mode), 1);
     }
 };
 

@@ -17,8 +17,12 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("signal");
         QTest::addColumn<QString>("signalName");
-        QTest::newRow("invalid write") << "segv" << int(SIGSEGV) << "SIGSEGV";
-        QTest::newRow("abort") << "abort" << int(SIGABRT) << "SIGABRT";
+        QTest::addColumn<bool>("onMainThread");
+        QTest::newRow("invalid write") << "segv" << int(SIGSEGV) << "SIGSEGV" << true;
+        QTest::newRow("abort") << "abort" << int(SIGABRT) << "SIGABRT" << true;
+        QTest::newRow("stack overflow on the worker thread") << "worker-overflow" << int(SIGSEGV) << "SIGSEGV" << false;
+        QTest::newRow("stack overflow on the library's thread")
+            << "library-overflow" << int(SIGSEGV) << "SIGSEGV" << false;
     }
 
     void crashLeavesOneDumpNamedAfterTheTime()
@@ -26,6 +30,7 @@ private slots:
         QFETCH(QString, how);
         QFETCH(int, signal);
         QFETCH(QString, signalName);
+        QFETCH(bool, onMainThread);
 
         // The handler makes the last folder level itself.
         const QString folder = QDir::homePath() + "/dumps-" + how;
@@ -62,6 +67,8 @@ private slots:
                  qPrintable(report));
         QVERIFY(report.contains(QString("process: %1\n").arg(pid)));
         QVERIFY(report.contains("thread: "));
+        // The main thread's id is the process id.
+        QCOMPARE(report.contains(QString("thread: %1\n").arg(pid)), onMainThread);
         QVERIFY(report.contains("backtrace:\n"));
         if (how == "segv")
             QVERIFY2(report.contains("fault address: 0x10\n"), qPrintable(report));

@@ -16,8 +16,7 @@
 #include <QTimer>
 #include <QtTest>
 
-// Shared helpers of the window tests: the shipped language files, scenario
-// files written into the test home, and a watcher that closes whatever
+// Shared helpers of the window tests: the shipped language files and a watcher that closes whatever
 // modal dialog opens and remembers its class.
 namespace ShellTest {
 
@@ -61,18 +60,6 @@ inline QStringList windowCalls()
             calls.append(call);
     }
     return calls;
-}
-
-inline bool loadScenario(const QByteArray &ini)
-{
-    static int count = 0;
-    const QString path = QDir::homePath() + QStringLiteral("/scenario-%1.ini").arg(++count);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write("[Bus]\nLatency=0\nIdsReadyAfter=0\n" + ini);
-    file.close();
-    return HidUsbSim::loadScenario(path);
 }
 
 // Watches for modal dialogs: writes down the class of each that opens and

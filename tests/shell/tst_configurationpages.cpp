@@ -150,15 +150,15 @@ private slots:
         device.mouseVersion = "v2.13";
         CurrentDevice.set(device);
         settings.SetVer(0);
-        QCOMPARE(labelText(&settings, "version"), QString("v1.5"));
-        QCOMPARE(labelText(&settings, "mouseVersion"), QString("v2.13"));
+        QCOMPARE(labelText(&settings, "label_5"), QString("v1.5"));
+        QCOMPARE(labelText(&settings, "label_7"), QString("v2.13"));
         settings.SetVer(4);
-        QCOMPARE(labelText(&settings, "mouseVersion"), QString("v2.13"));
+        QCOMPARE(labelText(&settings, "label_7"), QString("v2.13"));
         settings.SetVer(6);
-        QVERIFY(labelText(&settings, "version").isEmpty());
-        QVERIFY(labelText(&settings, "mouseVersion").isEmpty());
+        QVERIFY(labelText(&settings, "label_5").isEmpty());
+        QVERIFY(labelText(&settings, "label_7").isEmpty());
         emit PostMsg::instance()->SigLabelTextB("v1.7", "true");
-        QCOMPARE(labelText(&settings, "version"), QString("v1.7"));
+        QCOMPARE(labelText(&settings, "label_5"), QString("v1.7"));
     }
 
     void aChosenDebounceTimeIsSentAndAShortOneWarns()

@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 
+#include <atomic>
 #include <memory>
 
 using namespace DeviceLinkTest;
@@ -28,6 +29,19 @@ void pressKey(QWidget *window, Qt::Key key)
 {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &press);
+}
+
+std::atomic<bool> callbackEntered{false};
+std::atomic<bool> callbackLeft{false};
+
+// Still running well after the end's 200 ms wait, and then waiting for the
+// GUI thread before it leaves.
+void waitForTheWindowThenLeave(const unsigned char *, int, const unsigned char *, int)
+{
+    callbackEntered = true;
+    QThread::msleep(400);
+    QMetaObject::invokeMethod(qApp, [] {}, Qt::BlockingQueuedConnection);
+    callbackLeft = true;
 }
 
 } // namespace
@@ -190,17 +204,39 @@ private slots:
         emit PostMsg::instance()->SigChangeSize(1);
         QCOMPARE(windowCalls(), QStringList({"UsbServer_SetPCDriverStatus(0)", "StopUsbChanged", "UsbServer_Exit"}));
         QVERIFY(!m_window->isVisible());
+
+        // Closed by the desktop, the window leaves the same way, and ends.
+        m_window.reset();
+        openWindow();
+        QSignalSpy finished(m_window.get(), SIGNAL(finished(int)));
+        m_window->close();
+        QCOMPARE(windowCalls(), QStringList({"StopUsbChanged", "UsbServer_Exit"}));
+        QCOMPARE(finished.count(), 1);
     }
 
-    void theTrayExitStopsTheLibraryAndEndsAtOnce()
+    void quittingWaitsForTheLibraryToLeaveTheProgram()
+    {
+        openWindow();
+        const QByteArray path = receiverPath();
+        UsbServerC_Start(path.constData(), path.constData(), waitForTheWindowThenLeave);
+        UsbServer_ReadConfig();
+        QTRY_VERIFY(callbackEntered);
+        emit PostMsg::instance()->SigChangeSize(3);
+        QVERIFY(callbackLeft);
+        QVERIFY(!m_window->isVisible());
+    }
+
+    // From the selection page, as its close button: no driver status.
+    void theTrayExitStopsTheLibraryAndEnds()
     {
         QProcess probe;
-        probe.start(QCoreApplication::applicationDirPath() + "/trayexitprobe", QStringList());
+        probe.start(QCoreApplication::applicationDirPath() + "/shutdownprobe", QStringList({"tray"}));
         QVERIFY(probe.waitForFinished(30000));
         QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
         QCOMPARE(probe.exitCode(), 0);
         const QStringList calls = QString::fromLatin1(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(calls, QStringList({"StopUsbChanged", "UsbServer_Exit"}));
+        QCOMPARE(calls.mid(0, 2), QStringList({"StopUsbChanged", "UsbServer_Exit"}));
+        QVERIFY(calls.filter("UsbServer_SetPCDriverStatus").isEmpty());
     }
 
     void theOfflineDialogOpensAboveTheCentreAndClosesWhenTheDeviceReturns()

@@ -10,6 +10,7 @@
 #include "dialog.h"
 #include "dialogchange.h"
 #include "dialogmain.h"
+#include "formsetting.h"
 #include "founddevices.h"
 #include "hubprobe.h"
 #include "shelltest.h"
@@ -145,8 +146,9 @@ private slots:
         QVERIFY(child<QProgressBar>("progressBar")->styleSheet().contains("255, 255, 255"));
         QCOMPARE(bytesOf(DeviceProtocolData.get()), HidUsbSim::storedConfiguration("Mouse1", 0));
         QCOMPARE(debounce()->debounceIndex(), storedDebounce());
-        QCOMPARE(child<QLabel>("version")->text(), QString("v1.5"));
-        QCOMPARE(child<QLabel>("mouseVersion")->text(), QString("v2.13"));
+        auto *settings = frame()->findChild<FormSetting *>();
+        QCOMPARE(settings->findChild<QLabel *>("label_5")->text(), QString("v1.5"));
+        QCOMPARE(settings->findChild<QLabel *>("label_7")->text(), QString("v2.13"));
         // The first wait with device data keeps a copy of the record.
         FlashDataMap cached;
         QVERIFY(loadDeviceConfigCache(CacheName, &cached));

@@ -4,9 +4,10 @@
 #include <QtTest>
 
 // Every test runs in a fresh home folder of its own, with its own
-// configuration, state and temporary folders, so tests never see the
-// user's files nor each other's (the single-instance key lives in the
-// temporary folder too).
+// configuration, state, temporary and firmware folders, so tests never see
+// the user's files nor each other's (the single-instance key lives in the
+// temporary folder too), and the sample firmware images beside the program
+// offer no update.
 class TestEnvironment
 {
 public:
@@ -15,6 +16,8 @@ public:
     QString home() const { return m_home.path(); }
     // The user's data folder inside the test home.
     QString dataFolder() const;
+    // Where the program looks for firmware images; missing at first.
+    QString firmwareFolder() const;
 
 private:
     QTemporaryDir m_home;

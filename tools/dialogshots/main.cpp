@@ -1,11 +1,15 @@
-// Shows each shared dialog and the top-level window on the simulated devices
-// in English and in Russian and saves what the display shows of them as PNG
-// files:
+// Shows each shared dialog, the top-level window on the simulated devices and
+// the sensor panels no page places, in English and in Russian, and saves what
+// the display shows of them as PNG files; then walks through a firmware update
+// of a receiver and its mouse on the cable, from the settings page's update
+// button to the new versions:
 //   talvo-dialogshots OUTPUT_FOLDER
 // scripts/screenshots runs it under Xvfb.
 
 #include "appinfo.h"
 #include "containreset.h"
+#include "debouncetimeb.h"
+#include "debouncetimec.h"
 #include "dialogmain.h"
 #include "exeisrun.h"
 #include "inportfail.h"
@@ -13,16 +17,29 @@
 #include "languagetables.h"
 #include "lessthree.h"
 #include "macroinistore.h"
+#include "motionsyncb.h"
 #include "mouseoffline.h"
 #include "postmsg.h"
 #include "questiondialogb.h"
+#include "rippecontrolb.h"
+#include "sensoreffectb.h"
+#include "sensorlodb.h"
+#include "sensorrateb.h"
+#include "straightlineb.h"
+#include "updaterepair.h"
 #include "updatewarning.h"
 
+#include <hidusb_sim.h>
+
 #include <QAbstractButton>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <cstdio>
 #include <functional>
@@ -38,17 +55,163 @@ struct Shot
     int settle = 200;
 };
 
+bool grabShown(QWidget *window, const QString &path)
+{
+    const QPoint topLeft = window->mapToGlobal(QPoint(0, 0));
+    const QPixmap pixmap = window->screen()->grabWindow(0, topLeft.x(), topLeft.y(),
+                                                         window->width(), window->height());
+    return pixmap.save(path, "PNG");
+}
+
 bool saveShot(QWidget *window, const QString &path, int settle)
 {
     window->show();
     if (!QTest::qWaitForWindowExposed(window))
         return false;
     QTest::qWait(settle);
-    const QPoint topLeft = window->mapToGlobal(QPoint(0, 0));
-    const QPixmap pixmap = window->screen()->grabWindow(0, topLeft.x(), topLeft.y(),
-                                                         window->width(), window->height());
+    const bool saved = grabShown(window, path);
     window->hide();
-    return pixmap.save(path, "PNG");
+    return saved;
+}
+
+void useScenario(const char *name)
+{
+    HidUsbSim::loadScenario(QStringLiteral(TALVO_SCENARIO_DIR "/") + QLatin1String(name));
+}
+
+void click(QWidget *window, const char *name)
+{
+    if (auto *button = window->findChild<QAbstractButton *>(QLatin1String(name)))
+        button->click();
+}
+
+// The top-level window in the current language with the first device
+// opened and the settings page shown.
+DialogMain *openSettingsPage()
+{
+    MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
+                                        QString::number(currentLanguageIndex));
+    auto *window = new DialogMain;
+    window->show();
+    QTest::qWait(1000);
+    click(window, "btn0");
+    QTest::qWait(4000);
+    click(window, "FormSetting");
+    QTest::qWait(500);
+    return window;
+}
+
+// Waits until `done` holds, for at most `limit` milliseconds.
+bool waitFor(const std::function<bool()> &done, int limit)
+{
+    for (int waited = 0; waited < limit && !done(); waited += 100)
+        QTest::qWait(100);
+    return done();
+}
+
+// The simulated devices forget what they kept: upgraded firmware would
+// leave nothing to update, and other pictures would show its versions.
+void forgetDeviceState()
+{
+    QDir(qEnvironmentVariable("XDG_STATE_HOME", QDir::homePath() + QStringLiteral("/.local/state"))
+         + QStringLiteral("/Talvo Lumerant 4K"))
+        .removeRecursively();
+}
+
+// A receiver and its mouse on the cable, both offered newer firmware: the
+// update dialog ready, upgrading, done, and the page with the new versions.
+int updateShots(const QDir &output, const QString &language)
+{
+    forgetDeviceState();
+    useScenario("cabled-mouse.ini");
+    std::unique_ptr<DialogMain> window(openSettingsPage());
+    const auto path = [&](const char *name) { return output.filePath(QStringLiteral("%1-%2.png").arg(name, language)); };
+    int failures = grabShown(window.get(), path("SettingsPage-update-offered")) ? 0 : 1;
+    click(window.get(), "Receive_2");
+    QTest::qWait(500);
+    failures += grabShown(g_repairDialog, path("UpdateDialog-ready")) ? 0 : 1;
+    click(g_repairDialog, "NewHong_2");
+    auto *bar = g_repairDialog->findChild<QProgressBar *>(QStringLiteral("progressBar_2"));
+    waitFor([bar] { return bar->value() >= 20; }, 15000);
+    failures += grabShown(g_repairDialog, path("UpdateDialog-upgrading")) ? 0 : 1;
+    waitFor([bar] { return bar->value() == 100; }, 30000);
+    QTest::qWait(300);
+    failures += grabShown(g_repairDialog, path("UpdateDialog-done")) ? 0 : 1;
+    click(g_repairDialog, "NewHong_2");
+    QTest::qWait(1500);
+    failures += grabShown(window.get(), path("SettingsPage-updated")) ? 0 : 1;
+    window->close();
+    forgetDeviceState();
+    HidUsbSim::loadDefaultScenario();
+    return failures;
+}
+
+QString sensorText(int position)
+{
+    return languageText(LanguageSection::Sensor, currentLanguageIndex, position);
+}
+
+template<typename Switch>
+Switch *switchPanel(int title, int tip)
+{
+    auto *panel = new Switch;
+    panel->setTitleText(sensorText(title));
+    panel->setTitleToolTip(sensorText(tip));
+    panel->setSwitchChecked(title % 2 == 0);
+    return panel;
+}
+
+// The second and third layouts of the sensor panels, which no page places,
+// one below the other on the sensor page's dark ground, texts and values
+// set as a page would set them.
+QWidget *unplacedSensorPanels()
+{
+    auto *sheet = new QWidget;
+    sheet->setObjectName(QStringLiteral("sheet"));
+    sheet->setStyleSheet(QStringLiteral("#sheet{background-color: rgb(31,35,43);}"));
+    auto *column = new QVBoxLayout(sheet);
+    // The panels place their controls by hand: they keep their form's size.
+    const auto layout = [column](QWidget *panel) {
+        panel->setFixedSize(panel->size());
+        column->addWidget(panel);
+    };
+
+    auto *rate = new SensorRateB;
+    rate->setTitleText(sensorText(1));
+    rate->setRateMode(1);
+    rate->setRateChecked(3);
+    layout(rate);
+    layout(switchPanel<RippeControlB>(6, 26));
+    layout(switchPanel<StraightLineB>(7, 25));
+    layout(switchPanel<MotionSyncB>(8, 24));
+
+    auto *lod = new SensorLODB;
+    lod->setTitleText(sensorText(4));
+    lod->showShortLodBox();
+    lod->setLodEnabled(true);
+    lod->setLodValue(0);
+    layout(lod);
+
+    auto *effect = new SensorEffectB;
+    effect->setTitleText(sensorText(15));
+    for (int mode = 0; mode < 3; ++mode)
+        effect->setModeButtonText(mode, sensorText(16 + mode));
+    effect->setSpeedText(sensorText(19));
+    effect->setBrightnessText(sensorText(20));
+    effect->setEffectMode(1);
+    effect->setBrightnessValue(6);
+    layout(effect);
+
+    const QString unit = languageText(LanguageSection::Buttoninterface, currentLanguageIndex, 57);
+    auto *slider = new DebouncetimeB;
+    slider->setValueSuffix(unit);
+    slider->setDebounceValue(4);
+    layout(slider);
+    auto *stepper = new DebouncetimeC;
+    stepper->setValueSuffix(unit);
+    stepper->setDebounceValue(8);
+    layout(stepper);
+    return sheet;
 }
 
 } // namespace
@@ -84,6 +247,7 @@ int main(int argc, char **argv)
              return dialog;
          }},
         {"LessThree", [] { return new LessThree; }},
+        {"SensorPanelsUnplaced", unplacedSensorPanels},
         {"ContainReset", [] { return new ContainReset; }},
         // The window reads the stored language choice itself.
         {"SelectionPage",
@@ -106,6 +270,20 @@ int main(int argc, char **argv)
              return window;
          },
          4000},
+        // The default receiver of the 8000 Hz class, whose image is newer.
+        {"SettingsPage", [] { return openSettingsPage(); }, 500},
+        // A receiver of the 4000 Hz class shows its LED indicator's modes.
+        {"SettingsPage-receiver-LED",
+         [] {
+             useScenario("receiver-kind1.ini");
+             DialogMain *window = openSettingsPage();
+             HidUsbSim::reportReceiverLight(QStringLiteral("Receiver1"));
+             QTest::qWait(300);
+             auto *page = window->findChild<QScrollArea *>(QStringLiteral("scrollArea"));
+             page->verticalScrollBar()->setValue(page->verticalScrollBar()->maximum());
+             return window;
+         },
+         1000},
     };
     int failures = 0;
     for (const char *language : {"en", "ru"}) {
@@ -117,7 +295,9 @@ int main(int argc, char **argv)
                 std::fprintf(stderr, "cannot take %s\n", qPrintable(path));
                 ++failures;
             }
+            HidUsbSim::loadDefaultScenario();
         }
+        failures += updateShots(output, QLatin1String(language));
     }
     return failures == 0 ? 0 : 1;
 }

@@ -459,6 +459,31 @@ const std::map<QString, Drawing> &drawings()
              }
              return true;
          }},
+        {QStringLiteral("chip"),
+         [](QPainter &p, const ManifestEntry &e, QString *error) {
+             const bool on = e.argument(0) == QLatin1String("on");
+             if (!on && e.argument(0) != QLatin1String("off"))
+                 return unknownState(e, error);
+             // Light grounds: the panels that use chips write on them in black.
+             const QColor fill = on ? accent : text;
+             roundedBox(p, QRectF(QPointF(0, 0), e.size), fill, on ? accentDeep : muted, e.size.height() / 2.0);
+             return true;
+         }},
+        {QStringLiteral("switch"),
+         [](QPainter &p, const ManifestEntry &e, QString *error) {
+             const bool on = e.argument(0) == QLatin1String("on");
+             if (!on && e.argument(0) != QLatin1String("off"))
+                 return unknownState(e, error);
+             const QRectF track = inset(QRectF(QPointF(0, 0), e.size), 1);
+             const qreal radius = track.height() / 2;
+             roundedBox(p, track, on ? accentDeep : surface, on ? accent : muted, radius);
+             const qreal knob = track.height() - 4;
+             const qreal x = on ? track.right() - 2 - knob : track.left() + 2;
+             p.setPen(Qt::NoPen);
+             p.setBrush(on ? QColor(Qt::white) : muted);
+             p.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
+             return true;
+         }},
         {QStringLiteral("badge"),
          [](QPainter &p, const ManifestEntry &e, QString *) {
              const QRectF box(QPointF(0, 0), e.size);

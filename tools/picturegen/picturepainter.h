@@ -14,6 +14,8 @@
 //   icon GLYPH STATE           a glyph on a transparent ground (states as
 //                              buttons, or accent for a plain status mark)
 //   checkbox on|off            a check box indicator
+//   chip on|off                a light pill for black text, accent when on
+//   switch on|off              an on/off toggle, its knob right when on
 //   badge TEXT                 a small outlined label such as "4K"
 //   number STATE               a round number badge (normal, hover, pressed)
 //   tile online|offline|unknown a device tile with a mouse

@@ -1,0 +1,85 @@
+#include "keybindingencoder.h"
+
+#include "configurationsenders.h"
+#include "keynames.h"
+#include "sensorcapabilities.h"
+
+namespace {
+
+constexpr int KeySequenceType = 5;
+constexpr int PageKeys = 6;
+constexpr int StepDelay = 10;
+constexpr int DpiStep = 50;
+
+// The media functions the page offers, by the usages of the HID consumer page.
+const int ConsumerUsages[] = {0x0221, 0x0223, 0x0224, 0x0225, 0x0226, 0x0227, 0x022A, 0x0183, 0x018A,
+                              0x0192, 0x0194, 0x00B5, 0x00B6, 0x00B7, 0x00CD, 0x00E2, 0x00E9, 0x00EA};
+
+bool isPageKey(int key)
+{
+    return key >= 0 && key < PageKeys;
+}
+
+bool sendKeySequence(int key, const KeyData &data)
+{
+    const std::uint8_t entry[3] = {KeySequenceType, 0, 0};
+    return setKeyFunctionPayload(key, entry, reinterpret_cast<const std::uint8_t *>(&data));
+}
+
+} // namespace
+
+int consumerUsageFromLowByte(int lowByte)
+{
+    for (const int usage : ConsumerUsages) {
+        if ((usage & 0xFF) == lowByte)
+            return usage;
+    }
+    return 0;
+}
+
+KeyData consumerKeyData(int usage)
+{
+    KeyData data = {};
+    data.stepCountByte = 2;
+    for (const KeyStep::Action action : {KeyStep::Press, KeyStep::Release}) {
+        KeyStep &step = data.steps[action];
+        step.action = action;
+        step.kind = KeyStep::Consumer;
+        step.setCode(std::uint16_t(usage));
+        step.setDelay(StepDelay);
+    }
+    return data;
+}
+
+int consumerLowByteOf(const KeyData &data)
+{
+    return data.steps[0].kind == KeyStep::Consumer ? data.steps[0].code() & 0xFF : -1;
+}
+
+bool KeyBindingEncoder(int key, int lowByte)
+{
+    const int usage = consumerUsageFromLowByte(lowByte);
+    return usage != 0 && isPageKey(key) && sendKeySequence(key, consumerKeyData(usage));
+}
+
+bool AssignKeyCombination(int key, const QString &text)
+{
+    return isPageKey(key) && sendKeySequence(key, KeyDataFromCombination(text));
+}
+
+int DpiCodeForValue(const SensorCapabilities &capabilities, const QString &sensorId, int dpi)
+{
+    if (!capabilities.isTableSensor(sensorId))
+        return dpi / DpiStep - 1;
+    int value = 0;
+    return capabilities.tableValueOf(sensorId, dpi, &value) ? value : dpi / DpiStep;
+}
+
+int DpiValueForCode(const SensorCapabilities &capabilities, const QString &sensorId, int code)
+{
+    if (!capabilities.isTableSensor(sensorId))
+        return (code + 1) * DpiStep;
+    int dpi = 0;
+    capabilities.tableDpiOf(sensorId, code, &dpi);
+    return dpi;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "flashdatamap.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+// One item of a macro as files and the editor list it: a key press or
+// release (kind, code and action of a KeyStep), or a delay in milliseconds.
+struct MacroItem
+{
+    enum Type { Key, Delay };
+
+    Type type = Key;
+    std::uint8_t kind = KeyStep::Key;
+    std::uint16_t code = 0;
+    std::uint8_t action = KeyStep::Press;
+    std::uint32_t delay = 0;
+
+    static MacroItem key(int kind, int code, int action);
+    static MacroItem pause(std::uint32_t milliseconds);
+
+    bool operator==(const MacroItem &other) const;
+    bool operator!=(const MacroItem &other) const { return !(*this == other); }
+};
+
+// Builds the 592-byte macro block a key plays, the one road from a macro to
+// the device for the key page and the macro editor alike. A key opens a
+// step; a delay sets the delay of the step before it. Items seldom
+// alternate strictly (a leading delay, two keys or two delays in a row), so
+// a leading delay is dropped, consecutive delays add up, and a key after a
+// key opens a step of its own. A macro ending in a delay gets one more,
+// all-zero step, as the device has always been sent. The block holds 70
+// steps: what comes after the seventieth is left out.
+class MacroBlockBuilder
+{
+public:
+    explicit MacroBlockBuilder(const QString &name);
+
+    void add(const MacroItem &item);
+    KeyMacro block() const;
+
+private:
+    void addKey(const MacroItem &item);
+    void addDelay(std::uint32_t milliseconds);
+
+    KeyMacro m_block;
+    int m_steps = 0;
+    bool m_afterDelay = false;
+    bool m_full = false;
+};
+
+// The block of a whole item list.
+KeyMacro macroBlock(const QString &name, const QVector<MacroItem> &items);
+
+// The items a block plays, as the editor lists them: each step a key, and
+// between two steps the delay of the first. The last step's delay is not
+// listed, so a block built from items that end in a key gives them back.
+QVector<MacroItem> macroItemsOfBlock(const KeyMacro &block);
+
+// The name a block carries: its 30 name bytes in the local 8-bit encoding
+// without NUL characters. The field is zero-padded, so its length byte is
+// not needed, and a length byte over 30 must not count.
+QString macroNameOfBlock(const KeyMacro &block);
+
+// A macro name as the block's name field takes it: the local 8-bit form
+// without NUL characters, at most 30 bytes, cut between characters.
+QByteArray macroNameBytes(const QString &name);

@@ -1,0 +1,109 @@
+#include "macrofile.h"
+
+#include "appinfo.h"
+#include "macrotext.h"
+#include "pagestate.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstring>
+
+namespace {
+
+const QChar Blank = QLatin1Char(' ');
+
+QStringList lineItems(const QByteArray &line)
+{
+    return QString::fromUtf8(line).split(Blank, Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+QString macroFolderPath()
+{
+    return dataFolderPath() + QStringLiteral("/usersetting/MacroPage");
+}
+
+QString macroFilePath(const QString &name)
+{
+    return macroFolderPath() + QLatin1Char('/') + name + QStringLiteral(".ini");
+}
+
+bool isUsableMacroName(const QString &name)
+{
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+        || name.contains(QLatin1String("..")) || name.contains(QLatin1String("xml"))
+        || name.contains(QLatin1String(".ini")))
+        return false;
+    for (const QChar character : name) {
+        if (character.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
+QString readMacroRepeatText(const QString &name)
+{
+    const QString none = QStringLiteral("0");
+    QFile file(macroFilePath(name));
+    if (!isUsableMacroName(name) || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return none;
+    const QStringList items = lineItems(file.readLine());
+    const QString repeat = items.isEmpty() ? QString() : QString(items.first()).remove(QLatin1Char('\n'));
+    return repeat.isEmpty() ? none : repeat;
+}
+
+bool saveMacroRepeatValue(const QString &name, const QString &text)
+{
+    if (!isUsableMacroName(name))
+        return false;
+    QSaveFile file(macroFilePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    file.write((text + QLatin1Char('\n')).toUtf8());
+    return file.commit();
+}
+
+bool buildMacroBlockFromIni(const QString &name, KeyMacro *block)
+{
+    std::memset(block, 0, sizeof *block);
+    QFile file(macroFilePath(name));
+    if (!g_deviceUiLive || !isUsableMacroName(name) || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    *block = macroBlockFromText(name, &file);
+    return true;
+}
+
+KeyMacro macroBlockFromText(const QString &name, QIODevice *file)
+{
+    KeyMacro block = macroBlock(name, MacroText::read(file).items);
+    if (block.stepCountByte == 0)
+        block.stepCountByte = 1;
+    return block;
+}
+
+bool readMacroFile(const QString &name, MacroText *macro)
+{
+    QFile file(macroFilePath(name));
+    if (!isUsableMacroName(name) || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    *macro = MacroText::read(&file);
+    return true;
+}
+
+bool writeMacroFile(const QString &name, const MacroText &macro)
+{
+    if (!isUsableMacroName(name))
+        return false;
+    QSaveFile file(macroFilePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    file.write(macro.bytes());
+    return file.commit();
+}
+
+bool writeMacroFileFromBlock(const QString &name, int repeat, const KeyMacro &block)
+{
+    return writeMacroFile(name, {MacroText::usableRepeat(repeat), macroItemsOfBlock(block)});
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "flashdatamap.h"
+#include "macrotext.h"
+
+#include <QString>
+
+class QIODevice;
+
+// The user's macros, one text file each in the data folder's
+// "usersetting/MacroPage": "<name>.ini", a first line with the repeat mode
+// ("253", "254", "255" or a count), then key lines (code text, kind,
+// "0" press or "1" release) and delay lines ("10ms").
+
+QString macroFolderPath();
+QString macroFilePath(const QString &name);
+
+// Whether a name may name a macro file. Names also come from device records
+// and imported profiles, so a name must not leave the folder (no path
+// separator, no ".."), must not be hidden or renamed by the macro listing
+// (no "xml", no ".ini") and holds no control characters.
+bool isUsableMacroName(const QString &name);
+
+// The repeat mode, the first item of the file's first line; "0" when the
+// file is missing, unreadable, empty or the name is unusable.
+QString readMacroRepeatText(const QString &name);
+
+// Replaces the file with the one line `text`, atomically: a failed write
+// leaves the old file whole. False for an unusable name or a failed write.
+bool saveMacroRepeatValue(const QString &name, const QString &text);
+
+// The block of the macro file named `name`, built only while the device
+// pages may send and when the file can be read. False with a zero block
+// otherwise.
+bool buildMacroBlockFromIni(const QString &name, KeyMacro *block);
+// The block of a macro file's text, read from an open device (text mode)
+// as MacroText reads it, so the key page binds what the editor shows. A
+// file without steps still gives one empty step.
+KeyMacro macroBlockFromText(const QString &name, QIODevice *file);
+
+// The macro file named `name`; false for an unusable name or a file that
+// cannot be read.
+bool readMacroFile(const QString &name, MacroText *macro);
+
+// Replaces (or creates) the macro file named `name`, atomically: a failed
+// write leaves the old file whole. False for an unusable name or a failed
+// write.
+bool writeMacroFile(const QString &name, const MacroText &macro);
+
+// Writes the macro a device block holds, its steps together with the
+// repeat mode (a mode or count the file cannot hold becomes 1), so that a
+// file filled from the device is never left with a repeat mode but no
+// steps.
+bool writeMacroFileFromBlock(const QString &name, int repeat, const KeyMacro &block);

@@ -1,0 +1,73 @@
+#include "stopclosetime.h"
+
+#include "appinfo.h"
+#include "configinistore.h"
+#include "configurationsenders.h"
+#include "pagestate.h"
+#include "ui_stopclosetime.h"
+
+#include <QSignalBlocker>
+
+#include <array>
+
+namespace {
+
+// The idle time of each entry in units of 10 seconds, as the device takes it.
+constexpr std::array<int, 11> SleepTimes = {1, 3, 6, 30, 60, 90, 120, 150, 180, 210, 240};
+
+} // namespace
+
+StopCloseTime::StopCloseTime(QWidget *parent)
+    : QFrame(parent)
+    , ui(new Ui::StopCloseTime)
+    , picturePath(programFolderPath() + QStringLiteral("/Picture/Light/"))
+{
+    ui->setupUi(this);
+    ConfigIniStore *config = ConfigIniStore::instance();
+    const QString text = config->colourText(QStringLiteral("ComboxTextColor"));
+    const QString select = config->colourText(QStringLiteral("ComboxSelectColor"));
+    ui->StopClose->setStyleSheet(
+        QStringLiteral("QComboBox{border: 1px solid gray; color: rgb(%1); border-image: url(%2ComboboxBack.png);}"
+                       "QComboBox::drop-down:button{border-radius:5px; background:rgb(0,0,0);}"
+                       " QComboBox::down-arrow{image: url(%2Menu.png); right: 8px; }"
+                       "QComboBox::down-arrow:on{ image: url(%2MenuClicked.png);}"
+                       "QComboBox QAbstractItemView::item{height:25px;}"
+                       "QComboBox QAbstractItemView {outline: 0px solid gray; border: 1px  solid gray;"
+                       "color: rgb(%1); border-image: url(%2ComboboxTextBack.png);"
+                       "selection-background-color: rgb(%3); }")
+            .arg(text, picturePath, select));
+    ui->StopClose->setMaxVisibleItems(15);
+}
+
+StopCloseTime::~StopCloseTime()
+{
+    delete ui;
+}
+
+void StopCloseTime::setSleepIndex(int index)
+{
+    const QSignalBlocker blocker(ui->StopClose);
+    ui->StopClose->setCurrentIndex(index);
+}
+
+void StopCloseTime::setItemText(int index, const QString &text)
+{
+    ui->StopClose->setItemText(index, text);
+}
+
+int StopCloseTime::indexOfSeconds(int seconds)
+{
+    for (std::size_t index = 0; index < SleepTimes.size(); ++index) {
+        if (SleepTimes[index] * 10 == seconds)
+            return int(index);
+    }
+    return -1;
+}
+
+void StopCloseTime::on_StopClose_activated(int index)
+{
+    if (!g_deviceUiLive || index < 0 || index >= int(SleepTimes.size()))
+        return;
+    if (!g_buttonUiFilling)
+        setSleepTime(SleepTimes[std::size_t(index)]);
+}

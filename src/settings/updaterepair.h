@@ -1,0 +1,68 @@
+#pragma once
+
+#include "languagedialog.h"
+
+namespace Ui {
+class UpDateRepair;
+}
+
+// The firmware update dialog: its fixed instruction, a message, the
+// progress of an upgrade and two buttons. The settings page readies it
+// with the views below and drives its progress and result through the
+// hub's SigProgress; its start button then asks the page to update
+// (SigUpdateStart). It cannot be closed while an upgrade shows its
+// progress. One instance, g_repairDialog, serves the whole program.
+class UpDateRepair : public LanguageDialog
+{
+    Q_OBJECT
+
+public:
+    explicit UpDateRepair(QWidget *parent = nullptr);
+    ~UpDateRepair() override;
+
+    // Back to the first view: start and cancel, no message, no progress.
+    void resetView();
+    // Ready to start: the ready message, start and cancel.
+    void showReadyView();
+    // A message (setMessage) with a confirm button.
+    void showMessageView();
+    // Upgrading: the do-not-unplug message and the progress bar only.
+    void showUpgradingView();
+    void setMessage(const QString &text);
+
+public slots:
+    void SlotAutoRepair(int index);
+    void SlotAutoRepairProgress(int index);
+    void SlotAllLanguage(int index) override;
+    // `Discrib`: 0 progress `schedue` %, 1 failed, 2 succeeded, 3 and 4
+    // without cancel, 5 half done (the second image missing), 6 failed.
+    void SlotProgress(int schedue, int Discrib);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private slots:
+    void on_CloseButton_clicked();
+    void on_NewHong_clicked();
+    void on_NewHong_2_clicked();
+
+private:
+    void reject() override;
+    void showResult(const QString &message);
+    void closeAfterUpgrade();
+
+    Ui::UpDateRepair *ui;
+    // The "AutoRepair" texts by their element names.
+    QString cancelText;
+    QString confirmText;
+    QString updateNotMoveText;
+    QString updateFailText;
+    QString updateSuccessText;
+    QString startText;
+    QString readyText;
+};
+
+// The program's one update dialog, made by the settings page with no
+// parent, hidden, and never destroyed. GUI thread only.
+extern UpDateRepair *g_repairDialog;
