@@ -3,6 +3,13 @@
 #include "configinistore.h"
 #include "deviceallinfo.h"
 
+namespace {
+
+// The receiver kind whose LED indicator can be set.
+constexpr int FourKiloHertzReceiver = 1;
+
+} // namespace
+
 AdvancedFeatures AdvancedFeatures::fromList(const QStringList &items)
 {
     const auto granted = [&items](int index) {
@@ -22,4 +29,10 @@ AdvancedFeatures AdvancedFeatures::ofModel(const QString &driveGroup)
 AdvancedFeatures AdvancedFeatures::ofCurrentDevice()
 {
     return ofModel(CurrentDevice.get().driveGroup());
+}
+
+bool AdvancedFeatures::currentDeviceHasReceiverLed()
+{
+    const DeviceAllInfo device = CurrentDevice.get();
+    return !device.isWired && device.kind == FourKiloHertzReceiver && ofModel(device.driveGroup()).receiverLed;
 }

@@ -17,4 +17,8 @@ struct AdvancedFeatures
     static AdvancedFeatures ofModel(const QString &driveGroup);
     // The list of the chosen device's model.
     static AdvancedFeatures ofCurrentDevice();
+
+    // The chosen device shows the receiver's LED indicator: a 4000 Hz
+    // receiver, the mouse not on its cable, of a model with the feature.
+    static bool currentDeviceHasReceiverLed();
 };

@@ -49,5 +49,10 @@ int FlashDataMap::dpiLevelCount() const
     return std::clamp<int>(DPIGradeCount, 1, DpiLevelCount);
 }
 
+const KeyMacro *FlashDataMap::keyMacro(int key) const
+{
+    return key >= 0 && key < KeyCount ? &KeyMacros[key] : nullptr;
+}
+
 Guarded<FlashDataMap> DeviceProtocolData;
 std::atomic<bool> g_deviceRecordLoaded{false};

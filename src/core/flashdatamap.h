@@ -121,6 +121,8 @@ struct FlashDataMap
     int currentDpiLevel() const;
     // The levels in use, 1 to 8.
     int dpiLevelCount() const;
+    // The macro block of a key; null for an index the record has no key for.
+    const KeyMacro *keyMacro(int key) const;
 
     std::uint8_t *bytes() { return reinterpret_cast<std::uint8_t *>(this); }
     const std::uint8_t *bytes() const { return reinterpret_cast<const std::uint8_t *>(this); }

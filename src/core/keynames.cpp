@@ -120,12 +120,14 @@ QString mouseButtonText(int button, int language)
 // language changed, in any other.
 int mouseButtonOfName(const QString &name)
 {
+    if (name.isEmpty())
+        return -1;
     QVector<int> languages{currentLanguageIndex};
     for (int language = 0; language < loadedLanguageCount(); ++language)
         languages.append(language);
     for (const int language : languages) {
         for (int button = 0; button < MouseButtonCount; ++button) {
-            if (!name.isEmpty() && mouseButtonText(button, language) == name)
+            if (mouseButtonText(button, language) == name)
                 return button;
         }
     }

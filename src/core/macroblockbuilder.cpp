@@ -4,32 +4,6 @@
 #include <cstring>
 #include <limits>
 
-MacroItem MacroItem::key(int kind, int code, int action)
-{
-    MacroItem item;
-    item.kind = std::uint8_t(kind);
-    item.code = std::uint16_t(code);
-    item.action = std::uint8_t(action);
-    return item;
-}
-
-MacroItem MacroItem::pause(std::uint32_t milliseconds)
-{
-    MacroItem item;
-    item.type = Delay;
-    item.delay = milliseconds;
-    return item;
-}
-
-bool MacroItem::operator==(const MacroItem &other) const
-{
-    if (type != other.type)
-        return false;
-    if (type == Delay)
-        return delay == other.delay;
-    return kind == other.kind && code == other.code && action == other.action;
-}
-
 MacroBlockBuilder::MacroBlockBuilder(const QString &name)
 {
     std::memset(&m_block, 0, sizeof m_block);

@@ -1,29 +1,11 @@
 #pragma once
 
 #include "flashdatamap.h"
+#include "macroitem.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QVector>
-
-// One item of a macro as files and the editor list it: a key press or
-// release (kind, code and action of a KeyStep), or a delay in milliseconds.
-struct MacroItem
-{
-    enum Type { Key, Delay };
-
-    Type type = Key;
-    std::uint8_t kind = KeyStep::Key;
-    std::uint16_t code = 0;
-    std::uint8_t action = KeyStep::Press;
-    std::uint32_t delay = 0;
-
-    static MacroItem key(int kind, int code, int action);
-    static MacroItem pause(std::uint32_t milliseconds);
-
-    bool operator==(const MacroItem &other) const;
-    bool operator!=(const MacroItem &other) const { return !(*this == other); }
-};
 
 // Builds the 592-byte macro block a key plays, the one road from a macro to
 // the device for the key page and the macro editor alike. A key opens a

@@ -1,9 +1,10 @@
 #include "macrofile.h"
 
 #include "appinfo.h"
-#include "macrotext.h"
+#include "macroblockbuilder.h"
 #include "pagestate.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
@@ -16,6 +17,17 @@ const QChar Blank = QLatin1Char(' ');
 QStringList lineItems(const QByteArray &line)
 {
     return QString::fromUtf8(line).split(Blank, Qt::SkipEmptyParts);
+}
+
+bool replaceMacroFile(const QString &name, const QByteArray &content)
+{
+    if (!isUsableMacroName(name))
+        return false;
+    QSaveFile file(macroFilePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    file.write(content);
+    return file.commit();
 }
 
 } // namespace
@@ -34,13 +46,32 @@ bool isUsableMacroName(const QString &name)
 {
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
         || name.contains(QLatin1String("..")) || name.contains(QLatin1String("xml"))
-        || name.contains(QLatin1String(".ini")))
+        || name.contains(QLatin1String(".ini")) || name.toUtf8().size() > MaxMacroNameBytes)
         return false;
     for (const QChar character : name) {
         if (character.category() == QChar::Other_Control)
             return false;
     }
     return true;
+}
+
+QStringList macroNames()
+{
+    const QDir folder(macroFolderPath(), QStringLiteral("*.ini"), QDir::Name | QDir::IgnoreCase,
+                      QDir::Files | QDir::NoSymLinks | QDir::CaseSensitive);
+    QStringList names;
+    for (const QString &fileName : folder.entryList()) {
+        const QString name = fileName.chopped(4);
+        if (isUsableMacroName(name))
+            names.append(name);
+    }
+    return names;
+}
+
+bool renameMacroFile(const QString &name, const QString &newName)
+{
+    return isUsableMacroName(name) && isUsableMacroName(newName)
+           && QFile::rename(macroFilePath(name), macroFilePath(newName));
 }
 
 QString readMacroRepeatText(const QString &name)
@@ -56,13 +87,7 @@ QString readMacroRepeatText(const QString &name)
 
 bool saveMacroRepeatValue(const QString &name, const QString &text)
 {
-    if (!isUsableMacroName(name))
-        return false;
-    QSaveFile file(macroFilePath(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    file.write((text + QLatin1Char('\n')).toUtf8());
-    return file.commit();
+    return replaceMacroFile(name, (text + QLatin1Char('\n')).toUtf8());
 }
 
 bool buildMacroBlockFromIni(const QString &name, KeyMacro *block)
@@ -94,13 +119,7 @@ bool readMacroFile(const QString &name, MacroText *macro)
 
 bool writeMacroFile(const QString &name, const MacroText &macro)
 {
-    if (!isUsableMacroName(name))
-        return false;
-    QSaveFile file(macroFilePath(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    file.write(macro.bytes());
-    return file.commit();
+    return replaceMacroFile(name, macro.bytes());
 }
 
 bool writeMacroFileFromBlock(const QString &name, int repeat, const KeyMacro &block)

@@ -18,8 +18,19 @@ QString macroFilePath(const QString &name);
 // Whether a name may name a macro file. Names also come from device records
 // and imported profiles, so a name must not leave the folder (no path
 // separator, no ".."), must not be hidden or renamed by the macro listing
-// (no "xml", no ".ini") and holds no control characters.
+// (no "xml", no ".ini") and holds no control characters. It holds at most
+// MaxMacroNameBytes bytes in UTF-8, what an exported macro carries.
+constexpr int MaxMacroNameBytes = 48;
 bool isUsableMacroName(const QString &name);
+
+// The macros of the folder, sorted by name ignoring case: the usable names
+// of its "<name>.ini" files. Other files are left out, since no macro
+// could be read from or saved to them.
+QStringList macroNames();
+
+// Renames a macro's file; false when either name is unusable, the new name
+// has a file already or the rename fails.
+bool renameMacroFile(const QString &name, const QString &newName);
 
 // The repeat mode, the first item of the file's first line; "0" when the
 // file is missing, unreadable, empty or the name is unusable.

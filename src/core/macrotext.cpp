@@ -3,7 +3,6 @@
 #include "keynames.h"
 
 #include <QIODevice>
-#include <QRegularExpression>
 
 namespace {
 
@@ -12,29 +11,17 @@ QStringList fieldsOf(const QByteArray &line)
     return QString::fromUtf8(line).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
-bool readKey(const QStringList &fields, MacroItem *item)
+std::optional<MacroItem> keyOfFields(const QStringList &fields)
 {
     bool kindRead = false;
     const int kind = fields[1].toInt(&kindRead);
     const int code = macroCodeOfText(fields[0]);
     const QString &flag = fields[2];
     if (!kindRead || (flag != QLatin1String("0") && flag != QLatin1String("1")))
-        return false;
+        return std::nullopt;
     const bool named = isMacroKey(kind, code);
-    *item = MacroItem::key(named ? kind : KeyStep::Key, named ? code : 0,
-                           flag == QLatin1String("1") ? KeyStep::Release : KeyStep::Press);
-    return true;
-}
-
-bool readDelay(const QString &field, MacroItem *item)
-{
-    static const QRegularExpression pattern(QStringLiteral("^([0-9]+)ms$"));
-    const QRegularExpressionMatch match = pattern.match(field);
-    bool fits = false;
-    const uint milliseconds = match.hasMatch() ? match.captured(1).toUInt(&fits) : 0;
-    if (fits)
-        *item = MacroItem::pause(milliseconds);
-    return fits;
+    return MacroItem::key(named ? kind : KeyStep::Key, named ? code : 0,
+                          flag == QLatin1String("1") ? KeyStep::Release : KeyStep::Press);
 }
 
 QByteArray lineOf(const MacroItem &item)
@@ -61,9 +48,11 @@ MacroText MacroText::read(QIODevice *file)
     macro.repeat = usableRepeat(fieldsOf(file->readLine()).value(0).toInt());
     while (!file->atEnd()) {
         const QStringList fields = fieldsOf(file->readLine());
-        MacroItem item;
-        if ((fields.size() == 3 && readKey(fields, &item)) || (fields.size() == 1 && readDelay(fields[0], &item)))
-            macro.items.append(item);
+        const std::optional<MacroItem> item = fields.size() == 3   ? keyOfFields(fields)
+                                              : fields.size() == 1 ? MacroItem::pauseOfText(fields[0])
+                                                                   : std::nullopt;
+        if (item)
+            macro.items.append(*item);
     }
     return macro;
 }

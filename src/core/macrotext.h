@@ -1,6 +1,6 @@
 #pragma once
 
-#include "macroblockbuilder.h"
+#include "macroitem.h"
 
 #include <QByteArray>
 #include <QVector>

@@ -2,6 +2,7 @@
 
 std::atomic<bool> g_buttonUiFilling{false};
 std::atomic<bool> g_sensorUiFilling{false};
+std::atomic<bool> g_lightUiFilling{false};
 std::atomic<bool> g_buttonUiApplied{false};
 std::atomic<bool> g_sensorUiApplied{false};
 std::atomic<int> g_devicePageState{0};

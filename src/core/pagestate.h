@@ -12,6 +12,9 @@
 // received record: the senders then stay silent when the device is offline.
 extern std::atomic<bool> g_buttonUiFilling;
 extern std::atomic<bool> g_sensorUiFilling;
+// The mouse lighting page is filling its controls from a record or resetting
+// them: its handlers then send nothing.
+extern std::atomic<bool> g_lightUiFilling;
 
 // The pages have applied the record of the last full read.
 extern std::atomic<bool> g_buttonUiApplied;

@@ -26,7 +26,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QListView>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QUrl>
@@ -91,7 +90,7 @@ FormSetting::FormSetting(QWidget *parent)
         g_repairDialog = new UpDateRepair;
     connectHub();
     applyStyles();
-    styleLanguageList();
+    ui->comboBox->applyListSkin(skinFolder);
     labelAnchor = ui->label->pos();
     ui->checkBox->setChecked(
         MacroIniStore::instance()->value(QStringLiteral("AutoStart"), QStringLiteral("Enable")).toInt() == 1);
@@ -177,27 +176,6 @@ void FormSetting::applyStyles()
                                            "background-image: url(%1Picture.png);}")
                                 .arg(skinFolder));
     ui->scrollAreaWidgetContents->setStyleSheet(QStringLiteral("background-color:transparent;border:none;"));
-}
-
-void FormSetting::styleLanguageList()
-{
-    const QString select = optionColour("ComboxSelectColor");
-    ui->comboBox->setStyleSheet(
-        QStringLiteral("QComboBox{border: 1px solid gray; color: rgb(%1); border-image: url(%2ComboboxBack.png);}"
-                       "QComboBox::drop-down:button{border-radius:5px; background:rgb(%3);}"
-                       " QComboBox::down-arrow{image: url(%2Menu.png); right: 8px; }"
-                       "QComboBox::down-arrow:on{ image: url(%2MenuClicked.png);}"
-                       "QComboBox QAbstractItemView::item{height:25px;}"
-                       "QComboBox QAbstractItemView {outline: 0px solid gray; border: 1px  solid gray;"
-                       "color: rgb(%1); border-image: url(%2ComboboxTextBack.png);"
-                       "selection-background-color: rgb(%4); }")
-            .arg(optionColour("ComboxTextColor"), skinFolder, optionColour("ComboxBackGroundColor"), select));
-    auto *view = new QListView(ui->comboBox);
-    view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
-                                       "QListView::item:hover{background-color: rgb(%1);}")
-                            .arg(select));
-    ui->comboBox->setView(view);
-    ui->comboBox->setMaxVisibleItems(5);
 }
 
 void FormSetting::mousePressEvent(QMouseEvent *)
@@ -362,8 +340,7 @@ void FormSetting::SlotFormResetForm()
 // Only the receiver of the 4000 Hz class has the LED indicator.
 void FormSetting::SlotRGBValue(DongleRGB *Rgb)
 {
-    const DeviceAllInfo device = CurrentDevice.get();
-    if (!AdvancedFeatures::ofCurrentDevice().receiverLed || device.isWired || device.kind != 1)
+    if (!AdvancedFeatures::currentDeviceHasReceiverLed())
         return;
     receiverLight = *Rgb;
     setLedVisible(true);

@@ -2,6 +2,10 @@
 
 #include "deviceallinfo.h"
 #include "firmwareupdaterun.h"
+#include "inputpica.h"
+#include "inputpicb.h"
+#include "ledinfo.h"
+#include "lightmodeset.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -79,7 +83,6 @@ private slots:
 private:
     void connectHub();
     void applyStyles();
-    void styleLanguageList();
     void placeVersions(int language);
     void showVersions(bool lookForImages);
     void showNotice(FirmwareUpdateRun::Target target, bool shown);
@@ -105,4 +108,10 @@ private:
     // Texts of the firmware update in the current language.
     QString updateButtonText;
     QString upToDateText;
+    // The receiver's dialogs, built with the page and gone with it; nothing
+    // shows them.
+    LedInfo ledInfo;
+    InputPicA screenDialogA;
+    InputPicB screenDialogB;
+    LightModeSet lightModeDialog;
 };

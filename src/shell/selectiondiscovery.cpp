@@ -7,6 +7,7 @@
 #include "founddevices.h"
 #include "pagestate.h"
 #include "postmsg.h"
+#include "screendevices.h"
 
 #include <HIDUsb.h>
 
@@ -33,7 +34,10 @@ void DeviceSelectionCallback()
     g_wireless2PidList = lists.value(2);
     g_wireless4PidList = lists.value(3);
     g_wireless8PidList = lists.value(4);
-    discoverDevices(vendorId, productIdsToEnumerate(lists));
+    const QStringList productIds = productIdsToEnumerate(lists);
+    screenVendorId.set(vendorId);
+    screenDeviceIds.set(productIds);
+    discoverDevices(vendorId, productIds);
 
     page->rebuildTiles();
     if (g_repairDialogVisible && !g_upgradeRunning)

@@ -1,18 +1,13 @@
 #include "skinneddialog.h"
 
 #include "appinfo.h"
+#include "dialogflags.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QToolButton>
 
 namespace {
-
-// A sub-window without frame that bypasses the window manager, with system
-// menu and minimise hints.
-constexpr Qt::WindowFlags skinnedWindowFlags =
-    Qt::SubWindow | Qt::BypassWindowManagerHint | Qt::FramelessWindowHint
-    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
 
 QString url(const QString &folder, const char *picture)
 {
@@ -30,7 +25,7 @@ SkinnedDialog::SkinnedDialog(QWidget *parent)
 void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeButton,
                               const QList<QToolButton *> &textButtons)
 {
-    setWindowFlags(skinnedWindowFlags);
+    setWindowFlags(dialogWindowFlags);
     label->setStyleSheet(QStringLiteral("QLabel{color: rgb(255, 255, 255);}"));
     const QString textButtonStyle =
         QStringLiteral("QToolButton{border: 0px; background-position: center;"

@@ -1,5 +1,8 @@
 #include "myconmbobox.h"
 
+#include "configinistore.h"
+
+#include <QListView>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -10,6 +13,29 @@ MyConmboBox::MyConmboBox(QWidget *parent)
 }
 
 MyConmboBox::~MyConmboBox() = default;
+
+void MyConmboBox::applyListSkin(const QString &pictureFolder)
+{
+    ConfigIniStore *config = ConfigIniStore::instance();
+    const QString select = config->colourText(QStringLiteral("ComboxSelectColor"));
+    setStyleSheet(
+        QStringLiteral("QComboBox{border: 1px solid gray; color: rgb(%1); border-image: url(%2ComboboxBack.png);}"
+                       "QComboBox::drop-down:button{border-radius:5px; background:rgb(%3);}"
+                       " QComboBox::down-arrow{image: url(%2Menu.png); right: 8px; }"
+                       "QComboBox::down-arrow:on{ image: url(%2MenuClicked.png);}"
+                       "QComboBox QAbstractItemView::item{height:25px;}"
+                       "QComboBox QAbstractItemView {outline: 0px solid gray; border: 1px  solid gray;"
+                       "color: rgb(%1); border-image: url(%2ComboboxTextBack.png);"
+                       "selection-background-color: rgb(%4); }")
+            .arg(config->colourText(QStringLiteral("ComboxTextColor")), pictureFolder,
+                 config->colourText(QStringLiteral("ComboxBackGroundColor")), select));
+    auto *view = new QListView(this);
+    view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
+                                       "QListView::item:hover{background-color: rgb(%1);}")
+                            .arg(select));
+    setView(view);
+    setMaxVisibleItems(5);
+}
 
 void MyConmboBox::mousePressEvent(QMouseEvent *event)
 {

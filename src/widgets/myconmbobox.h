@@ -12,6 +12,14 @@ public:
 
     int indexAtLastPress() const { return m_indexAtLastPress; }
 
+    // The look of the settings page's language list and the light-mode
+    // lists: the Option colours ComboxTextColor (text), ComboxSelectColor
+    // (selection) and ComboxBackGroundColor (arrow button), the pictures
+    // ComboboxBack.png, Menu.png, MenuClicked.png (open) and
+    // ComboboxTextBack.png (the list) of `pictureFolder`, 25-pixel items,
+    // five visible.
+    void applyListSkin(const QString &pictureFolder);
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

@@ -262,6 +262,26 @@ private slots:
         QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), 0);
     }
 
+    void theReceiverDialogsComeAndGoWithThePageUnshown()
+    {
+        const auto receiverDialogs = [] {
+            QStringList names;
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                const QString name = QString::fromLatin1(window->metaObject()->className());
+                if (QStringList({"LedInfo", "InputPicA", "InputPicB", "LightModeSet"}).contains(name))
+                    names << name + (window->isVisible() ? " (shown)" : "");
+            }
+            names.sort();
+            return names;
+        };
+        {
+            FormSetting page;
+            page.show();
+            QCOMPARE(receiverDialogs(), QStringList({"InputPicA", "InputPicB", "LedInfo", "LightModeSet"}));
+        }
+        QVERIFY(receiverDialogs().isEmpty());
+    }
+
     void theVersionLineFollowsTheScrolling()
     {
         FormSetting page;

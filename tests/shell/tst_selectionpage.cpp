@@ -9,6 +9,7 @@
 #include "macroinistore.h"
 #include "mytoolbuttonenter.h"
 #include "registrystore.h"
+#include "screendevices.h"
 #include "selectiondiscovery.h"
 #include "shelltest.h"
 #include "testenvironment.h"
@@ -146,6 +147,9 @@ private slots:
         QVERIFY(device.online && !device.isWired);
         QCOMPARE(device.receiverId, QByteArray("\x12\x34\x56", 3));
         QCOMPARE(paths(g_foundDeviceListB), paths(FoundDeviceList));
+        // The receiver screen's clock looks for the same ids.
+        QCOMPARE(screenVendorId.get(), QString("0x3F1A"));
+        QCOMPARE(screenDeviceIds.get(), productIdsToEnumerate(configuredProductIdLists()));
 
         QCOMPARE(tileStack()->count(), 1);
         auto *tile = child<mytoolButtonEnter>("btn0");

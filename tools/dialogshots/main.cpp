@@ -13,9 +13,14 @@
 #include "dialogmain.h"
 #include "exeisrun.h"
 #include "inportfail.h"
+#include "inputpica.h"
+#include "inputpicb.h"
+#include "lamplight.h"
 #include "languagefilereader.h"
 #include "languagetables.h"
 #include "lessthree.h"
+#include "ledinfo.h"
+#include "lightmodeset.h"
 #include "macroinistore.h"
 #include "motionsyncb.h"
 #include "mouseoffline.h"
@@ -32,12 +37,15 @@
 #include <hidusb_sim.h>
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
 #include <QProgressBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QApplication>
-#include <QDir>
-#include <QScreen>
+#include <QSpinBox>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -146,6 +154,65 @@ int updateShots(const QDir &output, const QString &language)
     return failures;
 }
 
+// The lighting page as a host would place it: on the configuration
+// frame's page background, showing a record of single-colour breathing.
+QWidget *hostedLightingPage()
+{
+    auto *host = new QFrame;
+    host->setObjectName(QStringLiteral("host"));
+    host->setStyleSheet(QStringLiteral("#host{border-image: url(%1/Picture/Dialog/PageBack.png);}")
+                            .arg(programFolderPath()));
+    auto *layout = new QGridLayout(host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *page = new LampLight(host);
+    layout->addWidget(page);
+    FlashDataMap record = {};
+    record.LightEnable = 1;
+    record.LightMode = 2;
+    record.LightR = 46;
+    record.LightG = 196;
+    record.LightB = 182;
+    record.LightBrightness = 7;
+    record.LightSpeed = 4;
+    record.SleepTime = 6;
+    page->SlotUpDataLightUILight(record);
+    return host;
+}
+
+// The receiver dialogs follow no language switch of their own; the shots
+// show them as they would read in each language.
+template<typename Dialog>
+Dialog *inCurrentLanguage(Dialog *dialog)
+{
+    dialog->SlotAllLanguage(currentLanguageIndex);
+    return dialog;
+}
+
+// The light-mode dialog with a mode that takes a colour.
+QWidget *lightModeDialog()
+{
+    auto *dialog = inCurrentLanguage(new LightModeSet);
+    dialog->findChild<QComboBox *>(QStringLiteral("LightMod"))->setCurrentIndex(2);
+    dialog->findChild<QSpinBox *>(QStringLiteral("RSpinBox"))->setValue(255);
+    dialog->findChild<QSpinBox *>(QStringLiteral("GSpinBox"))->setValue(80);
+    return dialog;
+}
+
+// The LED-indicator dialog as a 4000 Hz receiver of the first model reports
+// its second mode.
+QWidget *ledDialog()
+{
+    DeviceAllInfo receiver;
+    receiver.kind = 1;
+    receiver.driveIndex = 0;
+    CurrentDevice.set(receiver);
+    auto *dialog = inCurrentLanguage(new LedInfo);
+    DongleRGB light = {{2}};
+    dialog->SlotRGBValue(&light);
+    CurrentDevice.set(DeviceAllInfo());
+    return dialog;
+}
+
 QString sensorText(int position)
 {
     return languageText(LanguageSection::Sensor, currentLanguageIndex, position);
@@ -249,6 +316,11 @@ int main(int argc, char **argv)
         {"LessThree", [] { return new LessThree; }},
         {"SensorPanelsUnplaced", unplacedSensorPanels},
         {"ContainReset", [] { return new ContainReset; }},
+        {"LampLight", hostedLightingPage},
+        {"LightModeSet", lightModeDialog},
+        {"InputPicA", [] { return inCurrentLanguage(new InputPicA); }},
+        {"InputPicB", [] { return inCurrentLanguage(new InputPicB); }},
+        {"LedInfo", ledDialog},
         // The window reads the stored language choice itself.
         {"SelectionPage",
          [] {

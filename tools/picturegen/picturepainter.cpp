@@ -302,6 +302,16 @@ const std::map<QString, GlyphFunction> &glyphs()
              path.lineTo(r.right(), r.center().y());
              return path;
          }},
+        {QStringLiteral("clock"),
+         [](const QRectF &b) {
+             QPainterPath path;
+             const QRectF r = inset(b, b.width() * 0.1);
+             path.addEllipse(r);
+             path.moveTo(r.center().x(), r.top() + r.height() * 0.2);
+             path.lineTo(r.center());
+             path.lineTo(r.right() - r.width() * 0.25, r.center().y());
+             return path;
+         }},
         {QStringLiteral("profile"),
          [](const QRectF &b) {
              QPainterPath path;
@@ -554,6 +564,52 @@ const std::map<QString, Drawing> &drawings()
                  p.drawRoundedRect(QRectF(box.left() + 4, box.top() + box.height() * (0.44 + 0.1 * i),
                                           6, box.height() * 0.08),
                                    3, 3);
+             return true;
+         }},
+        {QStringLiteral("swatch"),
+         [](QPainter &p, const ManifestEntry &e, QString *error) {
+             bool ok[3] = {};
+             const QColor colour(e.argument(0).toInt(&ok[0]), e.argument(1).toInt(&ok[1]),
+                                 e.argument(2).toInt(&ok[2]));
+             if (!ok[0] || !ok[1] || !ok[2] || !colour.isValid()) {
+                 *error = QStringLiteral("a swatch takes red, green and blue");
+                 return false;
+             }
+             roundedBox(p, inset(QRectF(QPointF(0, 0), e.size), 1), colour, border, 3);
+             return true;
+         }},
+        {QStringLiteral("spectrum"),
+         [](QPainter &p, const ManifestEntry &e, QString *) {
+             // Every hue from left to right, fading to white at the top and
+             // to black at the bottom, so a press can pick any colour.
+             const QRectF whole(QPointF(0, 0), e.size);
+             QLinearGradient hues(whole.topLeft(), whole.topRight());
+             for (int step = 0; step <= 6; ++step)
+                 hues.setColorAt(step / 6.0, QColor::fromHsv((step * 60) % 360, 255, 255));
+             p.fillRect(whole, hues);
+             QLinearGradient shade(whole.topLeft(), whole.bottomLeft());
+             shade.setColorAt(0, QColor(255, 255, 255, 200));
+             shade.setColorAt(0.35, QColor(255, 255, 255, 0));
+             shade.setColorAt(0.65, QColor(0, 0, 0, 0));
+             shade.setColorAt(1, QColor(0, 0, 0, 200));
+             p.fillRect(whole, shade);
+             return true;
+         }},
+        {QStringLiteral("handle"),
+         [](QPainter &p, const ManifestEntry &e, QString *) {
+             const QRectF box = inset(QRectF(QPointF(0, 0), e.size), 1);
+             p.setPen(QPen(accent, 2));
+             p.setBrush(Qt::white);
+             p.drawEllipse(box);
+             return true;
+         }},
+        {QStringLiteral("dash"),
+         [](QPainter &p, const ManifestEntry &e, QString *) {
+             // A minus sign as wide as its picture.
+             const QRectF whole(QPointF(0, 0), e.size);
+             p.setPen(Qt::NoPen);
+             p.setBrush(text);
+             p.drawRoundedRect(inset(whole, 0.5), whole.height() / 2, whole.height() / 2);
              return true;
          }},
         {QStringLiteral("logo"),

@@ -21,6 +21,10 @@
 //   tile online|offline|unknown a device tile with a mouse
 //   mouse                      the mouse seen from above, buttons outlined
 //   logo                       the program's mark
+//   swatch RED GREEN BLUE      a preset colour
+//   spectrum                   a colour board of every hue and shade
+//   handle                     a slider handle
+//   dash                       a minus sign as wide as the picture
 class PicturePainter
 {
 public:
