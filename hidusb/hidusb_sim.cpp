@@ -43,6 +43,8 @@ void setLatency(int milliseconds) { bus().setLatency(milliseconds); }
 void setIdsReadyAfter(int calls) { bus().setIdsReadyAfter(calls); }
 void injectFault(Fault fault, int count) { bus().server().injectFault(fault, count); }
 void setPairingCandidate(const QString &mouse) { bus().setPairingCandidate(mouse); }
+void setPairingWindow(int milliseconds) { bus().setPairingWindow(milliseconds); }
+void setPairingFault(PairingFault fault) { bus().setPairingFault(fault); }
 void setBootMode(const QString &device, bool on) { bus().setBootMode(device, on); }
 bool bootMode(const QString &device) { return bus().bootMode(device); }
 void setUpgradeFault(UpgradeFault fault, int percent) { bus().upgrade().setFault(fault, percent); }

@@ -32,6 +32,14 @@ enum class UpgradeFault {
     HangAt,   // the device stops answering at the percent given
 };
 
+// What goes wrong with the next pairing.
+enum class PairingFault {
+    None,
+    NoAnswer,       // the receiver answers nothing about it
+    FailAtOnce,     // it fails right after it began, whatever mouse waits
+    UnplugReceiver, // the receiver is unplugged once it began
+};
+
 // Replaces every device (stored configurations stay in their files).
 // Clears the faults; the call log, the watch and the server are kept.
 HIDUSB_SIM_API void loadDefaultScenario();
@@ -54,8 +62,13 @@ HIDUSB_SIM_API void setLatency(int milliseconds);
 // GetDeviceInfo answers zeros this many times after a device appears; -1: always.
 HIDUSB_SIM_API void setIdsReadyAfter(int calls);
 HIDUSB_SIM_API void injectFault(Fault fault, int count = 1);
-// The mouse a receiver finds when it is put into pairing.
+// A mouse waits to be paired, as when a person holds its pairing buttons:
+// a receiver pairing now, or the next one to begin, takes it.
 HIDUSB_SIM_API void setPairingCandidate(const QString &mouse);
+// How long a receiver waits for a mouse once pairing began; 0 (the
+// default): it fails at once when none waits.
+HIDUSB_SIM_API void setPairingWindow(int milliseconds);
+HIDUSB_SIM_API void setPairingFault(PairingFault fault);
 // A receiver or mouse in boot mode waits for an image and is left out of
 // normal discovery; a failed upgrade leaves its device so.
 HIDUSB_SIM_API void setBootMode(const QString &device, bool on);

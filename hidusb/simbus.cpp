@@ -8,6 +8,7 @@
 #include <QtEndian>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -313,7 +314,8 @@ bool SimBus::setDongleIdToMouse(const char *path, const unsigned char *dongleId)
     const Endpoint found = endpoint(path);
     if (!found.cabledMouse || !dongleId)
         return false;
-    found.cabledMouse->setup.receiverId = QByteArray(reinterpret_cast<const char *>(dongleId), 3);
+    found.cabledMouse->pairWith(QByteArray(reinterpret_cast<const char *>(dongleId), 3));
+    forgetOtherPairings(*found.cabledMouse);
     for (SimReceiver &receiver : m_receivers) {
         if (receiver.setup.id == found.cabledMouse->setup.receiverId)
             receiver.setup.mouse = found.cabledMouse->setup.name;
@@ -341,6 +343,8 @@ void SimBus::applyScenario(const Scenario &scenario, const QString &watchedFile)
 {
     QList<SimReceiver> receivers;
     QList<SimMouse> mice;
+    m_pairingCandidate.clear();
+    m_pairingFault = HidUsbSim::PairingFault::None;
     m_vid = scenario.vid;
     m_latencyMs = scenario.latencyMs;
     m_idsReadyAfter = scenario.idsReadyAfter;
@@ -365,6 +369,8 @@ void SimBus::applyScenario(const Scenario &scenario, const QString &watchedFile)
             mouse.batteryOptimize = old.batteryOptimize;
         }
         mice.append(mouse);
+        if (setup.waitsForPairing)
+            m_pairingCandidate = setup.name;
     }
 
     const SimMouse *before = m_server.sessionMouse();
@@ -372,6 +378,8 @@ void SimBus::applyScenario(const Scenario &scenario, const QString &watchedFile)
     const int batteryBefore = before ? before->setup.battery : -1;
     m_receivers = receivers;
     m_mice = mice;
+    applyStoredPairings();
+    m_pairingWindowMs = scenario.pairingWindowMs;
     m_scenarioFile = watchedFile;
     m_server.clearFaults();
     if (!watchedFile.isEmpty()) {
@@ -399,6 +407,29 @@ void SimBus::reloadScenarioIfChanged()
     const Scenario scenario = Scenario::fromFile(m_scenarioFile, &ok);
     if (ok)
         applyScenario(scenario, m_scenarioFile);
+}
+
+// A mouse paired in an earlier run is reached through the receiver it
+// holds the id of, whatever the scenario pairs.
+void SimBus::applyStoredPairings()
+{
+    for (const SimMouse &mouse : qAsConst(m_mice)) {
+        if (mouse.stored.receiverId.isEmpty())
+            continue;
+        for (SimReceiver &receiver : m_receivers) {
+            if (receiver.setup.id == mouse.stored.receiverId)
+                receiver.setup.mouse = mouse.setup.name;
+        }
+    }
+}
+
+// A receiver keeps one mouse: others that kept its id drop it.
+void SimBus::forgetOtherPairings(const SimMouse &paired)
+{
+    for (SimMouse &mouse : m_mice) {
+        if (&mouse != &paired && mouse.stored.receiverId == paired.setup.receiverId)
+            mouse.pairWith(QByteArray());
+    }
 }
 
 SimMouse *SimBus::mouseNamed(const QString &name)
@@ -575,6 +606,61 @@ void SimBus::setPairingCandidate(const QString &mouse)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_pairingCandidate = mouse;
+    for (SimReceiver &receiver : m_receivers) {
+        if (receiver.pairingUnderWay() && !m_pairingCandidate.isEmpty())
+            pairWithCandidate(receiver);
+    }
+}
+
+void SimBus::setPairingWindow(int milliseconds)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_pairingWindowMs = qMax(0, milliseconds);
+}
+
+void SimBus::setPairingFault(HidUsbSim::PairingFault fault)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_pairingFault = fault;
+}
+
+// With the lock held. The receiver tells the session that pairing began,
+// then the outcome: at once when a mouse waits or the receiver waits for
+// none, else when one comes or a read finds the window passed.
+void SimBus::startPairing(SimReceiver &receiver, int cid)
+{
+    using HidUsbSim::PairingFault;
+    const PairingFault fault = std::exchange(m_pairingFault, PairingFault::None);
+    receiver.beginPairing(cid, m_pairingWindowMs, fault == PairingFault::NoAnswer);
+    if (fault == PairingFault::NoAnswer)
+        return;
+    reportPairing(receiver);
+    if (fault == PairingFault::FailAtOnce) {
+        receiver.pairStatus = 2;
+        reportPairing(receiver);
+    } else if (fault == PairingFault::UnplugReceiver) {
+        receiver.setup.plugged = false;
+        postHotplug();
+    } else if (!m_pairingCandidate.isEmpty() || m_pairingWindowMs <= 0) {
+        pairWithCandidate(receiver);
+    }
+}
+
+void SimBus::pairWithCandidate(SimReceiver &receiver)
+{
+    SimMouse *candidate = mouseNamed(m_pairingCandidate);
+    if (receiver.pair(candidate) == 3) {
+        forgetOtherPairings(*candidate);
+        m_pairingCandidate.clear();
+        postHotplug();
+    }
+    reportPairing(receiver);
+}
+
+void SimBus::reportPairing(const SimReceiver &receiver)
+{
+    if (m_server.isSessionReceiver(&receiver))
+        m_server.notifySession(HIDUSB_EVENT_PAIRING, QByteArray(1, char(receiver.pairStatus)));
 }
 
 void SimBus::setBootMode(const QString &device, bool on)

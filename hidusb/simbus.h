@@ -68,6 +68,8 @@ public:
     void setLatency(int milliseconds);
     void setIdsReadyAfter(int calls);
     void setPairingCandidate(const QString &mouse);
+    void setPairingWindow(int milliseconds);
+    void setPairingFault(HidUsbSim::PairingFault fault);
     void setBootMode(const QString &device, bool on);
     bool bootMode(const QString &device) const;
     QByteArray storedConfiguration(const QString &mouse, int index) const;
@@ -102,6 +104,11 @@ private:
     SimReceiver *receiverNamed(const QString &name);
     const SimReceiver *receiverNamed(const QString &name) const;
     void notifyStatus(const QString &mouse, int flag);
+    void startPairing(SimReceiver &receiver, int cid);
+    void pairWithCandidate(SimReceiver &receiver);
+    void reportPairing(const SimReceiver &receiver);
+    void forgetOtherPairings(const SimMouse &paired);
+    void applyStoredPairings();
     void postHotplug();
     void deliverHotplug(quint64 epoch);
     const char *intern(const QByteArray &text);
@@ -118,6 +125,8 @@ private:
     QDateTime m_scenarioStamp;
     qint64 m_scenarioSize = -1;
     QString m_pairingCandidate;
+    int m_pairingWindowMs = 0;
+    HidUsbSim::PairingFault m_pairingFault = HidUsbSim::PairingFault::None;
 
     UsbChangeCallback m_watchCallback = nullptr;
     quint64 m_watchEpoch = 0;

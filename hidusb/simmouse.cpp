@@ -17,6 +17,8 @@ SimMouse SimMouse::fromSetup(const MouseSpec &setup, const QByteArray &cablePath
     }
     if (mouse.stored.upgradedVersion != 0)
         mouse.setup.version = mouse.stored.upgradedVersion;
+    if (!mouse.stored.receiverId.isEmpty())
+        mouse.setup.receiverId = mouse.stored.receiverId;
     return mouse;
 }
 
@@ -79,6 +81,13 @@ QByteArray SimMouse::storedRecord(int index) const
     SimRecord::recordFromDump(reinterpret_cast<const std::uint8_t *>(stored.configs[index].constData()),
                               reinterpret_cast<std::uint8_t *>(record.data()));
     return record;
+}
+
+void SimMouse::pairWith(const QByteArray &receiverId)
+{
+    setup.receiverId = receiverId;
+    stored.receiverId = receiverId;
+    save();
 }
 
 void SimMouse::setBootMode(bool on)

@@ -15,8 +15,9 @@
 class SimMouse
 {
 public:
-    // A mouse as its setup describes it, with the configurations and the
-    // firmware it stored in an earlier run, else its model's defaults.
+    // A mouse as its setup describes it, with the configurations, the
+    // firmware and the pairing it stored in an earlier run, else its model's
+    // defaults.
     static SimMouse fromSetup(const MouseSpec &setup, const QByteArray &cablePath, int idReadsLeft);
 
     QByteArray &activeDump();
@@ -33,6 +34,10 @@ public:
     void setReportRate(int code);
     // Configuration `index` as the program's record, empty for no such index.
     QByteArray storedRecord(int index) const;
+
+    // Takes the id of the receiver it was paired with; kept across runs, it
+    // wins over the scenario's pairing. An empty id drops what was kept.
+    void pairWith(const QByteArray &receiverId);
 
     bool bootMode() const { return stored.bootMode; }
     void setBootMode(bool on);

@@ -67,15 +67,32 @@ void SimReceiver::leaveLongRange()
     save();
 }
 
-int SimReceiver::pair(SimMouse *candidate, int cid)
+void SimReceiver::beginPairing(int cid, int windowMs, bool silent)
 {
-    if (candidate && candidate->setup.powered && !candidate->setup.cabled && candidate->setup.cid == cid) {
+    pairingCid = cid;
+    pairingSilent = silent;
+    pairStatus = 1;
+    pairingEnds = std::chrono::steady_clock::now() + std::chrono::milliseconds(windowMs);
+}
+
+int SimReceiver::pair(SimMouse *candidate)
+{
+    if (candidate && candidate->setup.powered && !candidate->setup.cabled && candidate->setup.cid == pairingCid) {
         setup.mouse = candidate->setup.name;
-        candidate->setup.receiverId = setup.id;
+        candidate->pairWith(setup.id);
         pairStatus = 3;
     } else {
         pairStatus = 2;
     }
+    return pairStatus;
+}
+
+int SimReceiver::readPairStatus()
+{
+    if (pairingSilent)
+        return -1;
+    if (pairStatus == 1 && std::chrono::steady_clock::now() >= pairingEnds)
+        pairStatus = 2;
     return pairStatus;
 }
 

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 
 class SimMouse;
@@ -29,10 +30,17 @@ public:
     bool setLongRange(int on);
     // The receiver left long range by itself.
     void leaveLongRange();
-    // Pairing for customer id `cid`: takes `candidate` when it is powered,
-    // off its cable and of that customer. The status becomes 3 (paired) or
-    // 2 (failed).
-    int pair(SimMouse *candidate, int cid);
+    // Pairing for customer id `cid`: under way (status 1) until a mouse
+    // pairs or `windowMs` have passed. A silent pairing answers nothing
+    // until the next one begins.
+    void beginPairing(int cid, int windowMs, bool silent);
+    bool pairingUnderWay() const { return pairStatus == 1 && !pairingSilent; }
+    // Takes `candidate` when it is powered, off its cable and of the
+    // pairing's customer: the status becomes 3 (paired), else 2 (failed).
+    int pair(SimMouse *candidate);
+    // The status a read finds, -1 for no answer: a pairing whose window
+    // passed without a mouse has failed.
+    int readPairStatus();
 
     bool bootMode() const { return stored.bootMode; }
     void setBootMode(bool on);
@@ -43,10 +51,15 @@ public:
     QByteArray path;
     int idReadsLeft = 0;
     std::uint8_t light[HIDUSB_DONGLE_RGB_SIZE] = {};
+    // 0 never paired, 1 pairing, 2 failed, 3 paired.
     int pairStatus = 0;
 
 private:
     void save();
+
+    int pairingCid = 0;
+    bool pairingSilent = false;
+    std::chrono::steady_clock::time_point pairingEnds;
 
     QString storePath;
     SimStore::StoredReceiver stored;

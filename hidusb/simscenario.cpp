@@ -167,6 +167,7 @@ Scenario Scenario::fromFile(const QString &path, bool *ok)
     scenario.vid = parseNumber(ini.value(QStringLiteral("Vid")), scenario.vid);
     scenario.latencyMs = qMax(0, parseNumber(ini.value(QStringLiteral("Latency")), scenario.latencyMs));
     scenario.idsReadyAfter = parseNumber(ini.value(QStringLiteral("IdsReadyAfter")), scenario.idsReadyAfter);
+    scenario.pairingWindowMs = qMax(0, parseNumber(ini.value(QStringLiteral("PairingWindow")), 0));
     ini.endGroup();
 
     for (const QString &group : ini.childGroups()) {
@@ -184,6 +185,7 @@ Scenario Scenario::fromFile(const QString &path, bool *ok)
             mouse.cablePid = parseNumber(ini.value(QStringLiteral("CablePid")), mouseBase.cablePid);
             mouse.cableKind = parseNumber(ini.value(QStringLiteral("CableKind")), mouseBase.cableKind);
             mouse.receiverId = parseId(ini.value(QStringLiteral("ReceiverId")), QByteArray());
+            mouse.waitsForPairing = parseBool(ini.value(QStringLiteral("Pairing")), false);
             scenario.mice.append(mouse);
         } else if (group.startsWith(QLatin1String("Receiver"))) {
             ReceiverSpec receiver;

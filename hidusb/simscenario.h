@@ -24,6 +24,8 @@ struct MouseSpec
     QByteArray receiverId;
     // The identifier of the firmware it runs: its model's "MM" in Config.ini.
     QString firmware;
+    // Held in pairing mode: the next receiver that pairs takes it.
+    bool waitsForPairing = false;
 };
 
 struct ReceiverSpec
@@ -49,6 +51,7 @@ struct Scenario
     int vid = 0;
     int latencyMs = 2;
     int idsReadyAfter = 2; // -1: the ids never become ready
+    int pairingWindowMs = 0; // how long a pairing receiver waits for a mouse
     QList<ReceiverSpec> receivers;
     QList<MouseSpec> mice;
 

@@ -147,18 +147,8 @@ void SimServer::enterPairing(int cid)
 {
     std::lock_guard<std::mutex> lock(m_bus.m_mutex);
     const SimBus::Endpoint found = m_bus.endpointLocked(m_sessionPath);
-    if (!m_sessionCallback || !found.receiver)
-        return;
-    SimReceiver &receiver = *found.receiver;
-    const QByteArray header = eventHeader(HIDUSB_EVENT_PAIRING);
-    receiver.pairStatus = 1;
-    enqueue(Request::Notify, header, QByteArray(1, char(1)));
-
-    if (receiver.pair(m_bus.mouseNamed(m_bus.m_pairingCandidate), cid) == 3) {
-        m_bus.m_pairingCandidate.clear();
-        m_bus.postHotplug();
-    }
-    enqueue(Request::Notify, header, QByteArray(1, char(receiver.pairStatus)));
+    if (m_sessionCallback && found.receiver)
+        m_bus.startPairing(*found.receiver, cid);
 }
 
 void SimServer::injectFault(HidUsbSim::Fault fault, int count)
@@ -284,10 +274,14 @@ bool SimServer::answer(const PendingEvent &pending, QByteArray *header, QByteArr
         *payload = QByteArray(2, '\0');
         qToLittleEndian<quint16>(quint16(mouse->setup.version), payload->data());
         break;
-    case Request::PairStatus:
+    case Request::PairStatus: {
+        const int status = found.receiver->readPairStatus();
+        if (status < 0)
+            return false;
         reply(HIDUSB_EVENT_PAIRING, 0);
-        *payload = QByteArray(1, char(found.receiver->pairStatus));
+        *payload = QByteArray(1, char(status));
         break;
+    }
     case Request::Notify:
         *payload = pending.payload;
         break;

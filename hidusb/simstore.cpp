@@ -13,9 +13,12 @@ namespace SimStore {
 
 namespace {
 
-// Format 1 held the configurations only; files of it are still read.
+// Format 1 held the configurations only, format 2 no pairing; files of
+// both are still read.
 const QByteArray MouseMagicV1("TLSM\x01", 5);
-const QByteArray MouseMagic("TLSM\x02", 5);
+const QByteArray MouseMagicV2("TLSM\x02", 5);
+const QByteArray MouseMagic("TLSM\x03", 5);
+constexpr int ReceiverIdSize = 3;
 const QByteArray ReceiverMagic("TLSR\x01", 5);
 constexpr int ReceiverFileSize = 5 + HIDUSB_DONGLE_RGB_SIZE + 1 + 2 + 1;
 
@@ -55,6 +58,17 @@ int versionAt(const QByteArray &content, int offset)
     return qFromLittleEndian<quint16>(content.constData() + offset);
 }
 
+// The bytes between a mouse file's magic and its configurations, -1 for
+// no mouse file.
+int mouseFieldsSize(const QByteArray &content)
+{
+    if (content.startsWith(MouseMagic))
+        return 4 + ReceiverIdSize;
+    if (content.startsWith(MouseMagicV2))
+        return 4;
+    return content.startsWith(MouseMagicV1) ? 1 : -1;
+}
+
 } // namespace
 
 QString filePath(const QString &mouseName, int cid, int mid)
@@ -71,13 +85,16 @@ QString receiverFilePath(const QString &receiverName, int cid, int mid, int kind
 bool load(const QString &path, StoredMouse *mouse)
 {
     const QByteArray content = readAll(path);
-    const bool current = content.startsWith(MouseMagic);
-    const int header = MouseMagic.size() + (current ? 4 : 1);
-    if ((!current && !content.startsWith(MouseMagicV1)) || content.size() != header + ConfigCount * SimRecord::DumpSize)
+    const int fields = mouseFieldsSize(content);
+    const int header = MouseMagic.size() + fields;
+    if (fields < 0 || content.size() != header + ConfigCount * SimRecord::DumpSize)
         return false;
-    mouse->activeConfig = qBound(0, int(content.at(MouseMagic.size())), ConfigCount - 1);
-    mouse->upgradedVersion = current ? versionAt(content, MouseMagic.size() + 1) : 0;
-    mouse->bootMode = current && content.at(MouseMagic.size() + 3) != 0;
+    const int at = MouseMagic.size();
+    mouse->activeConfig = qBound(0, int(content.at(at)), ConfigCount - 1);
+    mouse->upgradedVersion = fields > 1 ? versionAt(content, at + 1) : 0;
+    mouse->bootMode = fields > 1 && content.at(at + 3) != 0;
+    const QByteArray id = content.mid(at + 4, fields > 4 ? ReceiverIdSize : 0);
+    mouse->receiverId = id.count('\0') == id.size() ? QByteArray() : id;
     for (int index = 0; index < ConfigCount; ++index)
         mouse->configs[index] = content.mid(header + index * SimRecord::DumpSize, SimRecord::DumpSize);
     return true;
@@ -89,6 +106,7 @@ void save(const QString &path, const StoredMouse &mouse)
     content.append(static_cast<char>(mouse.activeConfig));
     content.append(versionBytes(mouse.upgradedVersion));
     content.append(static_cast<char>(mouse.bootMode ? 1 : 0));
+    content.append(mouse.receiverId.leftJustified(ReceiverIdSize, '\0', true));
     for (const QByteArray &config : mouse.configs)
         content.append(config);
     writeAll(path, content);

@@ -4,9 +4,9 @@
 #include <QString>
 
 // Simulated devices keep what a real device keeps across runs: a mouse its
-// four configurations, a receiver its light record and long-range mode, and
-// both the firmware an upgrade wrote and whether a failed upgrade left them
-// in boot mode. One file per device under the user's state folder
+// four configurations and the receiver it was paired with, a receiver its
+// light record and long-range mode, and both the firmware an upgrade wrote
+// and whether a failed upgrade left them in boot mode. One file per device under the user's state folder
 // ($XDG_STATE_HOME, else ~/.local/state).
 namespace SimStore {
 
@@ -18,6 +18,7 @@ struct StoredMouse
     int activeConfig = 0;
     int upgradedVersion = 0; // 0: the scenario's version holds
     bool bootMode = false;
+    QByteArray receiverId; // empty: the scenario's pairing holds
 };
 
 struct StoredReceiver

@@ -9,3 +9,4 @@ QStringList g_wireless4PidList;
 QStringList g_wireless8PidList;
 std::atomic<bool> g_matchOpen{false};
 DeviceAllInfo g_matchTargetPath;
+UsbChangeCallback g_selectionHotplugCallback = nullptr;

@@ -2,6 +2,8 @@
 
 #include "deviceallinfo.h"
 
+#include <HIDUsb.h>
+
 #include <QList>
 #include <QStringList>
 
@@ -30,3 +32,7 @@ extern QStringList g_wireless8PidList;
 // false, the single entry of FoundDeviceList.
 extern std::atomic<bool> g_matchOpen;
 extern DeviceAllInfo g_matchTargetPath;
+
+// The selection page's hot-plug callback, which the pairing dialog
+// registers again when it closes; null until the page exists.
+extern UsbChangeCallback g_selectionHotplugCallback;

@@ -54,14 +54,17 @@ KeyMacro MacroBlockBuilder::block() const
 
 QByteArray macroNameBytes(const QString &name)
 {
-    QString text = name;
-    text.remove(QChar(0));
-    QByteArray bytes = text.toLocal8Bit();
-    while (bytes.size() > KeyMacro::MaxNameLength) {
+    return macroNameFitting(QString(name).remove(QChar(0))).toLocal8Bit();
+}
+
+QString macroNameFitting(const QString &name)
+{
+    // Every character takes a byte at least, so no more than one character
+    // past the limit needs encoding, however long a pasted text is.
+    QString text = name.left(KeyMacro::MaxNameLength + 1);
+    while (text.toLocal8Bit().size() > KeyMacro::MaxNameLength)
         text.chop(text.size() > 1 && text.at(text.size() - 1).isLowSurrogate() ? 2 : 1);
-        bytes = text.toLocal8Bit();
-    }
-    return bytes;
+    return text;
 }
 
 KeyMacro macroBlock(const QString &name, const QVector<MacroItem> &items)

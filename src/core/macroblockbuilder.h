@@ -49,3 +49,6 @@ QString macroNameOfBlock(const KeyMacro &block);
 // A macro name as the block's name field takes it: the local 8-bit form
 // without NUL characters, at most 30 bytes, cut between characters.
 QByteArray macroNameBytes(const QString &name);
+// The longest start of `name` whose local 8-bit form fits those 30 bytes,
+// cut between characters: what a name typed for a macro may hold.
+QString macroNameFitting(const QString &name);

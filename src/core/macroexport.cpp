@@ -63,7 +63,7 @@ bool MacroExport::write(QIODevice *file) const
     return out.status() == QDataStream::Ok;
 }
 
-std::optional<MacroExport> MacroExport::read(QIODevice *file)
+std::optional<MacroExport> MacroExport::read(QIODevice *file, bool *nameRefused)
 {
     QDataStream in(file);
     in.setVersion(QDataStream::Qt_5_9);
@@ -76,8 +76,13 @@ std::optional<MacroExport> MacroExport::read(QIODevice *file)
     quint32 count = 0;
     in >> name >> repeat >> count;
     MacroExport exported{QString::fromUtf8(upToZero(name)), {MacroText::usableRepeat(upToZero(repeat).toInt()), {}}};
-    if (in.status() != QDataStream::Ok || !isUsableMacroName(exported.name))
+    if (in.status() != QDataStream::Ok)
         return std::nullopt;
+    if (!isUsableMacroName(exported.name)) {
+        if (nameRefused)
+            *nameRefused = true;
+        return std::nullopt;
+    }
     for (quint32 index = 0; index < count && !in.atEnd() && in.status() == QDataStream::Ok; ++index) {
         if (const std::optional<MacroItem> item = readItem(in))
             exported.macro.items.append(*item);

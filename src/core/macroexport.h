@@ -27,6 +27,7 @@ struct MacroExport
     // and its name may name a macro file. The repeat mode becomes one the
     // file can hold; items that name no key or delay are left out, and
     // reading stops at the item count, the stream's end or the first damaged
-    // item.
-    static std::optional<MacroExport> read(QIODevice *file);
+    // item. `nameRefused`, when given, is set for a whole header whose name
+    // alone was refused.
+    static std::optional<MacroExport> read(QIODevice *file, bool *nameRefused = nullptr);
 };

@@ -6,7 +6,7 @@
 #include <QShortcut>
 
 ContainReset::ContainReset(QWidget *parent)
-    : LanguageDialog(parent)
+    : YesNoDialog(parent)
     , ui(new Ui::ContainReset)
 {
     ui->setupUi(this);
@@ -32,25 +32,4 @@ void ContainReset::SlotAllLanguage(int index)
     ui->label->setText(languageText(LanguageSection::ContainReset, index, 0));
     ui->OK->setText(languageText(LanguageSection::ContainReset, index, 1));
     ui->Cancel->setText(languageText(LanguageSection::ContainReset, index, 2));
-}
-
-void ContainReset::on_CloseButton_clicked()
-{
-    answer(false);
-}
-
-void ContainReset::on_OK_clicked()
-{
-    answer(true);
-}
-
-void ContainReset::on_Cancel_clicked()
-{
-    answer(false);
-}
-
-void ContainReset::answer(bool confirmed)
-{
-    accepted = confirmed;
-    close();
 }

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "languagedialog.h"
+#include "yesnodialog.h"
 
 namespace Ui {
 class ContainReset;
 }
 
 // A yes/no question: restoring the default settings, or whatever the
-// caller puts into it with setMessageText. After exec() the caller reads
-// `accepted`, true only when the user pressed OK (or Return or Enter).
-class ContainReset : public LanguageDialog
+// caller puts into it with setMessageText. Return and Enter press OK.
+class ContainReset : public YesNoDialog
 {
     Q_OBJECT
 public:
@@ -18,18 +17,9 @@ public:
 
     void setMessageText(const QString &text);
 
-    bool accepted = false;
-
 public slots:
     void SlotAllLanguage(int index) override;
 
-private slots:
-    void on_CloseButton_clicked();
-    void on_OK_clicked();
-    void on_Cancel_clicked();
-
 private:
-    void answer(bool confirmed);
-
     Ui::ContainReset *ui;
 };

@@ -12,10 +12,10 @@
 #include "pagestate.h"
 #include "postmsg.h"
 #include "updatereadiness.h"
+#include "upgradereport.h"
 
 #include <HIDUsb.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTimer>
 
@@ -434,15 +434,12 @@ void FirmwareUpdateRun::finishTarget(Target target)
     updatePhase = 4;
 }
 
-// The library may report from any thread: the report is handed to the GUI
-// thread, where the run lives.
 void FirmwareUpdateRun::upgradeCallback(const unsigned char *report)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(report), 3);
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [bytes] {
+    postUpgradeReport(report, [](const QByteArray &bytes) {
         if (s_current)
             s_current->handleReport(bytes);
-    }, Qt::QueuedConnection);
+    });
 }
 
 // Two images share the bar: the receiver fills its first half, the mouse

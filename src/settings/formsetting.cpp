@@ -255,7 +255,8 @@ void FormSetting::on_checkBox_clicked(bool checked)
 // talks to the chosen one again.
 void FormSetting::on_pushButton_2_clicked()
 {
-    runPairingDialog(this, -70, -30);
+    if (!runPairingDialog(this, -70, -30))
+        return;
     StartUsbChanged(usbHotplugCallback, 600);
     const QByteArray path = CurrentDevicePath.get();
     UsbServerC_Start(path.constData(), path.constData(), deviceEventCallback);

@@ -1,10 +1,22 @@
 #include "receiverpairing.h"
 
-void runPairingDialog(QWidget *, int, int)
+#include "dialogplacement.h"
+#include "match.h"
+#include "repair.h"
+
+bool runPairingDialog(QWidget *reference, int dx, int dy)
 {
+    Match dialog;
+    dialog.prepare();
+    placeDialog(&dialog, reference, dx, dy);
+    dialog.exec();
+    return dialog.closedItself();
 }
 
-bool askRePair(QWidget *)
+bool askRePair(QWidget *reference)
 {
-    return false;
+    RePair question;
+    placeDialog(&question, reference);
+    question.exec();
+    return question.accepted;
 }

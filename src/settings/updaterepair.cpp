@@ -29,6 +29,7 @@ void clickWhenOffered(QToolButton *button)
 UpDateRepair::UpDateRepair(QWidget *parent)
     : LanguageDialog(parent)
     , ui(new Ui::UpDateRepair)
+    , repairRun(new FirmwareRepairRun(this))
 {
     ui->setupUi(this);
     applySkin(ui->AutoRepair, ui->ToolText, ui->CloseButton, {});
@@ -55,6 +56,7 @@ UpDateRepair::UpDateRepair(QWidget *parent)
     connect(hub, SIGNAL(SigAutoRepair(int)), this, SLOT(SlotAutoRepair(int)));
     connect(hub, SIGNAL(SigAutoRepairProgress(int)), this, SLOT(SlotAutoRepairProgress(int)));
     connect(hub, SIGNAL(SigProgress(int,int)), this, SLOT(SlotProgress(int,int)));
+    connect(hub, SIGNAL(SigRepairCheckUpdate()), this, SLOT(SlotRepairCheckUpdate()));
     followLanguage();
 }
 
@@ -205,6 +207,8 @@ void UpDateRepair::on_NewHong_clicked()
 // not finish sends the frame back to the device selection.
 void UpDateRepair::closeAfterUpgrade()
 {
+    if (repairRun->progressSeen())
+        return;
     if (!ui->progressBar_2->isHidden()) {
         if (ui->progressBar_2->value() == 100)
             emit PostMsg::instance()->SigSetNewVer();
@@ -222,6 +226,44 @@ void UpDateRepair::on_NewHong_2_clicked()
         LanguageDialog::reject();
     } else if (g_devicePageState != 0) {
         emit PostMsg::instance()->SigUpdateStart();
+    } else {
+        startRepair();
+    }
+}
+
+void UpDateRepair::SlotRepairCheckUpdate()
+{
+    QString message;
+    showOutcome(repairRun->checkRepairNeeded(&message), message);
+}
+
+void UpDateRepair::startUpgrade(const DeviceAllInfo &device)
+{
+    repairRun->prepareDirect(device);
+    startRepair();
+}
+
+void UpDateRepair::startRepair()
+{
+    QString message;
+    showOutcome(repairRun->startFirmwareUpgrade(&message), message);
+}
+
+void UpDateRepair::showOutcome(FirmwareRepairRun::Outcome outcome, const QString &message)
+{
+    switch (outcome) {
+    case FirmwareRepairRun::Outcome::Ready:
+        showReadyView();
+        break;
+    case FirmwareRepairRun::Outcome::Started:
+        showUpgradingView();
+        break;
+    case FirmwareRepairRun::Outcome::Refused:
+        setMessage(message);
+        showMessageView();
+        break;
+    case FirmwareRepairRun::Outcome::Nothing:
+        break;
     }
 }
 

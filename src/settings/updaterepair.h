@@ -1,5 +1,7 @@
 #pragma once
 
+#include "deviceallinfo.h"
+#include "firmwarerepairrun.h"
 #include "languagedialog.h"
 
 namespace Ui {
@@ -7,11 +9,15 @@ class UpDateRepair;
 }
 
 // The firmware update dialog: its fixed instruction, a message, the
-// progress of an upgrade and two buttons. The settings page readies it
-// with the views below and drives its progress and result through the
-// hub's SigProgress; its start button then asks the page to update
-// (SigUpdateStart). It cannot be closed while an upgrade shows its
-// progress. One instance, g_repairDialog, serves the whole program.
+// progress of an upgrade and two buttons. On the configuration frame the
+// settings page readies it with the views below and drives its progress
+// and result through the hub's SigProgress; its start button then asks the
+// page to update (SigUpdateStart). On the device-selection page it repairs
+// a failed update itself (SigRepairCheckUpdate checks whether it can, its
+// start button starts it), or upgrades a receiver directly. It cannot be
+// closed while an upgrade shows its progress. One instance, g_repairDialog,
+// serves the whole program; the top-level window makes one of its own for
+// the direct upgrade.
 class UpDateRepair : public LanguageDialog
 {
     Q_OBJECT
@@ -29,6 +35,9 @@ public:
     // Upgrading: the do-not-unplug message and the progress bar only.
     void showUpgradingView();
     void setMessage(const QString &text);
+    // Upgrades the receiver `device` is linked through (and its mouse, when
+    // it is on its cable) without the repair check.
+    void startUpgrade(const DeviceAllInfo &device);
 
 public slots:
     void SlotAutoRepair(int index);
@@ -37,6 +46,8 @@ public slots:
     // `Discrib`: 0 progress `schedue` %, 1 failed, 2 succeeded, 3 and 4
     // without cancel, 5 half done (the second image missing), 6 failed.
     void SlotProgress(int schedue, int Discrib);
+    // Whether a failed update can be repaired now: the ready view, or why not.
+    void SlotRepairCheckUpdate();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -51,8 +62,11 @@ private:
     void reject() override;
     void showResult(const QString &message);
     void closeAfterUpgrade();
+    void startRepair();
+    void showOutcome(FirmwareRepairRun::Outcome outcome, const QString &message);
 
     Ui::UpDateRepair *ui;
+    FirmwareRepairRun *repairRun;
     // The "AutoRepair" texts by their element names.
     QString cancelText;
     QString confirmText;

@@ -103,6 +103,7 @@ DialogChange::DialogChange(QWidget *parent)
     ui->FindVer->hide();
 
     mytoolButtonEnter::setHoverHandler([this](int k) { refreshDeviceTile(k); });
+    g_selectionHotplugCallback = DeviceSelectionCallback;
     StartUsbChanged(DeviceSelectionCallback, HotplugInterval);
 }
 

@@ -299,7 +299,8 @@ void DialogMain::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Space:
         if (configurationFrameShown()) {
-            pair(true);
+            if (!pair(true))
+                break;
             StartUsbChanged(usbHotplugCallback, HotplugInterval);
             startDeviceServer();
         } else {
@@ -329,10 +330,10 @@ void DialogMain::changeEvent(QEvent *event)
     QDialog::changeEvent(event);
 }
 
-void DialogMain::pair(bool openedDevice)
+bool DialogMain::pair(bool openedDevice)
 {
     g_matchOpen = openedDevice;
-    runPairingDialog(this);
+    return runPairingDialog(this);
 }
 
 void DialogMain::startDeviceServer()
@@ -350,14 +351,14 @@ void DialogMain::pairFromSelectionPage()
     const DeviceAllInfo device = FoundDeviceList.first();
     const QString mouseVersion = recordedMouseVersion(device);
     if (mouseVersion.isEmpty()) {
-        pair(false);
-        startDeviceServer();
+        if (pair(false))
+            startDeviceServer();
         return;
     }
     const FirmwareUpdates updates = checkModelFirmware(device, mouseVersion);
     if (updates.mouse == updates.receiver) {
-        pair(false);
-        startDeviceServer();
+        if (pair(false))
+            startDeviceServer();
     } else if (updates.mouse) {
         UpDateWarning::showFirmwareWarning(this);
     } else {
@@ -366,6 +367,6 @@ void DialogMain::pairFromSelectionPage()
         placeDialog(&question, this, -20, 0);
         question.exec();
         if (question.accepted)
-            runFirmwareUpgrade(this);
+            runFirmwareUpgrade(this, device);
     }
 }

@@ -55,7 +55,8 @@ private:
     void restore(bool announceDriver);
     bool configurationFrameShown() const;
     void endProgram(bool announceInactive);
-    void pair(bool openedDevice);
+    // False when the program ended while the pairing dialog was open.
+    bool pair(bool openedDevice);
     void pairFromSelectionPage();
     void startDeviceServer();
 

@@ -35,7 +35,7 @@ const std::array<SectionSchema, languageSectionCount> &schemas()
                      "StartRecord", "StopRecord", "AutoInsertDelay", "DefaultDelay",
                      "ReUntilLoose", "ReUntilClick", "ReUntil", "ReNumber", "label_3"}
              + numbered("ChooseEvent", 1, 8) + QStringList{"Save", "MacroReal"}
-             + numbered("Key", 1, 5)},
+             + numbered("Key", 1, 5) + QStringList{"RenameFail", "DeleteFail", "NameRefused", "SaveFail"}},
         {"Sensor",
          QStringList{"label_2", "label_3", "label_5", "label_11", "label_12", "Performance",
                      "label", "label_6", "label_7", "PerformanceOpen"}

@@ -1,6 +1,7 @@
 #include "skinneddialog.h"
 
 #include "appinfo.h"
+#include "configinistore.h"
 #include "dialogflags.h"
 
 #include <QFrame>
@@ -47,4 +48,12 @@ void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeBu
                                         " background-position: center;"
                                         " background-repeat: no-repeat;}")
                              .arg(frame->objectName(), url(picturePath, "BackGround.png")));
+}
+
+void SkinnedDialog::colourInputField(QWidget *field)
+{
+    field->setStyleSheet(QStringLiteral("%1{color: rgb(%2); background-color: rgb(0,0,0);"
+                                        " border: 1px solid rgb(117,117,117);}")
+                             .arg(QLatin1String(field->metaObject()->className()),
+                                  ConfigIniStore::instance()->colourText(QStringLiteral("LinEditColor"))));
 }

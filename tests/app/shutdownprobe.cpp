@@ -2,7 +2,8 @@
 // by the road the first argument names: "close" (the configuration frame's
 // close button), "tray" (the tray's exit) or "SIGTERM", "SIGHUP", "SIGINT"
 // (the desktop session ending). With "device" as the second argument the
-// default device is opened first and its record read. At exit it prints
+// default device is opened first and its record read; with "pairing" as
+// well, the road is taken while Space's pairing dialog is open. At exit it prints
 // every library call made from the moment the road was taken, one a line,
 // and whether the single-instance segment was still held when the window
 // had gone (for tst_shutdown and tst_dialogmain).
@@ -21,6 +22,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QSharedMemory>
 #include <QTimer>
 
@@ -75,12 +77,20 @@ void takeRoad(const QString &road)
         ::kill(::getpid(), SIGINT);
 }
 
+// The dialog runs its own event loop until the road ends it.
+void pairThenTakeRoad(const QString &road)
+{
+    QTimer::singleShot(300, [road] { takeRoad(road); });
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+    QCoreApplication::sendEvent(window(), &space);
+}
+
 // Polled: the window, its tiles and the device's record come in their time.
-void drive(const QString &road, bool openDevice)
+void drive(const QString &road, bool openDevice, bool pairing)
 {
     auto *poll = new QTimer(qApp);
     poll->start(20);
-    QObject::connect(poll, &QTimer::timeout, [poll, road, openDevice, clicked = false]() mutable {
+    QObject::connect(poll, &QTimer::timeout, [poll, road, openDevice, pairing, clicked = false]() mutable {
         QWidget *tile = g_selectionPage ? g_selectionPage->findChild<QWidget *>(QStringLiteral("btn0")) : nullptr;
         if (!window() || !tile)
             return;
@@ -92,7 +102,10 @@ void drive(const QString &road, bool openDevice)
         if (openDevice && !deviceRead())
             return;
         poll->stop();
-        takeRoad(road);
+        if (pairing)
+            pairThenTakeRoad(road);
+        else
+            takeRoad(road);
     });
 }
 
@@ -106,7 +119,8 @@ int main(int argc, char **argv)
     HidUsbSim::setLatency(0);
     const QString road = argc > 1 ? QString::fromLatin1(argv[1]) : QString();
     const bool openDevice = argc > 2 && qstrcmp(argv[2], "device") == 0;
+    const bool pairing = argc > 3 && qstrcmp(argv[3], "pairing") == 0;
     std::atexit(printCallLog);
-    drive(road, openDevice);
+    drive(road, openDevice, pairing);
     return runProgram(app);
 }

@@ -39,11 +39,13 @@ private slots:
     void everyWayOutEndsTheSameWay_data()
     {
         QTest::addColumn<QString>("road");
-        QTest::newRow("the frame's close button") << "close";
-        QTest::newRow("the tray's exit") << "tray";
-        QTest::newRow("SIGTERM") << "SIGTERM";
-        QTest::newRow("SIGHUP") << "SIGHUP";
-        QTest::newRow("SIGINT") << "SIGINT";
+        QTest::addColumn<QString>("during");
+        QTest::newRow("the frame's close button") << "close" << "";
+        QTest::newRow("the tray's exit") << "tray" << "";
+        QTest::newRow("SIGTERM") << "SIGTERM" << "";
+        QTest::newRow("SIGHUP") << "SIGHUP" << "";
+        QTest::newRow("SIGINT") << "SIGINT" << "";
+        QTest::newRow("SIGTERM while the pairing dialog is open") << "SIGTERM" << "pairing";
     }
 
     // With a device open: the device hears that the tool is gone, its record
@@ -53,9 +55,10 @@ private slots:
     void everyWayOutEndsTheSameWay()
     {
         QFETCH(QString, road);
+        QFETCH(QString, during);
         QFile::remove(dataFolder() + CacheFile);
         int exitCode = 0;
-        const QStringList printed = runProbe({road, QStringLiteral("device")}, &exitCode);
+        const QStringList printed = runProbe({road, QStringLiteral("device"), during}, &exitCode);
         QCOMPARE(exitCode, 0);
 
         const QStringList link = printed.filter(QRegularExpression(

@@ -102,4 +102,15 @@ inline QByteArray bytesOf(const FlashDataMap &record)
     return QByteArray(reinterpret_cast<const char *>(record.bytes()), sizeof record);
 }
 
+// The default mouse chosen, its record loaded and the device pages live,
+// as after opening it from the selection page.
+inline void openDefaultMouse()
+{
+    UsbServerC_Start(receiverPath().constData(), receiverPath().constData(), ignoreEvents);
+    CurrentDevicePath.set(receiverPath());
+    DeviceProtocolData.set(recordOf(HidUsbSim::storedConfiguration("Mouse1", 0)));
+    g_deviceRecordLoaded = true;
+    g_deviceUiLive = true;
+}
+
 } // namespace DeviceLinkTest

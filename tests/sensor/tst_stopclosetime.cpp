@@ -27,11 +27,7 @@ private slots:
     void init()
     {
         resetAll();
-        UsbServerC_Start(receiverPath().constData(), receiverPath().constData(), ignoreEvents);
-        CurrentDevicePath.set(receiverPath());
-        DeviceProtocolData.set(recordOf(HidUsbSim::storedConfiguration("Mouse1", 0)));
-        g_deviceRecordLoaded = true;
-        g_deviceUiLive = true;
+        openDefaultMouse();
         HidUsbSim::clearCallLog();
         m_probe->clear();
     }

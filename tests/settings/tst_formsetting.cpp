@@ -294,7 +294,9 @@ private slots:
     {
         CurrentDevicePath.set(receiverPath());
         FormSetting page;
+        ShellTest::ModalCloser closer;
         child<QAbstractButton>(&page, "pushButton_2")->click();
+        QCOMPARE(closer.seen, QStringList{"Match"});
         const QByteArray path = receiverPath();
         QCOMPARE(ShellTest::windowCalls(),
                  (QStringList{"StartUsbChanged(600)", "UsbServerC_Start(" + path + "," + path + ")"}));

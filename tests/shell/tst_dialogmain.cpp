@@ -280,16 +280,18 @@ private slots:
     void spaceOnTheSelectionPagePairsItsOneReceiver()
     {
         openWindow();
+        ModalCloser closer;
         const QString start = "UsbServerC_Start(" + CurrentDevicePath.get() + "," + CurrentDevicePath.get() + ")";
         pressKey(m_window.get(), Qt::Key_Space);
-        QCOMPARE(windowCalls(), QStringList({start}));
+        QCOMPARE(windowCalls(), QStringList({"StartUsbChanged(600)", start}));
         QVERIFY(!g_matchOpen);
 
         // With the mouse's version on record and no firmware image to offer.
         HidUsbSim::clearCallLog();
         recordMouseVersion("35", "1", "v2.13");
         pressKey(m_window.get(), Qt::Key_Space);
-        QCOMPARE(windowCalls(), QStringList({start}));
+        QCOMPARE(windowCalls(), QStringList({"StartUsbChanged(600)", start}));
+        QCOMPARE(closer.seen, QStringList({"Match", "Match"}));
         RegistryStore::instance()->remove(mouseDriveTestKey(), "MouseVer351");
     }
 

@@ -417,6 +417,7 @@ private slots:
         openPage();
         waitForDevices(1);
         m_probe->clear();
+        ModalCloser closer; // the unrecognised receiver is offered pairing
         QTest::mouseClick(child("btn0"), Qt::LeftButton);
         QCOMPARE(m_probe->count("SigSetver(6)"), 1);
         QCOMPARE(m_probe->count("SigSelectMouseInfo"), 0);
@@ -432,7 +433,9 @@ private slots:
         QVERIFY(!FoundDeviceList.at(1).online);
         g_matchOpen = false;
         m_probe->clear();
+        ModalCloser closer;
         QTest::mouseClick(child("btn1"), Qt::LeftButton);
+        QCOMPARE(closer.seen, QStringList{"Match"});
         QVERIFY(g_matchOpen);
         QCOMPARE(g_matchTargetPath.path, receiver("Receiver2"));
         QCOMPARE(m_probe->seen, QStringList({"SigSetver(6)", "SigMouseIndex(0)"}));
@@ -446,9 +449,11 @@ private slots:
         waitForDevices(2);
         g_matchOpen = false;
         m_probe->clear();
+        ModalCloser closer;
         QTest::mouseClick(child("btn1"), Qt::LeftButton);
-        // No firmware image is offered either way: the re-pair question decides,
-        // and until the pairing dialogs exist it is answered no.
+        // No firmware image is offered either way: the re-pair question
+        // decides, and closed without an answer it says no.
+        QCOMPARE(closer.seen, QStringList{"RePair"});
         QVERIFY(!g_matchOpen);
         QCOMPARE(m_probe->count("SigSelectMouseInfo"), 0);
         RegistryStore::instance()->remove(mouseDriveTestKey(), "MouseVer351");
@@ -464,6 +469,7 @@ private slots:
         openPage();
         waitForDevices(1);
         g_matchOpen = false;
+        ModalCloser closer;
         QTest::mouseClick(child("btn0"), Qt::LeftButton);
         QVERIFY(g_matchOpen);
         QCOMPARE(g_matchTargetPath.path, receiver("Receiver1"));

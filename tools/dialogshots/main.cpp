@@ -1,32 +1,47 @@
-// Shows each shared dialog, the top-level window on the simulated devices and
-// the sensor panels no page places, in English and in Russian, and saves what
-// the display shows of them as PNG files; then walks through a firmware update
-// of a receiver and its mouse on the cable, from the settings page's update
-// button to the new versions:
+// Shows each shared dialog, the macro page and its dialogs, the top-level
+// window on the simulated devices and the sensor panels no page places, in
+// English and in Russian, and saves what the display shows of them as PNG
+// files; then walks through a firmware update of a receiver and its mouse on
+// the cable, from the settings page's update button to the new versions,
+// through pairing a waiting mouse, and through the repair of a receiver whose
+// update failed, from the selection page's repair button:
 //   talvo-dialogshots OUTPUT_FOLDER
 // scripts/screenshots runs it under Xvfb.
 
+#include "adddelaytime.h"
+#include "addkey.h"
 #include "appinfo.h"
 #include "containreset.h"
 #include "debouncetimeb.h"
 #include "debouncetimec.h"
+#include "deleteconfirm.h"
+#include "deviceregistry.h"
 #include "dialogmain.h"
+#include "dialogplacement.h"
 #include "exeisrun.h"
 #include "inportfail.h"
 #include "inputpica.h"
 #include "inputpicb.h"
+#include "keynames.h"
+#include "keynumberlimit.h"
 #include "lamplight.h"
 #include "languagefilereader.h"
 #include "languagetables.h"
 #include "lessthree.h"
 #include "ledinfo.h"
 #include "lightmodeset.h"
+#include "macrofile.h"
 #include "macroinistore.h"
+#include "match.h"
 #include "motionsyncb.h"
 #include "mouseoffline.h"
+#include "pagestate.h"
 #include "postmsg.h"
+#include "questiondialog.h"
 #include "questiondialogb.h"
+#include "repair.h"
 #include "rippecontrolb.h"
+#include "samemacro.h"
 #include "sensoreffectb.h"
 #include "sensorlodb.h"
 #include "sensorrateb.h"
@@ -41,6 +56,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -93,19 +109,57 @@ void click(QWidget *window, const char *name)
         button->click();
 }
 
-// The top-level window in the current language with the first device
-// opened and the settings page shown.
-DialogMain *openSettingsPage()
+// The top-level window in the current language, its devices found.
+DialogMain *openSelectionPage()
 {
     MacroIniStore::instance()->setValue(QStringLiteral("Language"), QStringLiteral("Language"),
                                         QString::number(currentLanguageIndex));
     auto *window = new DialogMain;
     window->show();
     QTest::qWait(1000);
+    return window;
+}
+
+// The same with the first device opened and the page of the page button
+// `pageButton` shown.
+DialogMain *openPage(const char *pageButton)
+{
+    DialogMain *window = openSelectionPage();
     click(window, "btn0");
     QTest::qWait(4000);
-    click(window, "FormSetting");
+    click(window, pageButton);
     QTest::qWait(500);
+    return window;
+}
+
+DialogMain *openSettingsPage()
+{
+    return openPage("FormSetting");
+}
+
+// A few macros in the macro folder, the first with the steps of a recording.
+void writeSampleMacros()
+{
+    QDir().mkpath(macroFolderPath());
+    const auto key = [](int code, int action) { return MacroItem::key(KeyStep::Key, code, action); };
+    const auto shift = [](int action) { return MacroItem::key(KeyStep::Modifier, 0x02, action); };
+    writeMacroFile(QStringLiteral("Combo"),
+                   {3, {shift(KeyStep::Press), MacroItem::pause(42), key(0x04, KeyStep::Press), MacroItem::pause(95),
+                        key(0x04, KeyStep::Release), MacroItem::pause(10), shift(KeyStep::Release),
+                        MacroItem::pause(120), MacroItem::key(KeyStep::MouseButton, 0x01, KeyStep::Press),
+                        MacroItem::pause(10), MacroItem::key(KeyStep::MouseButton, 0x01, KeyStep::Release)}});
+    writeMacroFile(QStringLiteral("Reload"), {1, {key(0x15, KeyStep::Press), MacroItem::pause(10),
+                                                  key(0x15, KeyStep::Release)}});
+    writeMacroFile(QStringLiteral("Sprint"), {254, {}});
+}
+
+// The macro page of the opened default device, its first macro chosen.
+DialogMain *openMacroPage()
+{
+    writeSampleMacros();
+    DialogMain *window = openPage("MacroButton");
+    if (auto *macros = window->findChild<QListWidget *>(QStringLiteral("listWidgetHong")))
+        macros->setCurrentRow(0);
     return window;
 }
 
@@ -117,6 +171,11 @@ bool waitFor(const std::function<bool()> &done, int limit)
     return done();
 }
 
+QString shotPath(const QDir &output, const QString &language, const char *name)
+{
+    return output.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name), language));
+}
+
 // The simulated devices forget what they kept: upgraded firmware would
 // leave nothing to update, and other pictures would show its versions.
 void forgetDeviceState()
@@ -126,6 +185,29 @@ void forgetDeviceState()
         .removeRecursively();
 }
 
+// Starts the update dialog's upgrade, shows it under way and done, and
+// closes the dialog.
+int upgradeShots(const QString &underWay, const QString &done)
+{
+    click(g_repairDialog, "NewHong_2");
+    auto *bar = g_repairDialog->findChild<QProgressBar *>(QStringLiteral("progressBar_2"));
+    waitFor([bar] { return bar->value() >= 20; }, 15000);
+    int failures = grabShown(g_repairDialog, underWay) ? 0 : 1;
+    waitFor([bar] { return bar->value() == 100; }, 30000);
+    QTest::qWait(300);
+    failures += grabShown(g_repairDialog, done) ? 0 : 1;
+    click(g_repairDialog, "NewHong_2");
+    return failures;
+}
+
+// The window closes and the simulated devices go back to the defaults.
+void leave(DialogMain *window)
+{
+    window->close();
+    forgetDeviceState();
+    HidUsbSim::loadDefaultScenario();
+}
+
 // A receiver and its mouse on the cable, both offered newer firmware: the
 // update dialog ready, upgrading, done, and the page with the new versions.
 int updateShots(const QDir &output, const QString &language)
@@ -133,24 +215,61 @@ int updateShots(const QDir &output, const QString &language)
     forgetDeviceState();
     useScenario("cabled-mouse.ini");
     std::unique_ptr<DialogMain> window(openSettingsPage());
-    const auto path = [&](const char *name) { return output.filePath(QStringLiteral("%1-%2.png").arg(name, language)); };
-    int failures = grabShown(window.get(), path("SettingsPage-update-offered")) ? 0 : 1;
+    int failures = grabShown(window.get(), shotPath(output, language, "SettingsPage-update-offered")) ? 0 : 1;
     click(window.get(), "Receive_2");
     QTest::qWait(500);
-    failures += grabShown(g_repairDialog, path("UpdateDialog-ready")) ? 0 : 1;
-    click(g_repairDialog, "NewHong_2");
-    auto *bar = g_repairDialog->findChild<QProgressBar *>(QStringLiteral("progressBar_2"));
-    waitFor([bar] { return bar->value() >= 20; }, 15000);
-    failures += grabShown(g_repairDialog, path("UpdateDialog-upgrading")) ? 0 : 1;
-    waitFor([bar] { return bar->value() == 100; }, 30000);
-    QTest::qWait(300);
-    failures += grabShown(g_repairDialog, path("UpdateDialog-done")) ? 0 : 1;
-    click(g_repairDialog, "NewHong_2");
+    failures += grabShown(g_repairDialog, shotPath(output, language, "UpdateDialog-ready")) ? 0 : 1;
+    failures += upgradeShots(shotPath(output, language, "UpdateDialog-upgrading"),
+                             shotPath(output, language, "UpdateDialog-done"));
     QTest::qWait(1500);
-    failures += grabShown(window.get(), path("SettingsPage-updated")) ? 0 : 1;
-    window->close();
+    failures += grabShown(window.get(), shotPath(output, language, "SettingsPage-updated")) ? 0 : 1;
+    leave(window.get());
+    return failures;
+}
+
+// The selection page with one receiver, and the pairing dialog for it:
+// ready, paired with the mouse that waits, failed when none waits any more.
+int pairingShots(const QDir &output, const QString &language)
+{
     forgetDeviceState();
-    HidUsbSim::loadDefaultScenario();
+    useScenario("pairing.ini");
+    g_devicePageState = 0; // as at the program's start, whatever earlier shots opened
+    std::unique_ptr<DialogMain> window(openSelectionPage());
+    // Each attempt in a dialog of its own, as the page opens one each time.
+    int failures = 0;
+    for (const char *outcome : {"PairingDialog-paired", "PairingDialog-failed"}) {
+        Match dialog;
+        dialog.prepare();
+        placeDialog(&dialog, window.get());
+        dialog.show();
+        QTest::qWait(300);
+        if (qstrcmp(outcome, "PairingDialog-paired") == 0)
+            failures += grabShown(&dialog, shotPath(output, language, "PairingDialog-ready")) ? 0 : 1;
+        click(&dialog, "MatchButton");
+        QTest::qWait(1500);
+        failures += grabShown(&dialog, shotPath(output, language, outcome)) ? 0 : 1;
+        dialog.close();
+    }
+    leave(window.get());
+    return failures;
+}
+
+// A receiver left waiting in boot mode by a failed update, its mouse on the
+// cable: the repair dialog ready, repairing, done.
+int repairShots(const QDir &output, const QString &language)
+{
+    forgetDeviceState();
+    useScenario("cabled-mouse.ini");
+    HidUsbSim::setBootMode(QStringLiteral("Receiver1"), true);
+    recordFirmwareFailure(211, 8, 35, 1);
+    std::unique_ptr<DialogMain> window(openSelectionPage());
+    click(window.get(), "Repair");
+    QTest::qWait(300);
+    int failures = grabShown(g_repairDialog, shotPath(output, language, "RepairDialog-ready")) ? 0 : 1;
+    failures += upgradeShots(shotPath(output, language, "RepairDialog-repairing"),
+                             shotPath(output, language, "RepairDialog-done"));
+    leave(window.get());
+    clearFirmwareFailure();
     return failures;
 }
 
@@ -315,7 +434,22 @@ int main(int argc, char **argv)
          }},
         {"LessThree", [] { return new LessThree; }},
         {"SensorPanelsUnplaced", unplacedSensorPanels},
+        {"QuestionDialog-new", [] { auto *dialog = new QuestionDialog; dialog->showRenameText(false); return dialog; }},
+        {"QuestionDialog-rename",
+         [] {
+             auto *dialog = new QuestionDialog;
+             dialog->showRenameText(true);
+             QTest::keyClicks(dialog->findChild<QWidget *>(QStringLiteral("lineEdit")), QStringLiteral("combo two"));
+             return dialog;
+         }},
+        {"AddDelayTime", [] { return new AddDelayTime; }},
+        {"addKey", [] { return new addKey; }},
+        {"SameMacro", [] { return new SameMacro; }},
+        {"KeyNumberLimit", [] { return new KeyNumberLimit; }},
+        {"DeleteConfirm", [] { return new DeleteConfirm; }},
+        {"MacroPage", [] { return openMacroPage(); }, 500},
         {"ContainReset", [] { return new ContainReset; }},
+        {"RePair", [] { return new RePair; }},
         {"LampLight", hostedLightingPage},
         {"LightModeSet", lightModeDialog},
         {"InputPicA", [] { return inCurrentLanguage(new InputPicA); }},
@@ -370,6 +504,8 @@ int main(int argc, char **argv)
             HidUsbSim::loadDefaultScenario();
         }
         failures += updateShots(output, QLatin1String(language));
+        failures += pairingShots(output, QLatin1String(language));
+        failures += repairShots(output, QLatin1String(language));
     }
     return failures == 0 ? 0 : 1;
 }
