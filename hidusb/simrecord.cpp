@@ -67,9 +67,10 @@ struct DpiDefaults
 
 const DpiDefaults &dpiDefaults(int mid)
 {
-    // 400, 800, 1600, 3200, 6400 at 50 per step; 12800 at 100; 19200, 30000 at 200.
-    static const DpiDefaults first = {8, {8, 16, 32, 64, 128, 128, 96, 150}, {0, 0, 0, 0, 0, 0x22, 0x33, 0x33}};
-    static const DpiDefaults second = {6, {8, 16, 32, 64, 128, 128, 96, 150}, {0, 0, 0, 0, 0, 0x22, 0x33, 0x33}};
+    // A value counts its steps less one. 400, 800, 1600, 3200, 6400 at 50 per
+    // step; 12800 at 100; 19200, 30000 at 200.
+    static const DpiDefaults first = {8, {7, 15, 31, 63, 127, 127, 95, 149}, {0, 0, 0, 0, 0, 0x22, 0x33, 0x33}};
+    static const DpiDefaults second = {6, {7, 15, 31, 63, 127, 127, 95, 149}, {0, 0, 0, 0, 0, 0x22, 0x33, 0x33}};
     // 400 to 6400 at 50 per step; 12800 at 100; 25600 at 50 doubled; 42000 at 200.
     static const DpiDefaults fourSegments = {8, {7, 15, 31, 63, 127, 127, 255, 209},
                                              {0, 0, 0, 0, 0, 0x22, 0x11, 0x33}};

@@ -160,6 +160,12 @@ bool setDpiLevelColor(int level, int red, int green, int blue)
     });
 }
 
+bool setDpiLevelCount(int count)
+{
+    return count >= 1 && count <= FlashDataMap::DpiLevelCount
+           && send([=](FlashDataMap &r) { r.DPIGradeCount = low(count); });
+}
+
 bool swapDpiLevels(const std::uint8_t *levelA, const std::uint8_t *levelB, int indexB, int indexA, int current)
 {
     if (!levelA || !levelB || !isDpiLevel(indexA) || !isDpiLevel(indexB) || !isDpiLevel(current))

@@ -33,6 +33,8 @@ bool setModelChoice(int index);
 
 bool setDpiLevelValue(int level, int x, int y, int flags);
 bool setDpiLevelColor(int level, int red, int green, int blue);
+// The number of levels the DPI button cycles through, 1 to 8.
+bool setDpiLevelCount(int count);
 // Stores level entry A at indexA and entry B at indexB (B last), then makes
 // `current` the active level and current + 1 the level count.
 bool swapDpiLevels(const std::uint8_t *levelA, const std::uint8_t *levelB, int indexB, int indexA,

@@ -1,8 +1,20 @@
 #pragma once
 
 #include "flashdatamap.h"
+#include "keypagebuttons.h"
+#include "sensorcapabilities.h"
 
+#include <QString>
+#include <QStringList>
+#include <QVector>
 #include <QWidget>
+
+#include <array>
+#include <optional>
+
+class IniFileStore;
+class QButtonGroup;
+class QToolButton;
 
 namespace Ui {
 class Buttoninterface;
@@ -12,6 +24,11 @@ class Buttoninterface;
 // the mouse's six programmable buttons do, the on-board configuration and
 // the buttons' debounce time. It creates the device worker, which lives
 // as long as the page.
+//
+// The binding lists mirror the key entries {type, code, param} of the
+// device's record, indexed by device key (0 to 5, never by the button's
+// place on the page). They change only after a sender succeeded, or when
+// the page fills itself from a record.
 class Buttoninterface : public QWidget
 {
     Q_OBJECT
@@ -21,24 +38,73 @@ public:
     // Stops the device worker and the hot-plug watch.
     ~Buttoninterface() override;
 
+    // Records a binding the device took; sends nothing, shows nothing.
+    void SetButtonBinding(int key, int type, int code, int param);
+    // Captions key `key` after its binding. A macro binding also writes the
+    // macro's file from the record and tells the macro page about it.
+    void ShowButtonBinding(int key, int type, int code, int param, const FlashDataMap &record);
+
+    // The model's "KeyNumber": how many keys a record's bindings fill, 0 to 6.
+    static int modelKeyCount(const IniFileStore &config, const QString &group);
+
 public slots:
     // A record the device link delivered; the settings-update wait waits
     // for g_buttonUiApplied.
     void SlotUpDataButtonUIButton(FlashDataMap DataMap);
     // An imported record.
     void SlotUpDataButtonUIB(FlashDataMap DataMap);
-    // No record exists: the page shows the defaults.
+    // No record exists: the bindings are the defaults, the captions stay.
     void SlotFormResetButton();
     void SlotUpDataConfigUI(int ToTalItem, int SelectIndex, bool ItemEnable);
     void SlotMouseIndex(int index);
     void SlotAddMacroButton();
+    // The macro page deleted a macro: keys bound to it get their defaults back.
     void SlotDeleteMacroButton(QString MacroName);
     void SlotUpDataMacro(QString MacroName, int index);
     void SlotMacroRename(QString Rename, QString Name);
     void SlotAllLanguage(int index);
 
+private slots:
+    void on_OutputData_clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void applySkin();
+    void makeButtonGroups();
+    void buildMacroButtonList();
     void fillFrom(const FlashDataMap &record);
+    void recaptionKeys();
+    std::optional<QString> bindingCaption(int key, int type, int code, const FlashDataMap &record) const;
+    void keepMacroFile(int key, int param, const FlashDataMap &record);
+    void restoreModelDefault(int key, const QStringList &keyParam);
+    bool bindFixedFunction(int key, int type, int code);
+    bool bindMediaFunction(int key, int lowByte);
+    bool bindKeyCombination(int key, const QString &text);
+    void clearOtherFunctionChecks();
+    void clearKeySelection();
+    void showRestingView();
+    // The keys bound to a macro whose caption is `caption`, in the page's order.
+    QVector<int> keysCaptioned(const QString &caption) const;
+    QString keyCaption(int key) const;
+    void setKeyCaption(int key, const QString &caption);
 
     Ui::Buttoninterface *ui;
+    QButtonGroup *keyGroup = nullptr;
+    QButtonGroup *mouseFunctionGroup = nullptr;
+    QButtonGroup *otherFunctionGroup = nullptr;
+    std::array<int, PageKeyCount> keyTypeList{};
+    std::array<int, PageKeyCount> keyCodeList{};
+    std::array<int, PageKeyCount> keyParamList{};
+    // Set by the first fill or reset: until then the form's captions stand.
+    bool bindingsKnown = false;
+    bool skinApplied = false;
+    QString pageSensorId;
+    const SensorCapabilities sensorCapabilities;
+    QVector<QToolButton *> macroButtons;
+    QString macroCaptionPrefix;
+    QString configItemPrefix;
 };

@@ -14,6 +14,19 @@ QString colour(const char *key)
     return ConfigIniStore::instance()->colourText(QLatin1String(key));
 }
 
+QString comboBoxWithList(const QString &pictureFolder, const QString &listLook)
+{
+    return QStringLiteral("QComboBox{border: 1px solid gray; color: rgb(%1); border-image: url(%2ComboboxBack.png);}"
+                          "QComboBox::drop-down:button{border-radius:5px; background:rgb(%3);}"
+                          " QComboBox::down-arrow{image: url(%2Menu.png); right: 8px; }"
+                          "QComboBox::down-arrow:on{ image: url(%2MenuClicked.png);}"
+                          "QComboBox QAbstractItemView::item{height:25px;}"
+                          "QComboBox QAbstractItemView {outline: 0px solid gray; %5"
+                          "color: rgb(%1);selection-background-color: rgb(%4); }")
+        .arg(colour("ComboxTextColor"), pictureFolder, colour("ComboxBackGroundColor"), colour("ComboxSelectColor"),
+             listLook);
+}
+
 } // namespace
 
 namespace PanelStyle {
@@ -23,22 +36,20 @@ QString sensorPictureFolder()
     return programFolderPath() + QStringLiteral("/Picture/Sensor/");
 }
 
+QString comboBox(const QString &pictureFolder)
+{
+    return comboBoxWithList(pictureFolder, QStringLiteral("border: 1px  solid gray;background-color: rgb(0,0,0);"));
+}
+
+QString comboBoxOnListPicture(const QString &pictureFolder)
+{
+    return comboBoxWithList(pictureFolder,
+                            QStringLiteral("border: 0px;border-image: url(%1ComboboxTextBack.png);").arg(pictureFolder));
+}
+
 QString titleLabel()
 {
     return QStringLiteral("QLabel{color: rgb(%1;);}").arg(colour("LabelColor"));
-}
-
-QString comboBox(const QString &pictureFolder)
-{
-    return QStringLiteral("QComboBox{border: 1px solid gray; color: rgb(%1); border-image: url(%2ComboboxBack.png);}"
-                          "QComboBox::drop-down:button{border-radius:5px; background:rgb(%3);}"
-                          " QComboBox::down-arrow{image: url(%2Menu.png); right: 8px; }"
-                          "QComboBox::down-arrow:on{ image: url(%2MenuClicked.png);}"
-                          "QComboBox QAbstractItemView::item{height:25px;}"
-                          "QComboBox QAbstractItemView {outline: 0px solid gray; border: 1px  solid gray;"
-                          "color: rgb(%1);background-color: rgb(0,0,0);selection-background-color: rgb(%4); }")
-        .arg(colour("ComboxTextColor"), pictureFolder, colour("ComboxBackGroundColor"),
-             colour("ComboxSelectColor"));
 }
 
 void useSelectionColouredView(QComboBox *list)
@@ -74,6 +85,13 @@ QString valueBox(const QString &colourKey)
 {
     return QStringLiteral("QSpinBox{background-color: transparent;color: rgb(%1;);border: 0px;}")
         .arg(ConfigIniStore::instance()->colourText(colourKey));
+}
+
+QString framedValueBox(const QString &background)
+{
+    return QStringLiteral("QSpinBox{background-color: %1;color: rgb(%2;);border: 1px  solid gray;}"
+                          "QSpinBox:hover{background-color: transparent;color: rgb(%2;);border: 1px  solid gray;}")
+        .arg(background, colour("LinEditColorSecond"));
 }
 
 } // namespace PanelStyle

@@ -18,6 +18,10 @@ QString titleLabel();
 // background colour behind its button and a black open list.
 QString comboBox(const QString &pictureFolder);
 
+// The same list whose open list lies on the picture "ComboboxTextBack.png"
+// without a border.
+QString comboBoxOnListPicture(const QString &pictureFolder);
+
 // Gives `list` an open list whose chosen and hovered rows take the selection
 // colour (the list's own style cannot reach them) when it first shows.
 void useSelectionColouredView(QComboBox *list);
@@ -34,5 +38,10 @@ QString slider(const QString &pictureFolder, const QString &grooveColour);
 // A read-only value box without border or background, its text in the
 // Option colour `colourKey`.
 QString valueBox(const QString &colourKey);
+
+// A read-only value box with a grey border on `background` (a style sheet
+// colour), transparent while hovered, its text in the Option colour
+// "LinEditColorSecond".
+QString framedValueBox(const QString &background);
 
 } // namespace PanelStyle

@@ -67,10 +67,18 @@ int StopCloseTime::indexOfSeconds(int seconds)
     return -1;
 }
 
+int StopCloseTime::sleepTimeAt(int index)
+{
+    return index >= 0 && index < int(SleepTimes.size()) ? SleepTimes[std::size_t(index)] : -1;
+}
+
+void StopCloseTime::sendSleepTime(int index)
+{
+    if (g_deviceUiLive && !g_buttonUiFilling && sleepTimeAt(index) >= 0)
+        setSleepTime(sleepTimeAt(index));
+}
+
 void StopCloseTime::on_StopClose_activated(int index)
 {
-    if (!g_deviceUiLive || index < 0 || index >= int(SleepTimes.size()))
-        return;
-    if (!g_buttonUiFilling)
-        setSleepTime(SleepTimes[std::size_t(index)]);
+    sendSleepTime(index);
 }

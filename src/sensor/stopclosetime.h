@@ -25,6 +25,12 @@ public:
     // The entry for a time in seconds (10, 30, 60, 300, ... 2400), -1 for
     // a time the list does not hold.
     static int indexOfSeconds(int seconds);
+    // The idle time of entry `index` in units of 10 seconds, -1 for an
+    // entry the list does not hold.
+    static int sleepTimeAt(int index);
+    // Sends entry `index`'s time while the device pages are live and the
+    // key page is not filling itself.
+    static void sendSleepTime(int index);
 
 private slots:
     void on_StopClose_activated(int index);

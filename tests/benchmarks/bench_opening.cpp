@@ -70,24 +70,29 @@ private slots:
         QTest::setBenchmarkResult(qreal(total) / Rounds / 1e6, QTest::WalltimeMilliseconds);
     }
 
-    // From the click to both pages having applied the record the device
-    // delivered. The settings-update wait, which holds the window for 2.5 s
-    // by design, is left out.
+    // From the click to every page showing the record the device delivered:
+    // the settings page is told last, after the others have applied it. The
+    // settings-update wait, which holds the window for 2.5 s by design, is
+    // left out.
     void aTileClickToThePagesShowingTheRecord()
     {
         auto window = std::make_unique<DialogMain>();
         window->show();
         Dialog *frame = window->findChild<Dialog *>();
         QObject::disconnect(PostMsg::instance(), SIGNAL(SigUpDataParam(int)), frame, SLOT(SlotUpDataParam(int)));
+        std::atomic<bool> settingsShown{false};
+        QObject::connect(PostMsg::instance(), &PostMsg::SigForm, frame, [&settingsShown] { settingsShown = true; },
+                         Qt::BlockingQueuedConnection);
         qint64 total = 0;
         for (int round = 0; round < Rounds; ++round) {
             QVERIFY(waitUntil([] { return firstTile() != nullptr; }));
             g_buttonUiApplied = false;
             g_sensorUiApplied = false;
+            settingsShown = false;
             QElapsedTimer clock;
             clock.start();
             QTest::mouseClick(firstTile(), Qt::LeftButton);
-            QVERIFY(waitUntil([] { return g_buttonUiApplied && g_sensorUiApplied; }));
+            QVERIFY(waitUntil([&settingsShown] { return g_buttonUiApplied && g_sensorUiApplied && settingsShown; }));
             total += clock.nsecsElapsed();
             QVERIFY(waitUntil([] { return HidUsbSim::isIdle(); }));
             QTest::mouseClick(frame->findChild<QWidget *>(QStringLiteral("UpArrow")), Qt::LeftButton);

@@ -93,6 +93,7 @@ private slots:
         addCase("mode choice", [] { return setModelChoice(2); }, {{14, 2}});
         addCase("level value", [] { return setDpiLevelValue(7, 150, 151, 0x33); }, {{57, 150}, {58, 151}, {59, 0x33}});
         addCase("level colour", [] { return setDpiLevelColor(0, 1, 2, 3); }, {{18, 1}, {19, 2}, {20, 3}});
+        addCase("level count", [] { return setDpiLevelCount(8); }, {{1, 8}});
         addCase("dpi light on", [] { return setDpiLightMode(2); }, {{63, 2}, {66, 1}});
         addCase("dpi light off keeps its code", [] { return setDpiLightMode(0); }, {{66, 0}});
         addCase("dpi brightness", [] { return setDpiLightBrightness(230); }, {{64, 230}});
@@ -156,6 +157,8 @@ private slots:
         QVERIFY(!setCurrentDpiLevel(8));
         QVERIFY(!setDpiLevelValue(8, 1, 1, 0));
         QVERIFY(!setDpiLevelColor(-1, 1, 1, 1));
+        QVERIFY(!setDpiLevelCount(0));
+        QVERIFY(!setDpiLevelCount(9));
         QVERIFY(!swapDpiLevels(bytes, bytes, 0, 8, 0));
         QVERIFY(!swapDpiLevels(bytes, bytes, 0, 0, 8));
         QCOMPARE(bytesOf(DeviceProtocolData.get()), bytesOf(m_loaded));

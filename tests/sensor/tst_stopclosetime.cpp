@@ -4,10 +4,13 @@
 #include "devicelinktest.h"
 #include "hubprobe.h"
 #include "stopclosetime.h"
+#include "stopclosetimeb.h"
 #include "testenvironment.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QSlider>
+#include <QSpinBox>
 
 using namespace DeviceLinkTest;
 
@@ -86,6 +89,36 @@ private slots:
         QCOMPARE(StopCloseTime::indexOfSeconds(20), -1);
         QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), 0);
         QVERIFY(m_probe->seen.isEmpty());
+    }
+
+    // The slider twin sends by the list's rule. Its positions count from 1;
+    // its box shows the time in the unit the list's texts give.
+    void theSliderTwinCommitsTheListsTimes_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("sent");
+        QTest::newRow("10 seconds") << 1 << "10 s" << 1;
+        QTest::newRow("1 minute") << 3 << "1 min" << 6;
+        QTest::newRow("40 minutes") << 11 << "40 min" << 240;
+    }
+
+    void theSliderTwinCommitsTheListsTimes()
+    {
+        QFETCH(int, position);
+        QFETCH(QString, shown);
+        QFETCH(int, sent);
+        StopCloseTimeB panel;
+        auto *box = panel.findChild<QSpinBox *>("spinBoxA");
+        panel.setItemText(0, "10 s");
+        panel.setItemText(5, "15 min");
+        panel.setSleepIndex(5);
+        QCOMPARE(box->text(), QString("15 min"));
+        QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), 0);
+        panel.findChild<QSlider *>("StopClose")->setValue(position);
+        QCOMPARE(box->text(), shown);
+        QCOMPARE(HidUsbSim::callCount("ProtocolDataUpdate"), 1);
+        QCOMPARE(int(DeviceProtocolData.get().SleepTime), sent);
     }
 };
 

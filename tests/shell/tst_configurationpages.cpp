@@ -91,7 +91,7 @@ private slots:
         FormSetting settings;
         for (int language : {0, 1}) {
             emit PostMsg::instance()->SigAllLanguage(language);
-            QCOMPARE(labelText(m_keys.get(), "label_2"), languageText(LanguageSection::Buttoninterface, language, 0));
+            QCOMPARE(labelText(m_keys.get(), "label_3"), languageText(LanguageSection::Buttoninterface, language, 49));
             QCOMPARE(labelText(&sensor, "label_5"), languageText(LanguageSection::Sensor, language, 2));
             QCOMPARE(labelText(&macro, "label"), languageText(LanguageSection::Macro, language, 0));
             QCOMPARE(labelText(&settings, "label_3"), languageText(LanguageSection::FormSetting, language, 2));

@@ -42,9 +42,11 @@
 #include "repair.h"
 #include "rippecontrolb.h"
 #include "samemacro.h"
+#include "sensordpib.h"
 #include "sensoreffectb.h"
 #include "sensorlodb.h"
 #include "sensorrateb.h"
+#include "stopclosetimeb.h"
 #include "straightlineb.h"
 #include "updaterepair.h"
 #include "updatewarning.h"
@@ -120,12 +122,12 @@ DialogMain *openSelectionPage()
     return window;
 }
 
-// The same with the first device opened and the page of the page button
-// `pageButton` shown.
-DialogMain *openPage(const char *pageButton)
+// The same with a device opened (the first unless `tile` names another) and
+// the page of the page button `pageButton` shown.
+DialogMain *openPage(const char *pageButton, const char *tile = "btn0")
 {
     DialogMain *window = openSelectionPage();
-    click(window, "btn0");
+    click(window, tile);
     QTest::qWait(4000);
     click(window, pageButton);
     QTest::qWait(500);
@@ -135,6 +137,13 @@ DialogMain *openPage(const char *pageButton)
 DialogMain *openSettingsPage()
 {
     return openPage("FormSetting");
+}
+
+// The sensor page of the model the tile opens, among one mouse of each model.
+DialogMain *openSensorPage(const char *tile)
+{
+    useScenario("every-model.ini");
+    return openPage("SensorButton", tile);
 }
 
 // A few macros in the macro folder, the first with the steps of a recording.
@@ -347,14 +356,20 @@ Switch *switchPanel(int title, int tip)
     return panel;
 }
 
-// The second and third layouts of the sensor panels, which no page places,
-// one below the other on the sensor page's dark ground, texts and values
-// set as a page would set them.
-QWidget *unplacedSensorPanels()
+// The sensor page's dark ground, for panels no page places.
+QWidget *darkSheet()
 {
     auto *sheet = new QWidget;
     sheet->setObjectName(QStringLiteral("sheet"));
     sheet->setStyleSheet(QStringLiteral("#sheet{background-color: rgb(31,35,43);}"));
+    return sheet;
+}
+
+// The second and third layouts of the sensor panels, which no page places,
+// one below the other, texts and values set as a page would set them.
+QWidget *unplacedSensorPanels()
+{
+    QWidget *sheet = darkSheet();
     auto *column = new QVBoxLayout(sheet);
     // The panels place their controls by hand: they keep their form's size.
     const auto layout = [column](QWidget *panel) {
@@ -397,6 +412,35 @@ QWidget *unplacedSensorPanels()
     stepper->setValueSuffix(unit);
     stepper->setDebounceValue(8);
     layout(stepper);
+
+    auto *sleep = new StopCloseTimeB;
+    for (int entry : {0, 5})
+        sleep->setItemText(entry, languageText(LanguageSection::FormSetting, currentLanguageIndex, 28 + entry));
+    sleep->setSleepIndex(3);
+    layout(sleep);
+    return sheet;
+}
+
+// The eight-slider DPI panel, filled as the sensor page fills its own.
+QWidget *eightSliderDpiPanel()
+{
+    QWidget *sheet = darkSheet();
+    auto *panel = new SensorDPIB(sheet);
+    panel->move(10, 10);
+    sheet->setFixedSize(panel->width() + 20, panel->height() + 20);
+    panel->setTitleText(sensorText(0));
+    const QStringList colours = {"#ff4040", "#ffa000", "#ffe600", "#40dc40", "#00c8ff", "#4060ff"};
+    for (int level = 0; level < colours.size(); ++level) {
+        panel->insertLevelCountItem(level, QString::number(level + 1));
+        panel->setLevelColor(level, colours.at(level));
+    }
+    panel->refreshLevelColors();
+    panel->setSliderMaximum(26000);
+    for (int level = 0; level < colours.size(); ++level)
+        panel->setLevelText(level, QString::number(400 << level));
+    panel->setLevelCountIndex(5);
+    panel->showLevelCount(5);
+    panel->setLevelChecked(1);
     return sheet;
 }
 
@@ -434,6 +478,7 @@ int main(int argc, char **argv)
          }},
         {"LessThree", [] { return new LessThree; }},
         {"SensorPanelsUnplaced", unplacedSensorPanels},
+        {"SensorDPIB", eightSliderDpiPanel},
         {"QuestionDialog-new", [] { auto *dialog = new QuestionDialog; dialog->showRenameText(false); return dialog; }},
         {"QuestionDialog-rename",
          [] {
@@ -478,6 +523,10 @@ int main(int argc, char **argv)
          4000},
         // The default receiver of the 8000 Hz class, whose image is newer.
         {"SettingsPage", [] { return openSettingsPage(); }, 500},
+        // The sensor page of a model with every sensor option and of one
+        // without them.
+        {"SensorPage", [] { return openSensorPage("btn1"); }, 500},
+        {"SensorPage-reduced", [] { return openSensorPage("btn0"); }, 500},
         // A receiver of the 4000 Hz class shows its LED indicator's modes.
         {"SettingsPage-receiver-LED",
          [] {

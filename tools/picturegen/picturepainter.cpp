@@ -479,6 +479,18 @@ const std::map<QString, Drawing> &drawings()
              roundedBox(p, QRectF(QPointF(0, 0), e.size), fill, on ? accentDeep : muted, e.size.height() / 2.0);
              return true;
          }},
+        {QStringLiteral("frame"),
+         [](QPainter &p, const ManifestEntry &e, QString *error) {
+             const bool on = e.argument(0) == QLatin1String("on");
+             if (!on && e.argument(0) != QLatin1String("off"))
+                 return unknownState(e, error);
+             // Only the outline: the widget's own colour shows inside.
+             const qreal width = on ? 2 : 1;
+             p.setPen(QPen(on ? QColor(Qt::white) : border, width));
+             p.setBrush(Qt::NoBrush);
+             p.drawRoundedRect(inset(QRectF(QPointF(0, 0), e.size), width / 2), 3, 3);
+             return true;
+         }},
         {QStringLiteral("switch"),
          [](QPainter &p, const ManifestEntry &e, QString *error) {
              const bool on = e.argument(0) == QLatin1String("on");

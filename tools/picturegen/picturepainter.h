@@ -16,6 +16,8 @@
 //   checkbox on|off            a check box indicator
 //   chip on|off                a light pill for black text, accent when on
 //   switch on|off              an on/off toggle, its knob right when on
+//   frame on|off               a rounded outline on a transparent ground,
+//                              around a colour the widget paints itself
 //   badge TEXT                 a small outlined label such as "4K"
 //   number STATE               a round number badge (normal, hover, pressed)
 //   tile online|offline|unknown a device tile with a mouse

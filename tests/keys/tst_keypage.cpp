@@ -1,0 +1,353 @@
+// The key page against the simulated mouse: how records become captions
+// and macro files, and what macro changes send to the device.
+
+#include "appinfo.h"
+#include "buttoninterface.h"
+#include "configinistore.h"
+#include "devicelinktest.h"
+#include "keybindingencoder.h"
+#include "keynames.h"
+#include "languagefilereader.h"
+#include "languagetables.h"
+#include "macrofile.h"
+#include "postmsg.h"
+#include "testenvironment.h"
+
+#include <QAbstractButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStackedWidget>
+
+#include <memory>
+
+using namespace DeviceLinkTest;
+
+namespace {
+
+// The key buttons by device key.
+const char *const KeyButtons[] = {"FireKey", "RightKey", "BackKey", "TopMusic", "StartPause", "BackMusic"};
+
+QByteArray bytesOfData(const KeyData &data)
+{
+    return QByteArray(reinterpret_cast<const char *>(&data), sizeof data);
+}
+
+KeyMacro macroNamed(const QByteArray &name)
+{
+    KeyMacro block = {};
+    block.nameLengthByte = std::uint8_t(name.size());
+    std::memcpy(block.name, name.constData(), size_t(name.size()));
+    block.stepCountByte = 2;
+    block.steps[0] = {KeyStep::Press, KeyStep::Key, {0x04, 0}, {10, 0, 0, 0}};
+    block.steps[1] = {KeyStep::Release, KeyStep::Key, {0x04, 0}, {0, 0, 0, 0}};
+    return block;
+}
+
+void bindMacro(FlashDataMap &record, int key, const QByteArray &name, int repeat)
+{
+    record.KeyFunctions[key] = {6, std::uint8_t(key), std::uint8_t(repeat)};
+    record.KeyMacros[key] = macroNamed(name);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class tst_KeyPage : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Buttoninterface> m_page;
+
+    QAbstractButton *button(const QString &name) const { return m_page->findChild<QAbstractButton *>(name); }
+    QString caption(int key) const { return button(KeyButtons[key])->text(); }
+    QString macroPrefix() const { return languageText(LanguageSection::Buttoninterface, currentLanguageIndex, 55); }
+
+    // The mouse of `mid` online on the receiver, its record read.
+    FlashDataMap openMouse(int mid)
+    {
+        if (mid != 1)
+            loadScenario(QStringLiteral("[Receiver1]\nKind=5\nPid=0x5A18\nMouse=Mouse1\n[Mouse1]\nCid=35\nMid=%1\n")
+                             .arg(mid).toUtf8());
+        DeviceAllInfo device = chosenReceiver();
+        device.mid = std::uint8_t(mid);
+        device.driveIndex = mid - 1;
+        CurrentDevice.set(device);
+        CurrentDevicePath.set(receiverPath());
+        UsbServerC_Start(receiverPath().constData(), receiverPath().constData(), ignoreEvents);
+        const FlashDataMap record = recordOf(HidUsbSim::storedConfiguration("Mouse1", 0));
+        DeviceProtocolData.set(record);
+        g_deviceRecordLoaded = true;
+        return record;
+    }
+
+    FlashDataMap storedRecord() const
+    {
+        return recordOf(HidUsbSim::storedConfiguration("Mouse1", HidUsbSim::activeConfiguration("Mouse1")));
+    }
+
+    // A record the device delivered, applied to the page.
+    void fill(const FlashDataMap &record)
+    {
+        DeviceProtocolData.set(record);
+        m_page->SlotUpDataButtonUIB(record);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        LanguageFileReader::loadLanguageFolder(QCoreApplication::applicationDirPath() + "/Language",
+                                               languageTextTable);
+    }
+
+    void init()
+    {
+        resetAll();
+        QDir(macroFolderPath()).removeRecursively();
+        QDir().mkpath(macroFolderPath());
+        currentLanguageIndex = 0;
+        m_page = std::make_unique<Buttoninterface>();
+        emit PostMsg::instance()->SigAllLanguage(0);
+    }
+
+    void cleanup()
+    {
+        m_page.reset();
+    }
+
+    void theFormHoldsEveryObjectTheHandlersAddress()
+    {
+        QMap<QString, int> counts;
+        QWidget *debounce = m_page->findChild<QWidget *>("DebunceButton");
+        for (QObject *object : m_page->findChildren<QObject *>()) {
+            if (!object->objectName().isEmpty() && !object->objectName().startsWith("qt_")
+                && (object == debounce || !debounce->isAncestorOf(qobject_cast<QWidget *>(object))))
+                ++counts[object->metaObject()->className()];
+        }
+        const QMap<QString, int> expected = {
+            {"QToolButton", 71}, {"MyToolButton", 2},  {"QComboBox", 1},   {"DebounceTime", 1},
+            {"QWidget", 20},     {"QScrollArea", 9},   {"QLabel", 8},      {"QGroupBox", 3},
+            {"QStackedWidget", 2}, {"QFrame", 1},      {"QGridLayout", 9}, {"QVBoxLayout", 8},
+        };
+        QCOMPARE(counts.keys(), expected.keys());
+        QCOMPARE(counts.values(), expected.values());
+        QStringList pages;
+        auto *functions = m_page->findChild<QStackedWidget *>("stackedWidget_2");
+        for (int index = 0; index < functions->count(); ++index)
+            pages << functions->widget(index)->objectName();
+        QCOMPARE(pages, QStringList({"page_3", "page_5", "page_6", "page_8", "page_9", "page_4", "page_7", "page_10"}));
+        QCOMPARE(functions->currentWidget()->objectName(), QString("page_9"));
+        QCOMPARE(m_page->findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName(), QString("page"));
+    }
+
+    void fillsAndTheResetHoldTheFillingFlagOnlyWhileTheyRun_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<bool>("appliedAfter");
+        QTest::newRow("device record") << 0 << true;
+        QTest::newRow("imported record") << 1 << false;
+        QTest::newRow("no record") << 2 << false;
+    }
+
+    void fillsAndTheResetHoldTheFillingFlagOnlyWhileTheyRun()
+    {
+        QFETCH(int, slot);
+        QFETCH(bool, appliedAfter);
+        bool fillingDuring = false;
+        bool appliedDuring = true;
+        const auto probe = connect(PostMsg::instance(), &PostMsg::SigLightToFrom, [&] {
+            fillingDuring = g_buttonUiFilling;
+            appliedDuring = g_buttonUiApplied;
+        });
+        g_buttonUiApplied = false;
+        const FlashDataMap record = {};
+        if (slot == 0)
+            m_page->SlotUpDataButtonUIButton(record);
+        else if (slot == 1)
+            m_page->SlotUpDataButtonUIB(record);
+        else
+            m_page->SlotFormResetButton();
+        disconnect(probe);
+        QVERIFY(fillingDuring);
+        QVERIFY(!appliedDuring);
+        QVERIFY(!g_buttonUiFilling);
+        QCOMPARE(bool(g_buttonUiApplied), appliedAfter);
+    }
+
+    // On key 3, the fifth button: "{Name}" stands for the caption of the
+    // button Name, "{prefix}" for the macro caption prefix.
+    void eachBindingTypeCaptionsItsKey_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QString>("expected");
+        const QByteArray none;
+        KeyData tooLong = KeyDataFromCombination("Ctrl+Alt+Del");
+        tooLong.stepCountByte = 200;
+        QTest::newRow("right button") << 1 << 2 << none << "{RightKey_3}";
+        QTest::newRow("unknown button") << 1 << 32 << none << "{TopMusic}";
+        QTest::newRow("disabled") << 0 << 0 << none << "{DPI_5}";
+        QTest::newRow("light strip") << 8 << 3 << none << "{VolumeUp_6}";
+        QTest::newRow("scroll down") << 11 << 2 << none << "{VolumeDown_14}";
+        QTest::newRow("DPI lock, stepped sensor") << 10 << 15 << none << "{DPI_4}-800";
+        QTest::newRow("media player") << 5 << 0 << bytesOfData(consumerKeyData(0x0183)) << "{Player}";
+        QTest::newRow("unknown consumer usage") << 5 << 0 << bytesOfData(consumerKeyData(0x0199)) << "{TopMusic}";
+        QTest::newRow("combination") << 5 << 0 << bytesOfData(KeyDataFromCombination("Ctrl+Num+")) << "Ctrl+Num+";
+        QTest::newRow("too many steps") << 5 << 0 << bytesOfData(tooLong) << "Ctrl+Alt+Del";
+        QTest::newRow("macro") << 6 << 3 << none << "{prefix}Jump";
+    }
+
+    void eachBindingTypeCaptionsItsKey()
+    {
+        QFETCH(int, type);
+        QFETCH(int, code);
+        QFETCH(QByteArray, payload);
+        QFETCH(QString, expected);
+        expected.replace("{prefix}", macroPrefix());
+        const QRegularExpression name("\\{(\\w+)\\}");
+        for (auto match = name.match(expected); match.hasMatch(); match = name.match(expected))
+            expected.replace(match.captured(0), button(match.captured(1))->text());
+
+        FlashDataMap record = {};
+        bindMacro(record, 3, "Jump", 1);
+        record.KeyFunctions[3] = {std::uint8_t(type), std::uint8_t(code), 0};
+        std::memcpy(&record.KeyDatas[3], payload.constData(), size_t(payload.size()));
+        fill(record);
+        QCOMPARE(caption(3), expected);
+    }
+
+    void theModelsKeyCountIsKeptToTheSixKeys_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("keys");
+        QTest::newRow("six") << QByteArray("KeyNumber=6") << 6;
+        QTest::newRow("two hundred") << QByteArray("KeyNumber=200") << 6;
+        QTest::newRow("zero") << QByteArray("KeyNumber=0") << 0;
+        QTest::newRow("negative") << QByteArray("KeyNumber=-2") << 0;
+        QTest::newRow("missing") << QByteArray() << 0;
+    }
+
+    void theModelsKeyCountIsKeptToTheSixKeys()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, keys);
+        const QString path = QDir::homePath() + "/keys.ini";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Drive1]\n" + line + "\n");
+        file.close();
+        QCOMPARE(Buttoninterface::modelKeyCount(ConfigIniStore(path), "Drive1"), keys);
+    }
+
+    void aModelWithoutKeysKeepsTheCaptionsOfTheLanguage()
+    {
+        DeviceAllInfo device = chosenReceiver();
+        device.driveIndex = 8; // no such model group: no "KeyNumber"
+        CurrentDevice.set(device);
+        FlashDataMap record = {};
+        record.KeyFunctions[0] = {1, 2, 0};
+        fill(record);
+        emit PostMsg::instance()->SigAllLanguage(1);
+        QCOMPARE(caption(0), languageText(LanguageSection::Buttoninterface, 1, 4));
+    }
+
+    void aMacroNameFromARecordNamesAFileOnlyWhenItCan_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("plain") << QByteArray("Jump") << true;
+        QTest::newRow("parent folder") << QByteArray("../x") << false;
+        QTest::newRow("path") << QByteArray("a/b") << false;
+        QTest::newRow("listing suffix") << QByteArray("x.ini") << false;
+    }
+
+    void aMacroNameFromARecordNamesAFileOnlyWhenItCan()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(bool, usable);
+        QSignalSpy toMacroPage(PostMsg::instance(), SIGNAL(SigButtonToMacro(FlashDataMap,int)));
+        FlashDataMap record = {};
+        bindMacro(record, 0, name, 255);
+        fill(record);
+        QCOMPARE(caption(0), macroPrefix() + name);
+        QCOMPARE(toMacroPage.count(), usable ? 1 : 0);
+        const QStringList written = QDir(dataFolderPath() + "/usersetting").entryList({"*.ini"}, QDir::Files)
+                                    + QDir(macroFolderPath()).entryList(QDir::Files);
+        QCOMPARE(written, usable ? QStringList({name + ".ini"}) : QStringList());
+        if (usable) // the steps come with the repeat mode
+            QCOMPARE(readFile(macroFilePath(name)), QByteArray("255\n0x04 1 0\n10ms\n0x04 1 1\n"));
+    }
+
+    void aLanguageChangeOnlyRecaptions()
+    {
+        FlashDataMap record = {};
+        bindMacro(record, 0, "Jump", 3);
+        fill(record);
+        const QByteArray edited = "3\n0x04 1 0\n10ms\n0x04 1 1\n";
+        QFile file(macroFilePath("Jump"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(edited);
+        file.close();
+        QSignalSpy toMacroPage(PostMsg::instance(), SIGNAL(SigButtonToMacro(FlashDataMap,int)));
+
+        currentLanguageIndex = 1;
+        emit PostMsg::instance()->SigAllLanguage(1);
+        QCOMPARE(caption(0), macroPrefix() + "Jump");
+        QCOMPARE(readFile(macroFilePath("Jump")), edited);
+        QCOMPARE(toMacroPage.count(), 0);
+    }
+
+    // Key 1 falls back to its mouse button; key 5 of this model to the
+    // volume key its "KeyParam6" names, which keeps its key sequence.
+    void aDeletedMacroGivesItsKeysTheirModelDefaults()
+    {
+        FlashDataMap record = openMouse(2);
+        bindMacro(record, 1, "Jump", 1);
+        bindMacro(record, 5, "Jump", 1);
+        record.KeyDatas[1] = KeyDataFromCombination("Ctrl+C");
+        fill(record);
+
+        m_page->SlotDeleteMacroButton(macroPrefix() + "Jump");
+        const FlashDataMap stored = storedRecord();
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&stored.KeyFunctions[1]), 3), QByteArray("\x01\x02\x00", 3));
+        QCOMPARE(bytesOfData(stored.KeyDatas[1]), QByteArray(sizeof(KeyData), '\0'));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&stored.KeyFunctions[5]), 3), QByteArray("\x05\x00\x00", 3));
+        QCOMPARE(bytesOfData(stored.KeyDatas[5]), bytesOfData(consumerKeyData(0x00E9)));
+        QCOMPARE(caption(1), button("RightKey_3")->text());
+        QCOMPARE(caption(5), button("VolumeDown")->text());
+    }
+
+    void aRenamedMacroFitsTheDevicesThirtyBytes_data()
+    {
+        QTest::addColumn<QString>("rename");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("short") << "Run" << QByteArray("Run");
+        const QString tooLong = QString(29, 'a') + QString::fromUtf8("жж");
+        QTest::newRow("cut between characters") << tooLong << QByteArray(29, 'a');
+    }
+
+    void aRenamedMacroFitsTheDevicesThirtyBytes()
+    {
+        QFETCH(QString, rename);
+        QFETCH(QByteArray, stored);
+        FlashDataMap record = openMouse(1);
+        bindMacro(record, 2, "Jump", 1);
+        fill(record);
+
+        emit PostMsg::instance()->SigMacroRename(rename, "Jump");
+        const KeyMacro &macro = storedRecord().KeyMacros[2];
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(macro.name), macro.nameLengthByte), stored);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(macro.name) + stored.size(), 30 - stored.size()),
+                 QByteArray(30 - stored.size(), '\0'));
+        QCOMPARE(caption(2), macroPrefix() + rename);
+    }
+};
+
+TALVO_TEST_MAIN(tst_KeyPage)
+#include "tst_keypage.moc"
