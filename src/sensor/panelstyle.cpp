@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QListView>
+#include <QVector>
 
 namespace {
 
@@ -60,7 +61,17 @@ void useSelectionColouredView(QComboBox *list)
         view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
                                            "QListView::item:hover{background-color: rgb(%1);}")
                                 .arg(colour("ComboxSelectColor")));
+        // Rows hidden while the list waited for its first show stay hidden.
+        QVector<int> hidden;
+        if (const auto *before = qobject_cast<QListView *>(list->view())) {
+            for (int row = 0; row < list->count(); ++row) {
+                if (before->isRowHidden(row))
+                    hidden << row;
+            }
+        }
         list->setView(view);
+        for (int row : qAsConst(hidden))
+            view->setRowHidden(row, true);
     });
 }
 
