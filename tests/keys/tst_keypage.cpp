@@ -83,6 +83,16 @@ private:
     QString caption(int key) const { return button(KeyButtons[key])->text(); }
     QString macroPrefix() const { return languageText(LanguageSection::Buttoninterface, currentLanguageIndex, 55); }
 
+    // Key 3 bound as given, its macro block naming "Jump".
+    void fillKey3(int type, int code, const QByteArray &payload)
+    {
+        FlashDataMap record = {};
+        bindMacro(record, 3, "Jump", 1);
+        record.KeyFunctions[3] = {std::uint8_t(type), std::uint8_t(code), 0};
+        std::memcpy(&record.KeyDatas[3], payload.constData(), size_t(payload.size()));
+        fill(record);
+    }
+
     // "{Name}" stands for the caption of the button Name, "{prefix}" for the
     // macro caption prefix.
     QString expanded(QString text) const
@@ -250,11 +260,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(QByteArray, payload);
         QFETCH(QString, expected);
-        FlashDataMap record = {};
-        bindMacro(record, 3, "Jump", 1);
-        record.KeyFunctions[3] = {std::uint8_t(type), std::uint8_t(code), 0};
-        std::memcpy(&record.KeyDatas[3], payload.constData(), size_t(payload.size()));
-        fill(record);
+        fillKey3(type, code, payload);
         QCOMPARE(caption(3), expanded(expected));
     }
 
@@ -506,11 +512,7 @@ private slots:
         QFETCH(QByteArray, payload);
         QFETCH(QString, category);
         QFETCH(QString, list);
-        FlashDataMap record = {};
-        bindMacro(record, 3, "Jump", 1);
-        record.KeyFunctions[3] = {std::uint8_t(type), std::uint8_t(code), 0};
-        std::memcpy(&record.KeyDatas[3], payload.constData(), size_t(payload.size()));
-        fill(record);
+        fillKey3(type, code, payload);
         m_page->show();
         button("TopMusic")->click();
 
