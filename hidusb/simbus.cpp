@@ -85,7 +85,14 @@ void SimBus::postHotplug()
         return;
     m_hotplugPending = true;
     const quint64 epoch = m_watchEpoch;
-    QMetaObject::invokeMethod(app, [this, epoch] { deliverHotplug(epoch); }, Qt::QueuedConnection);
+    // Qt hands the posted call over inside its own code, where a thread
+    // sanitizer cannot see it; the bus lock, held here, is taken where the
+    // call runs before it reads what it carries.
+    QMetaObject::invokeMethod(app, [epoch] {
+        SimBus &bus = instance();
+        { const std::lock_guard<std::mutex> posted(bus.m_mutex); }
+        bus.deliverHotplug(epoch);
+    }, Qt::QueuedConnection);
 }
 
 void SimBus::deliverHotplug(quint64 epoch)

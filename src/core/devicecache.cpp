@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cstring>
@@ -28,6 +29,19 @@ void saveDeviceConfigCache(const QString &fileName, const FlashDataMap &record)
     stream.writeBytes(reinterpret_cast<const char *>(record.bytes()), sizeof record);
     if (stream.status() != QDataStream::Ok || !file.commit())
         qWarning("Cannot write the device cache %s", qPrintable(path));
+}
+
+void removeUnfinishedCacheWrites()
+{
+    // Where the file system offers no unnamed temporary files, a save writes
+    // the cache's name followed by a dot and six random letters or digits,
+    // and renames it when done; a save that was killed leaves it behind.
+    static const QRegularExpression unfinished(QStringLiteral("^Device_CID\\w+_MID\\w+\\.bin\\.[A-Za-z0-9]{6}$"));
+    const QFileInfoList entries = QDir(deviceCachePath(QString())).entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo &entry : entries) {
+        if (unfinished.match(entry.fileName()).hasMatch())
+            QFile::remove(entry.absoluteFilePath());
+    }
 }
 
 bool loadDeviceConfigCache(const QString &fileName, FlashDataMap *destination)

@@ -16,6 +16,10 @@ QString deviceCachePath(const QString &fileName);
 // whole. A file that cannot be written is skipped.
 void saveDeviceConfigCache(const QString &fileName, const FlashDataMap &record);
 
+// Removes what saves that never finished left beside the caches. Only the
+// one running instance may call it: another's save in progress looks alike.
+void removeUnfinishedCacheWrites();
+
 // True when a whole record was read; a longer block gives its first 10,428
 // bytes. Otherwise false, and `destination` is all zeros.
 bool loadDeviceConfigCache(const QString &fileName, FlashDataMap *destination);

@@ -3,6 +3,8 @@
 #include "configinistore.h"
 #include "deviceallinfo.h"
 
+#include <QFileInfo>
+#include <QSet>
 #include <QtEndian>
 
 HidDeviceIds queryDeviceIds(const QByteArray &path, int *queries)
@@ -20,22 +22,67 @@ HidDeviceIds queryDeviceIds(const QByteArray &path, int *queries)
     return ids;
 }
 
-int configuredModelCount()
+namespace {
+
+QString deviceTotalText(const ConfigIniStore &config)
 {
-    return ConfigIniStore::instance()->value(QStringLiteral("Option"), QStringLiteral("DeviceTotal")).toInt();
+    return config.value(QStringLiteral("Option"), QStringLiteral("DeviceTotal"));
 }
 
-int matchConfiguredModel(int cid, int mid)
+int modelGroupCount(const ConfigIniStore &config)
 {
-    ConfigIniStore *config = ConfigIniStore::instance();
+    const QStringList names = config.groups();
+    const QSet<QString> groups(names.cbegin(), names.cend());
+    int count = 0;
+    while (groups.contains(QStringLiteral("Drive%1").arg(count + 1)))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+int configuredModelCount(const ConfigIniStore &config)
+{
+    const int groups = modelGroupCount(config);
+    // Wider than the count itself, so that a number past the integers
+    // counts as too many rather than as none.
+    const qint64 total = deviceTotalText(config).toLongLong();
+    return total < 0 || total > groups ? groups : int(total);
+}
+
+QStringList programSettingsProblems(const ConfigIniStore &config)
+{
+    QStringList problems;
+    if (!QFileInfo(config.path()).isReadable())
+        return problems;
+    const QString file = QStringLiteral("The program settings ") + config.path();
+    const QString total = deviceTotalText(config);
+    const int groups = modelGroupCount(config);
+    const int models = configuredModelCount(config);
+    if (groups == 0)
+        problems << file + QStringLiteral(" describe no device model (no group Drive1): no device is recognised");
+    else if (models == 0)
+        problems << file + QStringLiteral(" give Option/DeviceTotal \"%1\": no device model is used").arg(total);
+    else if (models != total.toLongLong())
+        problems << file + QStringLiteral(" give Option/DeviceTotal \"%1\" but describe %2 device models: %2 are used")
+                               .arg(total, QString::number(groups));
+    if (config.value(QStringLiteral("Option"), QStringLiteral("VID")).isEmpty())
+        problems << file + QStringLiteral(" name no vendor id (Option/VID): no device is searched for");
+    if (productIdsToEnumerate(configuredProductIdLists(config)).isEmpty())
+        problems << file + QStringLiteral(" name no product id (Option/USB_PID, Wireless_PID, ...): no device is searched for");
+    return problems;
+}
+
+int matchConfiguredModel(int cid, int mid, const ConfigIniStore &config)
+{
     bool cidOk = false;
-    const int configuredCid = config->value(QStringLiteral("Option"), QStringLiteral("CID")).toInt(&cidOk);
+    const int configuredCid = config.value(QStringLiteral("Option"), QStringLiteral("CID")).toInt(&cidOk);
     if (!cidOk || configuredCid != cid)
         return -1;
-    const int models = configuredModelCount();
+    const int models = configuredModelCount(config);
     for (int model = 1; model <= models; ++model) {
         bool midOk = false;
-        const int configuredMid = config->value(QStringLiteral("Drive%1").arg(model), QStringLiteral("MID")).toInt(&midOk);
+        const int configuredMid = config.value(QStringLiteral("Drive%1").arg(model), QStringLiteral("MID")).toInt(&midOk);
         if (midOk && configuredMid == mid)
             return model - 1;
     }
@@ -83,11 +130,11 @@ DeviceAllInfo describeFoundDevice(const QByteArray &path, const QString &vendorI
     return device;
 }
 
-QList<QStringList> configuredProductIdLists()
+QList<QStringList> configuredProductIdLists(const ConfigIniStore &config)
 {
     QList<QStringList> lists;
     for (const char *key : {"USB_PID", "Wireless_PID", "Wireless2_PID", "Wireless4_PID", "Wireless8_PID"})
-        lists.append(ConfigIniStore::instance()->valueList(QStringLiteral("Option"), QLatin1String(key)));
+        lists.append(config.valueList(QStringLiteral("Option"), QLatin1String(key)));
     return lists;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "configinistore.h"
 #include "deviceallinfo.h"
 
 #include <HIDUsb.h>
@@ -22,10 +23,19 @@ constexpr int MaxIdQueries = 10;
 
 // The index (model number - 1) of the first configured model with these
 // ids, or -1.
-int matchConfiguredModel(int cid, int mid);
+int matchConfiguredModel(int cid, int mid, const ConfigIniStore &config = *ConfigIniStore::instance());
 
-// Option/DeviceTotal: a device whose model index equals it is unrecognised.
-int configuredModelCount();
+// Option/DeviceTotal, bounded by the model groups "Drive1", "Drive2", ...
+// that the file holds in a row; those groups when it is negative. Every
+// loop over the models runs to this count, so no damaged file makes one
+// endless. A device whose model index equals it is unrecognised.
+int configuredModelCount(const ConfigIniStore &config = *ConfigIniStore::instance());
+
+// What keeps Config.ini from finding and telling devices, one sentence
+// each: no model group, a model count the groups do not back, no vendor or
+// product id. Empty for a usable file; an unreadable one is told of by the
+// store itself.
+QStringList programSettingsProblems(const ConfigIniStore &config);
 
 // The library answers for the chosen device (CurrentDevicePath).
 bool currentDeviceAnswers();
@@ -46,7 +56,7 @@ DeviceAllInfo describeFoundDevice(const QByteArray &path, const QString &vendorI
 
 // Option's five product-id lists (USB_PID, Wireless_PID, Wireless2_PID,
 // Wireless4_PID, Wireless8_PID), in the order devices are enumerated.
-QList<QStringList> configuredProductIdLists();
+QList<QStringList> configuredProductIdLists(const ConfigIniStore &config = *ConfigIniStore::instance());
 // Their non-empty ids, list after list; an id in two lists stays twice.
 QStringList productIdsToEnumerate(const QList<QStringList> &lists);
 

@@ -22,6 +22,8 @@ public:
 
     virtual QString value(const QString &group, const QString &key) const;
     virtual QStringList valueList(const QString &group, const QString &key) const;
+    // The groups of the file that hold at least one key.
+    QStringList groups() const;
     void setValue(const QString &group, const QString &key, const QString &value);
     void remove(const QString &group, const QString &key);
 
@@ -32,6 +34,8 @@ protected:
     virtual void changed(QSettings &settings);
 
 private:
+    void forgetEarlierErrors();
+
     QString m_path;
     std::unique_ptr<QSettings> m_settings;
     mutable QMutex m_mutex;

@@ -11,10 +11,8 @@ int currentLanguageIndex = 0;
 QString languageText(LanguageSection section, int language, int position)
 {
     const LanguageTable &table = languageTable(languageTextTable, section);
-    if (table.isEmpty())
-        return QString();
-    const QVector<QString> &row = table.value(language, table.first());
-    return row.value(position);
+    const QString text = table.value(language).value(position);
+    return text.isNull() ? table.value(0).value(position) : text;
 }
 
 int loadedLanguageCount()

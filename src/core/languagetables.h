@@ -5,9 +5,9 @@
 
 #include <array>
 
-// The texts of one window kind: one row per loaded language, in the order
-// the language files were read (row 0 English, row 1 Russian), and inside
-// a row the texts in the order they stand in the file's section.
+// The texts of one window kind: one row per language file (row 0 English,
+// row 1 Russian), and inside a row the texts in the order of the section's
+// element names. A text the file lacks is a null string.
 using LanguageTable = QVector<QVector<QString>>;
 
 // The sections of the language files, one per window kind, in the order in
@@ -61,9 +61,10 @@ inline LanguageTable &languageTable(LanguageTables &tables, LanguageSection sect
     return tables[std::size_t(section)];
 }
 
-// The one way windows read a text: a language without a row falls back to
-// row 0, and a position the row does not hold gives an empty text, so a
-// missing language file or a short section never takes a window down.
+// The one way windows read a text: a text the language's row lacks (no
+// row, a short one, a null text) is taken from row 0, and one row 0 lacks
+// too is empty, so a missing or damaged language file never takes a window
+// down nor shows another language than it must.
 QString languageText(LanguageSection section, int language, int position);
 
 // How many languages the loaded files provide: the most rows any window's

@@ -19,7 +19,9 @@ MacroIniStore::MacroIniStore(const QString &path)
 void MacroIniStore::changed(QSettings &settings)
 {
     settings.sync();
-    if (settings.status() != QSettings::NoError)
+    // A format error is a line of the file that could not be parsed, which
+    // this write has just dropped: only an access error means it failed.
+    if (settings.status() == QSettings::AccessError)
         qWarning("Cannot write the user settings %s: the choice is kept for this run only",
                  qPrintable(path()));
 }

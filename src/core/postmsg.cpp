@@ -41,19 +41,19 @@ void PostMsg::handOver()
     // ordered after everything it did before, and the events it serves come
     // in the order they were posted. The posted call captures nothing: its
     // slot object may be freed here while the GUI thread has just run it.
+    // It is posted with the lock held, so that the GUI thread, which frees
+    // it, takes the lock only after this thread made it.
     static std::mutex mutex;
     static std::condition_variable served;
     static quint64 asked = 0;
     static quint64 done = 0;
     std::unique_lock<std::mutex> lock(mutex);
     const quint64 ticket = ++asked;
-    lock.unlock();
     QMetaObject::invokeMethod(hub, [] {
         std::lock_guard<std::mutex> guard(mutex);
         ++done;
         served.notify_all();
     }, Qt::QueuedConnection);
-    lock.lock();
     served.wait(lock, [ticket] { return done >= ticket; });
 #endif
 }

@@ -7,7 +7,7 @@ class QSharedMemory;
 // One running instance per user, decided through a shared-memory segment
 // keyed by the application name. On Linux a segment outlives a process
 // that crashed or was killed, so a segment no live process holds is cleared
-// before the decision.
+// on the way.
 class SingleInstance
 {
 public:
@@ -17,14 +17,14 @@ public:
     SingleInstance(const SingleInstance &) = delete;
     SingleInstance &operator=(const SingleInstance &) = delete;
 
-    // True when another live process holds the segment.
-    bool isAnotherRunning();
-    // Creates the segment for this process; it stays until release().
-    void claim();
+    // Creates the segment for this process; it stays until release(). False
+    // when another live process holds it. Creating is the decision itself:
+    // of two instances started together, only one can create the segment.
+    bool claim();
     void release();
 
 private:
-    void clearStaleSegment();
+    bool heldByAnother();
 
     QString m_key;
     QSharedMemory *m_memory;

@@ -178,7 +178,7 @@ int FirmwareRepairRun::listedReceiverCount(const QString &classText) const
 // The first configured model of the recorded model id names the images.
 void FirmwareRepairRun::findModel(const QString &midText, const QString &classText)
 {
-    const int models = ConfigIniStore::instance()->value(QStringLiteral("Option"), QStringLiteral("DeviceTotal")).toInt();
+    const int models = configuredModelCount();
     modelGroup.clear();
     for (int model = 1; model <= models && modelGroup.isEmpty(); ++model) {
         const QString group = QStringLiteral("Drive%1").arg(model);

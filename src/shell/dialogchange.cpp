@@ -93,6 +93,10 @@ DialogChange::DialogChange(QWidget *parent)
 
     ui->Repair->setVisible(!firmwareFailureRecord().isEmpty());
     m_modelCount = configuredModelCount();
+    // A file that lets the page find nothing would otherwise look like no
+    // device plugged in.
+    for (const QString &problem : programSettingsProblems(*ConfigIniStore::instance()))
+        qWarning("%s", qPrintable(problem));
 
     connect(hub, SIGNAL(SigAllLanguage(int)), this, SLOT(SlotAllLanguage(int)));
     SlotAllLanguage(currentLanguageIndex);

@@ -117,22 +117,23 @@ LanguageFileReader::LanguageFileReader(LanguageTables &tables)
 void LanguageFileReader::loadLanguageFolder(const QString &folder, LanguageTables &tables)
 {
     LanguageFileReader reader(tables);
-    if (reader.readFile(folder + QStringLiteral("/0-English.xml"), QStringLiteral("Total"))
-        && reader.readFile(folder + QStringLiteral("/4-Russia.xml"), QStringLiteral("Total")))
-        reader.readFile(folder + QStringLiteral("/Net.xml"), QStringLiteral("Profile"));
+    reader.readFile(folder + QStringLiteral("/0-English.xml"), QStringLiteral("Total"), 0);
+    reader.readFile(folder + QStringLiteral("/4-Russia.xml"), QStringLiteral("Total"), 1);
+    reader.readFile(folder + QStringLiteral("/Net.xml"), QStringLiteral("Profile"), 2);
 }
 
-bool LanguageFileReader::readFile(const QString &path, const QString &rootName)
+bool LanguageFileReader::readFile(const QString &path, const QString &rootName, int row)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
-    read(&file, rootName);
+    read(&file, rootName, row);
     return true;
 }
 
-void LanguageFileReader::read(QIODevice *device, const QString &rootName)
+void LanguageFileReader::read(QIODevice *device, const QString &rootName, int row)
 {
+    m_row = row;
     m_xml.setDevice(device);
     m_xml.readNext();
     while (!m_xml.atEnd()) {
@@ -164,19 +165,29 @@ void LanguageFileReader::readSections()
 void LanguageFileReader::readSection(LanguageSection section)
 {
     const QStringList &names = schema(section).elements;
-    QVector<QString> row;
     readChildren([&] {
-        const QString name = m_xml.name().toString();
-        if (!names.contains(name)) {
+        const int position = names.indexOf(m_xml.name().toString());
+        if (position < 0) {
             skipElement();
             return;
         }
-        row.append(m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement));
-        if (name == names.last())
-            languageTable(m_tables, section).append(row);
+        const QString text = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+        if (!m_xml.hasError())
+            storeText(section, position, text);
         if (m_xml.isEndElement())
             m_xml.readNext();
     });
+}
+
+void LanguageFileReader::storeText(LanguageSection section, int position, const QString &text)
+{
+    LanguageTable &table = languageTable(m_tables, section);
+    if (table.size() <= m_row)
+        table.resize(m_row + 1);
+    QVector<QString> &row = table[m_row];
+    row.resize(schema(section).elements.size());
+    // Null marks a text the file lacks; an empty element is a text too.
+    row[position] = text.isNull() ? QString(QLatin1String("")) : text;
 }
 
 void LanguageFileReader::readChildren(const std::function<void()> &readChild)

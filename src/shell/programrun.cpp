@@ -1,6 +1,7 @@
 #include "programrun.h"
 
 #include "appinfo.h"
+#include "devicecache.h"
 #include "dialogmain.h"
 #include "exeisrun.h"
 #include "singleinstance.h"
@@ -28,14 +29,15 @@ int runProgram(QApplication &app)
 {
     TerminationSignals terminationSignals;
     SingleInstance instance(appName);
-    if (instance.isAnotherRunning()) {
+    if (!instance.claim()) {
         qInfo("%s is already running", qPrintable(appName));
         ExeIsRun dialog;
         QObject::connect(&terminationSignals, &TerminationSignals::received, &dialog, &QDialog::reject);
         dialog.exec();
         return 0;
     }
-    instance.claim();
+    // Only now is no other instance saving a device cache.
+    removeUnfinishedCacheWrites();
     const int exitCode = runWindow(app, terminationSignals);
     instance.release();
     return exitCode;

@@ -29,8 +29,9 @@ public:
     QProcess &process() { return m_process; }
     bool running() const { return m_process.state() == QProcess::Running; }
 
-    // The segment is attached once the program has decided whether it runs
-    // alone; both outcomes attach it.
+    // Decided once it says that another instance runs, or once it holds the
+    // segment: the instance that runs keeps it attached, one that only looks
+    // at it lets go at once.
     bool waitUntilDecided(int timeoutMs = 20000)
     {
         if (!m_process.waitForStarted())
@@ -39,6 +40,8 @@ public:
         QElapsedTimer timer;
         timer.start();
         while (timer.elapsed() < timeoutMs) {
+            if (saidAlreadyRunning())
+                return true;
             QFile file(maps);
             if (file.open(QIODevice::ReadOnly) && file.readAll().contains("/SYSV")) {
                 // Give the chosen path a moment to report itself.
@@ -100,6 +103,21 @@ private slots:
         QVERIFY(second.endNormally(2000));
         QVERIFY(first.running());
         QVERIFY(first.endNormally(5000));
+    }
+
+    void ofInstancesStartedTogetherExactlyOneRuns()
+    {
+        for (int round = 0; round < 20; ++round) {
+            Program first;
+            Program second;
+            const char *undecided = "neither holds the segment nor says that another instance runs";
+            QVERIFY2(first.waitUntilDecided(), undecided);
+            QVERIFY2(second.waitUntilDecided(), undecided);
+            QCOMPARE(int(first.saidAlreadyRunning()) + int(second.saidAlreadyRunning()), 1);
+            QVERIFY(first.running() && second.running());
+            QVERIFY(first.endNormally(5000));
+            QVERIFY(second.endNormally(5000));
+        }
     }
 
     void startAfterANormalEndOpensTheWindow()

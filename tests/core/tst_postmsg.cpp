@@ -75,7 +75,7 @@ private slots:
         record.ReportRate = 32;
         std::atomic<int> callsSeenAfterEmit{-1};
         QThread *device = QThread::create([&] {
-            emit PostMsg::instance()->SigUpDataLightSensor(record);
+            PostMsg::emitBlocking(&PostMsg::SigUpDataLightSensor, record);
             callsSeenAfterEmit = page.calls.load();
         });
         device->start();

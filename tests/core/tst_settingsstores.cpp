@@ -18,6 +18,29 @@ QString writeIni(const QString &name, const QByteArray &content)
     return path;
 }
 
+// Collects the warnings given while it lives.
+class WarningLog
+{
+public:
+    WarningLog()
+        : m_previous(qInstallMessageHandler(collect))
+    {
+        s_warnings.clear();
+    }
+    ~WarningLog() { qInstallMessageHandler(m_previous); }
+    QStringList warnings() const { return s_warnings; }
+
+private:
+    static void collect(QtMsgType type, const QMessageLogContext &, const QString &message)
+    {
+        if (type == QtWarningMsg)
+            s_warnings.append(message);
+    }
+    static QStringList s_warnings;
+    QtMessageHandler m_previous;
+};
+QStringList WarningLog::s_warnings;
+
 } // namespace
 
 class tst_SettingsStores : public QObject
@@ -126,6 +149,40 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot write the user settings .*"));
         store.setValue("Language", "Language", "1");
         QCOMPARE(store.value("Language", "Language"), QString("1"));
+    }
+
+    void onlyAWriteThatDidNotReachTheFileIsReported_data()
+    {
+        QTest::addColumn<bool>("readFirst");
+        QTest::addColumn<bool>("fileTurnsUnwritable");
+        // QSettings cannot parse the line "garbage" and keeps saying so.
+        QTest::newRow("unparsable line read, then a write") << true << false;
+        QTest::newRow("unparsable line never read, then a write") << false << false;
+        QTest::newRow("unparsable line read, then a write that fails") << true << true;
+    }
+
+    void onlyAWriteThatDidNotReachTheFileIsReported()
+    {
+        QFETCH(bool, readFirst);
+        QFETCH(bool, fileTurnsUnwritable);
+        const QString path = writeIni("Garbage.ini", "[Language]\nLanguage=1\ngarbage\n[FindNew]\nIsShow=0\n");
+        MacroIniStore store(path);
+        if (readFirst)
+            QCOMPARE(store.value("Language", "Language"), QString("1"));
+        if (fileTurnsUnwritable) {
+            QVERIFY(QFile::remove(path));
+            QVERIFY(QDir().mkpath(path));
+        }
+        WarningLog log;
+        store.setValue("AutoStart", "Enable", "1");
+        store.setValue("Language", "Language", "0");
+        QCOMPARE(log.warnings().size(), fileTurnsUnwritable ? 2 : 0);
+        if (!fileTurnsUnwritable) {
+            QCOMPARE(MacroIniStore(path).value("AutoStart", "Enable"), QString("1"));
+            QCOMPARE(MacroIniStore(path).value("FindNew", "IsShow"), QString("0"));
+        }
+        QDir(path).removeRecursively();
+        QFile::remove(path);
     }
 
     void instancesAreOneEachAndFindTheirFiles()

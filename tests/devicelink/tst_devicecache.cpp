@@ -98,6 +98,28 @@ private slots:
         QVERIFY(!loadDeviceConfigCache("Device_CID00_MID00.bin", &missing));
         QVERIFY(isZero(missing));
     }
+
+    void unfinishedSavesAreRemovedAndEverythingElseKept_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("a save's temporary file") << "Device_CID23_MID01.bin.a1B2c3" << true;
+        QTest::newRow("another model's") << "Device_CID23_MID02.bin.ZZZZZZ" << true;
+        QTest::newRow("a cache") << "Device_CID23_MID01.bin" << false;
+        QTest::newRow("five random characters") << "Device_CID23_MID01.bin.a1B2c" << false;
+        QTest::newRow("a cache's copy") << "Device_CID23_MID01.bin.old" << false;
+        QTest::newRow("someone else's file") << "notes.txt.a1B2c3" << false;
+    }
+
+    void unfinishedSavesAreRemovedAndEverythingElseKept()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, removed);
+        writeRaw(name, "x");
+        removeUnfinishedCacheWrites();
+        QCOMPARE(QFile::exists(deviceCachePath(name)), !removed);
+        QFile::remove(deviceCachePath(name));
+    }
 };
 
 TALVO_TEST_GUILESS_MAIN(tst_DeviceCache)

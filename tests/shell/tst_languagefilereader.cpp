@@ -17,7 +17,7 @@ LanguageTables readText(const QByteArray &xml, const QString &root = QStringLite
     QBuffer buffer;
     buffer.setData(xml);
     buffer.open(QIODevice::ReadOnly);
-    LanguageFileReader(tables).read(&buffer, root);
+    LanguageFileReader(tables).read(&buffer, root, 0);
     return tables;
 }
 
@@ -46,17 +46,18 @@ class tst_LanguageFileReader : public QObject
     Q_OBJECT
 
 private slots:
-    void textsTakePositionsInDocumentOrderAndTheClosingElementCommitsTheRow()
+    void textsTakeThePositionsOfTheirNames()
     {
         const auto tables = readText(mainSection("<MainForm>Show</MainForm><Exit>Quit</Exit>"));
         QCOMPARE(table(tables, LanguageSection::DialogMain),
                  LanguageTable({{QStringLiteral("Show"), QStringLiteral("Quit")}}));
     }
 
-    void aClosingElementFirstCommitsOnlyItsOwnText()
+    void textsInAnotherOrderStillTakeThePositionsOfTheirNames()
     {
         const auto tables = readText(mainSection("<Exit>Quit</Exit><MainForm>Show</MainForm>"));
-        QCOMPARE(table(tables, LanguageSection::DialogMain), LanguageTable({{QStringLiteral("Quit")}}));
+        QCOMPARE(table(tables, LanguageSection::DialogMain),
+                 LanguageTable({{QStringLiteral("Show"), QStringLiteral("Quit")}}));
     }
 
     void unknownElementsAreSkippedWholeAndTakeNoPosition()
@@ -81,7 +82,8 @@ private slots:
         const auto tables = readText("<Total><dialogmain><MainForm>a</MainForm><Exit>b</Exit>"
                                      "</dialogmain><DialogMain><mainform>a</mainform>"
                                      "<Exit>b</Exit></DialogMain></Total>");
-        QCOMPARE(table(tables, LanguageSection::DialogMain), LanguageTable({{QStringLiteral("b")}}));
+        QCOMPARE(table(tables, LanguageSection::DialogMain), LanguageTable({{QString(), QStringLiteral("b")}}));
+        QVERIFY(table(tables, LanguageSection::DialogMain).at(0).at(0).isNull());
     }
 
     void entitiesAreResolvedAndWhiteSpaceIsKept()
@@ -97,31 +99,31 @@ private slots:
         const auto tables = readText(mainSection("<MainForm/><Exit>Quit</Exit>"));
         QCOMPARE(table(tables, LanguageSection::DialogMain),
                  LanguageTable({{QString(), QStringLiteral("Quit")}}));
+        QVERIFY(!table(tables, LanguageSection::DialogMain).at(0).at(0).isNull());
     }
 
-    void aSectionTwiceAddsTwoRows()
+    void aSectionTwiceFillsOneRowTheLaterTextsReplacingTheEarlier()
     {
         const auto tables = readText("<Total><DialogMain><MainForm>a</MainForm><Exit>b</Exit>"
                                      "</DialogMain><DialogMain><MainForm>c</MainForm>"
-                                     "<Exit>d</Exit></DialogMain></Total>");
-        QCOMPARE(table(tables, LanguageSection::DialogMain).size(), 2);
-        QCOMPARE(table(tables, LanguageSection::DialogMain).at(1),
-                 QVector<QString>({QStringLiteral("c"), QStringLiteral("d")}));
+                                     "</DialogMain></Total>");
+        QCOMPARE(table(tables, LanguageSection::DialogMain),
+                 LanguageTable({{QStringLiteral("c"), QStringLiteral("b")}}));
     }
 
-    void aClosingElementTwiceAddsARowForEachAndLaterTextsAddNothing()
+    void anElementTwiceKeepsItsLaterText()
     {
         const auto tables = readText(mainSection(
             "<MainForm>a</MainForm><Exit>b</Exit><Exit>c</Exit><MainForm>late</MainForm>"));
         QCOMPARE(table(tables, LanguageSection::DialogMain),
-                 LanguageTable({{QStringLiteral("a"), QStringLiteral("b")},
-                                {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}}));
+                 LanguageTable({{QStringLiteral("late"), QStringLiteral("c")}}));
     }
 
-    void aSectionWithoutItsClosingElementAddsNoRow()
+    void aSectionCutShortKeepsWhatItRead()
     {
-        const auto tables = readText(mainSection("<MainForm>a</MainForm>"));
-        QVERIFY(table(tables, LanguageSection::DialogMain).isEmpty());
+        const auto tables = readText("<Total><DialogMain><MainForm>a</MainForm>");
+        QCOMPARE(table(tables, LanguageSection::DialogMain), LanguageTable({{QStringLiteral("a"), QString()}}));
+        QVERIFY(table(tables, LanguageSection::DialogMain).at(0).at(1).isNull());
     }
 
     void aWrongRootReadsNothing()
@@ -152,7 +154,7 @@ private slots:
         QCOMPARE(table(tables, LanguageSection::QuestionB).size(), 1);
     }
 
-    void theFolderIsReadEnglishRussianThenTheProductFile()
+    void eachFileOfTheFolderFillsItsOwnRow()
     {
         QTemporaryDir folder;
         writeFile(folder.filePath("0-English.xml"), mainSection("<MainForm>Show</MainForm><Exit>Exit</Exit>"));
@@ -162,10 +164,11 @@ private slots:
         LanguageFileReader::loadLanguageFolder(folder.path(), tables);
         QCOMPARE(table(tables, LanguageSection::DialogMain).size(), 2);
         QCOMPARE(table(tables, LanguageSection::DialogMain).at(1).at(1), QStringLiteral("Выход"));
-        QCOMPARE(table(tables, LanguageSection::English).size(), 1);
+        QCOMPARE(table(tables, LanguageSection::English).size(), 3);
+        QCOMPARE(table(tables, LanguageSection::English).at(2).at(3), QStringLiteral("d"));
     }
 
-    void aMissingRussianFileLeavesOnlyTheEnglishRowsAndSkipsTheProductFile()
+    void aMissingRussianFileLeavesOnlyTheEnglishRows()
     {
         QTemporaryDir folder;
         writeFile(folder.filePath("0-English.xml"), mainSection("<MainForm>Show</MainForm><Exit>Exit</Exit>"));
@@ -173,16 +176,17 @@ private slots:
         LanguageTables tables;
         LanguageFileReader::loadLanguageFolder(folder.path(), tables);
         QCOMPARE(table(tables, LanguageSection::DialogMain).size(), 1);
-        QVERIFY(table(tables, LanguageSection::English).isEmpty());
+        QCOMPARE(table(tables, LanguageSection::English).size(), 3);
     }
 
-    void aMissingEnglishFileLoadsNothing()
+    void aMissingEnglishFileLeavesTheEnglishRowEmpty()
     {
         QTemporaryDir folder;
         writeFile(folder.filePath("4-Russia.xml"), mainSection("<MainForm>a</MainForm><Exit>b</Exit>"));
         LanguageTables tables;
         LanguageFileReader::loadLanguageFolder(folder.path(), tables);
-        QVERIFY(table(tables, LanguageSection::DialogMain).isEmpty());
+        QCOMPARE(table(tables, LanguageSection::DialogMain),
+                 LanguageTable({{}, {QStringLiteral("a"), QStringLiteral("b")}}));
     }
 
     void wrongRootsSkipThatFileOnly()
@@ -195,8 +199,49 @@ private slots:
         LanguageTables tables;
         LanguageFileReader::loadLanguageFolder(folder.path(), tables);
         QCOMPARE(table(tables, LanguageSection::DialogMain),
-                 LanguageTable({{QStringLiteral("c"), QStringLiteral("d")}}));
+                 LanguageTable({{}, {QStringLiteral("c"), QStringLiteral("d")}}));
         QVERIFY(table(tables, LanguageSection::English).isEmpty());
+    }
+
+    void aDamagedFileShowsItsOwnTextsAndFallsBackToEnglishPerText_data()
+    {
+        QTest::addColumn<QByteArray>("english");
+        QTest::addColumn<QByteArray>("russian");
+        QTest::addColumn<QStringList>("englishTexts");
+        QTest::addColumn<QStringList>("russianTexts");
+        const QByteArray english = mainSection("<MainForm>Show</MainForm><Exit>Exit</Exit>");
+        const QByteArray russian = mainSection("<MainForm>Показать</MainForm><Exit>Выход</Exit>");
+        const QStringList russianTexts{"Показать", "Выход"};
+        QTest::newRow("empty English") << QByteArray() << russian << QStringList{"", ""} << russianTexts;
+        QTest::newRow("English cut short") << QByteArray("<Total><DialogMain><MainForm>Show</MainForm>") << russian
+                                           << QStringList{"Show", ""} << russianTexts;
+        QTest::newRow("English missing an element") << mainSection("<Exit>Exit</Exit>") << russian
+                                                    << QStringList{"", "Exit"} << russianTexts;
+        QTest::newRow("English section twice")
+            << QByteArray("<Total><DialogMain><MainForm>Old</MainForm><Exit>Exit</Exit></DialogMain>"
+                          "<DialogMain><MainForm>Show</MainForm></DialogMain></Total>")
+            << russian << QStringList{"Show", "Exit"} << russianTexts;
+        QTest::newRow("Russian missing an element") << english << mainSection("<MainForm>Показать</MainForm>")
+                                                    << QStringList{"Show", "Exit"} << QStringList{"Показать", "Exit"};
+        QTest::newRow("empty Russian") << english << QByteArray() << QStringList{"Show", "Exit"}
+                                       << QStringList{"Show", "Exit"};
+    }
+
+    void aDamagedFileShowsItsOwnTextsAndFallsBackToEnglishPerText()
+    {
+        QFETCH(QByteArray, english);
+        QFETCH(QByteArray, russian);
+        QFETCH(QStringList, englishTexts);
+        QFETCH(QStringList, russianTexts);
+        QTemporaryDir folder;
+        writeFile(folder.filePath("0-English.xml"), english);
+        writeFile(folder.filePath("4-Russia.xml"), russian);
+        languageTextTable = LanguageTables();
+        LanguageFileReader::loadLanguageFolder(folder.path(), languageTextTable);
+        for (int position = 0; position < 2; ++position) {
+            QCOMPARE(languageText(LanguageSection::DialogMain, 0, position), englishTexts.at(position));
+            QCOMPARE(languageText(LanguageSection::DialogMain, 1, position), russianTexts.at(position));
+        }
     }
 };
 
