@@ -72,6 +72,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -433,7 +434,10 @@ QWidget *combinationDialog()
 {
     auto *dialog = new GroupKey;
     dialog->findChild<QCheckBox *>(QStringLiteral("Ctrl"))->setChecked(true);
-    dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->insert(QStringLiteral("alt+del"));
+    auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"));
+    edit->insert(QStringLiteral("alt+del"));
+    // Showing the dialog selects the text; typed keys would have left none selected.
+    QTimer::singleShot(0, edit, &QLineEdit::deselect);
     return dialog;
 }
 
