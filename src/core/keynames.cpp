@@ -134,10 +134,11 @@ int mouseButtonOfName(const QString &name)
     return -1;
 }
 
-const NamedCode *findName(const QVector<NamedCode> &table, const QString &name)
+const NamedCode *findName(const QVector<NamedCode> &table, const QString &name,
+                          Qt::CaseSensitivity sensitivity = Qt::CaseSensitive)
 {
     for (const NamedCode &row : table) {
-        if (row.name == name)
+        if (row.name.compare(name, sensitivity) == 0)
             return &row;
     }
     return nullptr;
@@ -173,12 +174,32 @@ QStringList splitKeyCombination(const QString &text)
     for (int index = 0; index < parts.size(); ++index) {
         const QString withPlus = parts[index] + QLatin1Char('+');
         const bool endsInPlus = index + 1 < parts.size() && parts[index + 1].isEmpty()
-                                && findName(keyVocabulary(), withPlus);
+                                && findName(keyVocabulary(), withPlus, Qt::CaseInsensitive);
         names.append(endsInPlus ? withPlus : parts[index]);
         if (endsInPlus)
             ++index;
     }
     return names;
+}
+
+std::optional<QString> spelledKeyCombination(const QString &text)
+{
+    QStringList names;
+    for (const QString &typed : splitKeyCombination(text)) {
+        const NamedCode *row = findName(combinationModifiers(), typed, Qt::CaseInsensitive);
+        if (!row)
+            row = findName(keyVocabulary(), typed, Qt::CaseInsensitive);
+        if (!row || row->name.isEmpty())
+            return std::nullopt;
+        names.append(row->name);
+    }
+    return names.join(QLatin1Char('+'));
+}
+
+QString combinationKeyName(int virtualKey)
+{
+    const NamedCode *row = findCode(virtualKeyNames(), virtualKey);
+    return row && !findName(sideModifiers(), row->name) ? row->name : QString();
 }
 
 QString KeyUsageName(int code, int kind)

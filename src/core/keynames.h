@@ -17,8 +17,19 @@
 // macros name them by side, "LCtrl" to "RWin", and have mouse buttons.
 
 // The names in a combination text such as "Ctrl+Alt+Del". "+" separates
-// names, except where it ends the name "Num+": "Ctrl+Num+" is Ctrl and Num+.
+// names, except where it ends the name "Num+" (in any case): "Ctrl+Num+" is
+// Ctrl and Num+.
 QStringList splitKeyCombination(const QString &text);
+
+// A combination a person typed or pasted, in the vocabulary's spelling:
+// names compare ignoring case, so "ctrl+space" is "Ctrl+Space". None when
+// a name is neither a key nor one of the four modifiers.
+std::optional<QString> spelledKeyCombination(const QString &text);
+
+// The name a combination gives the key of a Windows virtual-key code; empty
+// for the modifier keys, which a combination names by their own boxes, and
+// for keys without a name.
+QString combinationKeyName(int virtualKey);
 
 // The name of a stored combination step (table A); empty when it has none.
 QString KeyUsageName(int code, int kind);

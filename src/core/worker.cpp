@@ -99,6 +99,17 @@ void Worker::clearRunRequest()
     g_workerRunRequest = 0;
 }
 
+void Worker::pauseOnlineCheck()
+{
+    m_onlineCheck->stop();
+}
+
+void Worker::resumeOnlineCheck()
+{
+    if (!m_stopping)
+        m_onlineCheck->start();
+}
+
 void Worker::run()
 {
     const AlternateSignalStack signalStack;

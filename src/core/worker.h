@@ -36,6 +36,10 @@ public:
     // No run is in progress and none is asked for.
     bool isIdle() const;
     static void clearRunRequest();
+    // The online check waits while the device's settings are replaced as a
+    // whole, so that it does not start a run of its own meanwhile.
+    void pauseOnlineCheck();
+    void resumeOnlineCheck();
 
 public slots:
     void SlotSelectMouseInfo(DeviceAllInfo SelectInfo);

@@ -3,13 +3,20 @@
 #include "configinistore.h"
 #include "configurationsenders.h"
 #include "deviceallinfo.h"
+#include "deviceprofileactions.h"
+#include "dialogplacement.h"
 #include "eventwait.h"
+#include "firekey.h"
+#include "groupkey.h"
 #include "keybindingencoder.h"
 #include "keynames.h"
 #include "keypagestyle.h"
+#include "keyselectionview.h"
 #include "languagetables.h"
+#include "leftbuttononly.h"
 #include "macroblockbuilder.h"
 #include "macrofile.h"
+#include "makemacro.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "postmsg.h"
@@ -32,7 +39,17 @@
 
 namespace {
 
-enum BindingType { MouseButton = 1, DpiSwitch = 2, KeySequence = 5, MacroBinding = 6, DpiLock = 10 };
+enum BindingType { MouseButton = 1, DpiSwitch = 2, RapidFire = 4, KeySequence = 5, MacroBinding = 6, DpiLock = 10 };
+
+constexpr int LeftClick = 1;
+// Where the page's own dialogs stand from the page's centre.
+constexpr int DialogOffsetX = -50;
+constexpr int DialogOffsetY = -70;
+// The rows of the page's lists are this high.
+constexpr int ListRowHeight = 15;
+// The key list's scroll bar while a key's functions show, and otherwise.
+constexpr int NarrowKeyListBar = 0;
+constexpr int KeyListBar = 10;
 
 constexpr int DebounceEntries = 21;
 constexpr int DefaultDebounce = 4;
@@ -67,6 +84,16 @@ void uncheckAll(QButtonGroup *group)
     group->setExclusive(true);
 }
 
+// A function button binds when a click leaves it checked.
+template<typename Bind>
+void bindOnCheck(QAbstractButton *button, QObject *receiver, Bind bind)
+{
+    QObject::connect(button, &QAbstractButton::clicked, receiver, [bind](bool checked) {
+        if (checked)
+            bind();
+    });
+}
+
 QToolButton *macroListButton(QWidget *holder, const QString &name, int height)
 {
     auto *button = new QToolButton(holder);
@@ -89,6 +116,7 @@ Buttoninterface::Buttoninterface(QWidget *parent)
     PostMsg *hub = PostMsg::instance();
     connect(hub, SIGNAL(SigMouseIndex(int)), this, SLOT(SlotMouseIndex(int)));
     makeButtonGroups();
+    connectFunctionButtons();
     ui->verticalLayout_6->setSizeConstraint(QLayout::SetFixedSize);
     buildMacroButtonList();
     ui->DPI_3->hide();
@@ -270,6 +298,7 @@ void Buttoninterface::buildMacroButtonList()
     for (const QString &name : macroNames()) {
         QToolButton *button = macroListButton(holder, name, 22);
         otherFunctionGroup->addButton(button);
+        connect(button, SIGNAL(clicked(bool)), this, SLOT(slotButtonClicked(bool)));
         macroButtons.append(button);
     }
     if (macroButtons.isEmpty())
@@ -317,16 +346,25 @@ void Buttoninterface::restoreModelDefault(int key, const QStringList &keyParam)
     });
 }
 
+// A function of the category list replaces whatever a function page had
+// checked.
 bool Buttoninterface::bindFixedFunction(int key, int type, int code)
 {
-    clearOtherFunctionChecks();
-    const bool sent = setKeyFunction(key, type, code, 0);
-    if (sent) {
-        setKeyCaption(key, fixedFunctionButton(*ui, type, code)->text());
-        SetButtonBinding(key, type, code, 0);
-    }
+    QAbstractButton *function = fixedFunctionButton(*ui, type, code);
+    if (categoryButtons(*ui).contains(function))
+        clearOtherFunctionChecks();
+    const bool sent = sendKeyFunction(key, type, code, 0, function->text());
     showRestingView();
     return sent;
+}
+
+bool Buttoninterface::sendKeyFunction(int key, int type, int code, int param, const QString &caption)
+{
+    if (!setKeyFunction(key, type, code, param))
+        return false;
+    setKeyCaption(key, caption);
+    SetButtonBinding(key, type, code, param);
+    return true;
 }
 
 bool Buttoninterface::bindMediaFunction(int key, int lowByte)
@@ -348,6 +386,207 @@ bool Buttoninterface::bindKeyCombination(int key, const QString &text)
     // The device holds three keys at most; the caption names what it holds.
     setKeyCaption(key, splitKeyCombination(text).mid(0, 3).join(QLatin1Char('+')));
     return true;
+}
+
+// Each kind of function button binds alike; the tables of keypagebuttons.h
+// say what each button binds.
+void Buttoninterface::connectFunctionButtons()
+{
+    for (int key = 0; key < PageKeyCount; ++key)
+        connect(keyButton(*ui, key), &QAbstractButton::clicked, this, [this, key] { selectKey(key); });
+    const QVector<QAbstractButton *> badges = badgeButtons(*ui);
+    for (int place = 0; place < badges.size(); ++place) {
+        QAbstractButton *key = keyButton(*ui, KeysInPageOrder[std::size_t(place)]);
+        connect(badges[place], &QAbstractButton::clicked, this, [key] {
+            // The user learns now, not at the binding, that the device is away.
+            isDeviceOnline();
+            key->setChecked(true);
+        });
+    }
+    for (const FunctionButton &entry : fixedFunctionButtons(*ui)) {
+        const int type = entry.type;
+        const int code = std::max(entry.code, 0);
+        if (type != RapidFire)
+            bindOnCheck(entry.button, this, [this, type, code] {
+                bindToSelectedKey(type == MouseButton && code == LeftClick,
+                                  [this, type, code](int key) { bindFixedFunction(key, type, code); });
+            });
+    }
+    for (const FunctionButton &entry : mediaButtons(*ui)) {
+        const int lowByte = entry.code;
+        bindOnCheck(entry.button, this, [this, lowByte] {
+            bindToSelectedKey(false, [this, lowByte](int key) { bindMediaFunction(key, lowByte); });
+        });
+    }
+    for (const FunctionButton &entry : dpiLockButtons(*ui)) {
+        QAbstractButton *button = entry.button;
+        const int dpi = entry.code;
+        bindOnCheck(button, this, [this, button, dpi] {
+            const int code = DpiCodeForValue(sensorCapabilities, pageSensorId, dpi);
+            const QString caption = ui->DPI_4->text() + QLatin1Char('-') + button->text();
+            bindToSelectedKey(false, [=](int key) { sendKeyFunction(key, DpiLock, code, 0, caption); });
+        });
+    }
+    for (const SubPageOpener &opener : subPageOpeners(*ui)) {
+        QWidget *page = opener.page;
+        connect(opener.category, &QAbstractButton::clicked, this,
+                [this, page] { ui->stackedWidget_2->setCurrentWidget(page); });
+    }
+}
+
+void Buttoninterface::selectKey(int key)
+{
+    if (holdsLastLeftClick(key)) {
+        refuseLastLeftClick();
+        return;
+    }
+    setKeyListBarWidth(NarrowKeyListBar);
+    showKeyBinding(key);
+}
+
+void Buttoninterface::showKeyBinding(int key)
+{
+    const std::size_t index = std::size_t(key);
+    const int code = keyCodeList[index];
+    const ShownBinding binding = {keyTypeList[index], code,
+                                  consumerLowByteOf(DeviceProtocolData.get().KeyDatas[index]),
+                                  DpiValueForCode(sensorCapabilities, pageSensorId, code), keyCaption(key)};
+    const KeySelectionView view = keySelectionView(*ui, macroButtons, macroCaptionPrefix, binding);
+    if (view.page) {
+        ui->stackedWidget->setCurrentWidget(ui->page_2);
+        ui->stackedWidget_2->setCurrentWidget(view.page);
+    }
+    for (QAbstractButton *button : {view.category, view.function}) {
+        if (button)
+            button->setChecked(true);
+    }
+    for (const ListScroll &scroll : view.scrolls)
+        scroll.list->verticalScrollBar()->setValue(ListRowHeight * scroll.row);
+}
+
+// The rule reads the captions: a key counts as a left click when it shows
+// what the left-click button shows.
+bool Buttoninterface::holdsLastLeftClick(int key) const
+{
+    const QString leftClick = ui->LeftKey_3->text();
+    return keyCaption(key) == leftClick
+           && std::count_if(KeysInPageOrder.cbegin(), KeysInPageOrder.cend(),
+                            [this, &leftClick](int other) { return keyCaption(other) == leftClick; })
+                  == 1;
+}
+
+void Buttoninterface::refuseLastLeftClick()
+{
+    clearKeySelection();
+    LeftButtonOnly notice;
+    runDialog(notice);
+}
+
+std::optional<int> Buttoninterface::bindableKey(bool keepsLeftClick)
+{
+    for (const int key : KeysInPageOrder) {
+        if (!keyButton(*ui, key)->isChecked())
+            continue;
+        if (!keepsLeftClick && holdsLastLeftClick(key)) {
+            refuseLastLeftClick();
+            return std::nullopt;
+        }
+        return key;
+    }
+    return std::nullopt;
+}
+
+// Every binding ends in the resting view, whether it was sent or not.
+void Buttoninterface::bindToSelectedKey(bool keepsLeftClick, const std::function<void(int)> &bind)
+{
+    if (const std::optional<int> key = bindableKey(keepsLeftClick))
+        bind(*key);
+    showRestingView();
+}
+
+void Buttoninterface::slotButtonClicked(bool checked)
+{
+    const auto *button = qobject_cast<QAbstractButton *>(sender());
+    if (checked && button)
+        bindToSelectedKey(false, [this, name = button->text()](int key) { bindMacro(key, name); });
+}
+
+// The macro goes as its file holds it; its repeat mode rides in the entry.
+void Buttoninterface::bindMacro(int key, const QString &name)
+{
+    KeyMacro block;
+    if (!buildMacroBlockFromIni(name, &block))
+        return;
+    const KeyFunction entry = {MacroBinding, std::uint8_t(key), std::uint8_t(readMacroRepeatText(name).toInt())};
+    if (!setKeyMacro(key, &entry.type, reinterpret_cast<const std::uint8_t *>(&block)))
+        return;
+    setKeyCaption(key, macroCaptionPrefix + name);
+    SetButtonBinding(key, entry.type, entry.code, entry.param);
+}
+
+// The device must answer before the dialog opens: it binds as it closes.
+void Buttoninterface::on_DPI_6_clicked()
+{
+    if (!isDeviceOnline()) {
+        showRestingView();
+        return;
+    }
+    bindToSelectedKey(false, [this](int key) {
+        FireKey dialog;
+        const std::size_t index = std::size_t(key);
+        if (keyCaption(key) == ui->DPI_6->text()) {
+            dialog.setInterval(keyCodeList[index]);
+            dialog.setCount(keyParamList[index]);
+        }
+        runDialog(dialog);
+        if (dialog.accepted) {
+            clearOtherFunctionChecks();
+            sendKeyFunction(key, RapidFire, dialog.interval, dialog.count, ui->DPI_6->text());
+        }
+    });
+}
+
+void Buttoninterface::on_DPI_8_clicked()
+{
+    bindToSelectedKey(false, [this](int key) {
+        GroupKey dialog;
+        runDialog(dialog);
+        // An empty combination would leave the key sending nothing.
+        if (dialog.accepted && !dialog.keyText.isEmpty())
+            bindKeyCombination(key, dialog.keyText);
+    });
+}
+
+void Buttoninterface::on_DPI_10_clicked()
+{
+    if (!macroButtons.isEmpty()) {
+        ui->stackedWidget_2->setCurrentWidget(ui->page_5);
+        return;
+    }
+    ui->stackedWidget_2->setCurrentWidget(ui->page_9);
+    MakeMacro notice;
+    runDialog(notice);
+}
+
+void Buttoninterface::on_ImportData_clicked()
+{
+    runProfileImport(this);
+}
+
+void Buttoninterface::on_Reset_clicked()
+{
+    runDeviceReset(this);
+}
+
+void Buttoninterface::on_ProjectChoose_activated(int index)
+{
+    switchActiveConfiguration(ui->ProjectChoose, index);
+}
+
+void Buttoninterface::runDialog(QDialog &dialog)
+{
+    placeDialog(&dialog, this, DialogOffsetX, DialogOffsetY);
+    dialog.exec();
 }
 
 void Buttoninterface::SlotUpDataMacro(QString MacroName, int index)
@@ -512,11 +751,16 @@ void Buttoninterface::clearKeySelection()
 void Buttoninterface::showRestingView()
 {
     ui->stackedWidget->setCurrentWidget(ui->page);
-    const QString barStyle = QStringLiteral("QScrollBar {width:10px;}");
+    setKeyListBarWidth(KeyListBar);
+    ui->stackedWidget_2->setCurrentWidget(ui->page_9);
+}
+
+void Buttoninterface::setKeyListBarWidth(int pixels)
+{
+    const QString barStyle = QStringLiteral("QScrollBar {width:%1px;}").arg(pixels);
     QScrollBar *bar = ui->scrollArea_11->verticalScrollBar();
     if (bar->styleSheet() != barStyle)
         bar->setStyleSheet(barStyle);
-    ui->stackedWidget_2->setCurrentWidget(ui->page_9);
 }
 
 // Only keys bound to a macro carry its caption: a key whose function

@@ -10,10 +10,12 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class IniFileStore;
 class QButtonGroup;
+class QDialog;
 class QToolButton;
 
 namespace Ui {
@@ -66,6 +68,16 @@ public slots:
 
 private slots:
     void on_OutputData_clicked();
+    void on_ImportData_clicked();
+    void on_Reset_clicked();
+    void on_ProjectChoose_activated(int index);
+    // Rapid fire and key combinations are bound from their dialogs' OK
+    // only: the buttons report a click on the press and on a double click.
+    void on_DPI_6_clicked();
+    void on_DPI_8_clicked();
+    void on_DPI_10_clicked();
+    // A macro-list button binds its macro.
+    void slotButtonClicked(bool checked);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -75,6 +87,22 @@ protected:
 private:
     void applySkin();
     void makeButtonGroups();
+    void connectFunctionButtons();
+    // The key-select rule of every key button.
+    void selectKey(int key);
+    void showKeyBinding(int key);
+    // The key shows the left click and no other key does.
+    bool holdsLastLeftClick(int key) const;
+    void refuseLastLeftClick();
+    // The selected key, unless none is selected or binding it would take
+    // the last left click away; the user is told so, and no key stays
+    // selected. Whatever selected the key, a binding goes through here.
+    std::optional<int> bindableKey(bool keepsLeftClick = false);
+    void bindToSelectedKey(bool keepsLeftClick, const std::function<void(int)> &bind);
+    bool sendKeyFunction(int key, int type, int code, int param, const QString &caption);
+    void bindMacro(int key, const QString &name);
+    void runDialog(QDialog &dialog);
+    void setKeyListBarWidth(int pixels);
     void buildMacroButtonList();
     void fillFrom(const FlashDataMap &record);
     void recaptionKeys();

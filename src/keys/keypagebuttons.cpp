@@ -64,6 +64,29 @@ QAbstractButton *mediaButton(const Ui::Buttoninterface &ui, int lowByte)
     return nullptr;
 }
 
+QVector<FunctionButton> dpiLockButtons(const Ui::Buttoninterface &ui)
+{
+    constexpr int DpiLock = 10;
+    const QVector<QAbstractButton *> buttons = {ui.VolumeUp_11, ui.VolumeUp_12, ui.VolumeUp_13, ui.VolumeUp_16,
+                                                ui.VolumeUp_15, ui.VolumeUp_19, ui.VolumeUp_20, ui.VolumeUp_22,
+                                                ui.VolumeUp_18, ui.VolumeUp_24, ui.VolumeUp_23, ui.VolumeUp_21};
+    QVector<FunctionButton> locks;
+    for (int row = 0; row < buttons.size(); ++row)
+        locks.append({DpiLock, 100 * (row + 1), buttons[row]});
+    return locks;
+}
+
+QVector<SubPageOpener> subPageOpeners(const Ui::Buttoninterface &ui)
+{
+    return {{ui.DPI_11, ui.page_4}, {ui.DPI_12, ui.page_3}, {ui.DPI_13, ui.page_10},
+            {ui.DPI_4, ui.page_8},  {ui.DPI_7, ui.page_7},  {ui.DPI_9, ui.page_6}};
+}
+
+QVector<QAbstractButton *> badgeButtons(const Ui::Buttoninterface &ui)
+{
+    return {ui.Number1, ui.Number2, ui.Number3, ui.Number4, ui.Number5, ui.Number6};
+}
+
 QVector<QAbstractButton *> categoryButtons(const Ui::Buttoninterface &ui)
 {
     return {ui.LeftKey_3, ui.RightKey_3, ui.MidKey, ui.BackKey_2, ui.ForWardKey, ui.DPI_2,
@@ -76,10 +99,11 @@ QVector<QAbstractButton *> subPageFunctionButtons(const Ui::Buttoninterface &ui)
     QVector<QAbstractButton *> buttons;
     for (const FunctionButton &entry : mediaButtons(ui))
         buttons.append(entry.button);
-    buttons += {ui.VolumeUp_4,  ui.VolumeUp_5,  ui.VolumeUp_6,  ui.VolumeUp_7,  ui.VolumeUp_11, ui.VolumeUp_12,
-                ui.VolumeUp_13, ui.VolumeUp_16, ui.VolumeUp_15, ui.VolumeUp_19, ui.VolumeUp_20, ui.VolumeUp_22,
-                ui.VolumeUp_18, ui.VolumeUp_24, ui.VolumeUp_23, ui.VolumeUp_21, ui.VolumeUp_2,  ui.VolumeDown_2,
-                ui.VolumeUp_8,  ui.VolumeUp_9,  ui.VolumeUp_10, ui.VolumeUp_14, ui.VolumeDown_14};
+    buttons += {ui.VolumeUp_4, ui.VolumeUp_5, ui.VolumeUp_6, ui.VolumeUp_7};
+    for (const FunctionButton &entry : dpiLockButtons(ui))
+        buttons.append(entry.button);
+    buttons += {ui.VolumeUp_2, ui.VolumeDown_2, ui.VolumeUp_8, ui.VolumeUp_9, ui.VolumeUp_10, ui.VolumeUp_14,
+                ui.VolumeDown_14};
     return buttons;
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 
 class QAbstractButton;
+class QWidget;
 
 namespace Ui {
 class Buttoninterface;
@@ -43,6 +44,20 @@ QAbstractButton *fixedFunctionButton(const Ui::Buttoninterface &ui, int type, in
 // usage as its code.
 QVector<FunctionButton> mediaButtons(const Ui::Buttoninterface &ui);
 QAbstractButton *mediaButton(const Ui::Buttoninterface &ui, int lowByte);
+
+// The DPI-lock buttons in list order, each with the DPI it locks as its code.
+QVector<FunctionButton> dpiLockButtons(const Ui::Buttoninterface &ui);
+
+// A category button that only opens a page of function buttons.
+struct SubPageOpener
+{
+    QAbstractButton *category;
+    QWidget *page;
+};
+QVector<SubPageOpener> subPageOpeners(const Ui::Buttoninterface &ui);
+
+// The number badges on the mouse picture, in the order of the key buttons.
+QVector<QAbstractButton *> badgeButtons(const Ui::Buttoninterface &ui);
 
 // The seventeen category buttons, and the function buttons of the sub-pages.
 QVector<QAbstractButton *> categoryButtons(const Ui::Buttoninterface &ui);

@@ -55,7 +55,11 @@ QString keyPageStyleSheet()
                        "#groupBox_4{border: 0;}"
                        "#scrollArea_3,#scrollArea_4,#scrollArea_6,#scrollArea_7,#scrollArea_8,#scrollArea_9,"
                        "#scrollArea_10,#scrollArea_12{border: 0;}"
-                       "#scrollAreaWidgetContents_11{background: transparent;}"
+                       // The lists show the page's ground, the function pages' lists too.
+                       "#scrollAreaWidgetContents_3,#scrollAreaWidgetContents_4,#scrollAreaWidgetContents_6,"
+                       "#scrollAreaWidgetContents_7,#scrollAreaWidgetContents_8,#scrollAreaWidgetContents_9,"
+                       "#scrollAreaWidgetContents_10,#scrollAreaWidgetContents_11,#scrollAreaWidgetContents_12"
+                       "{background: transparent;}"
                        "#label{border: 0px;background-image: url(%1Config.png);background-position: center;"
                        "background-repeat: no-repeat;}"
                        "#scrollAreaWidgetContents_11 QLabel{color: rgb(%2);border-image: url(%1LabelNumber.png);}")

@@ -10,11 +10,16 @@
 #include "languagefilereader.h"
 #include "languagetables.h"
 #include "macrofile.h"
+#include "pagestate.h"
 #include "postmsg.h"
+#include "shelltest.h"
 #include "testenvironment.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
 
@@ -49,6 +54,11 @@ void bindMacro(FlashDataMap &record, int key, const QByteArray &name, int repeat
     record.KeyMacros[key] = macroNamed(name);
 }
 
+QByteArray entryOf(const FlashDataMap &record, int key)
+{
+    return QByteArray(reinterpret_cast<const char *>(&record.KeyFunctions[key]), 3);
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
@@ -63,10 +73,36 @@ class tst_KeyPage : public QObject
 
 private:
     std::unique_ptr<Buttoninterface> m_page;
+    // Confirms every dialog, m_pasted pasted into it first, unless told to
+    // cancel; closes those without a confirm button.
+    std::unique_ptr<ShellTest::ModalCloser> m_closer;
+    QString m_pasted;
+    bool m_confirm = true;
 
     QAbstractButton *button(const QString &name) const { return m_page->findChild<QAbstractButton *>(name); }
     QString caption(int key) const { return button(KeyButtons[key])->text(); }
     QString macroPrefix() const { return languageText(LanguageSection::Buttoninterface, currentLanguageIndex, 55); }
+
+    // Key 3 bound as given, its macro block naming "Jump".
+    void fillKey3(int type, int code, const QByteArray &payload)
+    {
+        FlashDataMap record = {};
+        bindMacro(record, 3, "Jump", 1);
+        record.KeyFunctions[3] = {std::uint8_t(type), std::uint8_t(code), 0};
+        std::memcpy(&record.KeyDatas[3], payload.constData(), size_t(payload.size()));
+        fill(record);
+    }
+
+    // "{Name}" stands for the caption of the button Name, "{prefix}" for the
+    // macro caption prefix.
+    QString expanded(QString text) const
+    {
+        text.replace("{prefix}", macroPrefix());
+        const QRegularExpression name("\\{(\\w+)\\}");
+        for (auto match = name.match(text); match.hasMatch(); match = name.match(text))
+            text.replace(match.captured(0), button(match.captured(1))->text());
+        return text;
+    }
 
     // The mouse of `mid` online on the receiver, its record read.
     FlashDataMap openMouse(int mid)
@@ -113,11 +149,26 @@ private slots:
         currentLanguageIndex = 0;
         m_page = std::make_unique<Buttoninterface>();
         emit PostMsg::instance()->SigAllLanguage(0);
+        m_pasted = "ctrl+space";
+        m_confirm = true;
+        m_closer = std::make_unique<ShellTest::ModalCloser>([this](QWidget *dialog) {
+            if (!m_confirm)
+                return true;
+            if (auto *edit = dialog->findChild<QLineEdit *>("lineEdit"))
+                edit->insert(m_pasted);
+            QAbstractButton *confirm = dialog->findChild<QAbstractButton *>("NewHong");
+            if (!confirm)
+                confirm = dialog->findChild<QAbstractButton *>("OK");
+            if (confirm)
+                confirm->click();
+            return !confirm;
+        });
     }
 
     void cleanup()
     {
         m_page.reset();
+        m_closer.reset();
     }
 
     void theFormHoldsEveryObjectTheHandlersAddress()
@@ -209,17 +260,8 @@ private slots:
         QFETCH(int, code);
         QFETCH(QByteArray, payload);
         QFETCH(QString, expected);
-        expected.replace("{prefix}", macroPrefix());
-        const QRegularExpression name("\\{(\\w+)\\}");
-        for (auto match = name.match(expected); match.hasMatch(); match = name.match(expected))
-            expected.replace(match.captured(0), button(match.captured(1))->text());
-
-        FlashDataMap record = {};
-        bindMacro(record, 3, "Jump", 1);
-        record.KeyFunctions[3] = {std::uint8_t(type), std::uint8_t(code), 0};
-        std::memcpy(&record.KeyDatas[3], payload.constData(), size_t(payload.size()));
-        fill(record);
-        QCOMPARE(caption(3), expected);
+        fillKey3(type, code, payload);
+        QCOMPARE(caption(3), expanded(expected));
     }
 
     void theModelsKeyCountIsKeptToTheSixKeys_data()
@@ -346,6 +388,157 @@ private slots:
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(macro.name) + stored.size(), 30 - stored.size()),
                  QByteArray(30 - stored.size(), '\0'));
         QCOMPARE(caption(2), macroPrefix() + rename);
+    }
+
+    // The clicks select a key and press buttons ("Burst" is the macro-list
+    // button of a macro repeating 255; "!" reports a double click); "paste=" and
+    // "cancel" say how the dialogs are answered. "entry" is the key's entry
+    // on the device after them, empty when it must not change, as the
+    // caption then.
+    void eachFunctionFamilyBindsOnlyASelectedKeyOfADeviceOnline_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<bool>("online");
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("dialogs");
+        const QByteArray kept;
+        const QString media = "DPI_12 VolumeDown_4";
+        const QStringList none;
+        QTest::newRow("media key") << 3 << "TopMusic " + media << true << QByteArray("\5\0\0", 3)
+                                   << bytesOfData(consumerKeyData(0xEA)) << "{VolumeDown_4}" << none;
+        QTest::newRow("scroll, fourth button") << 4 << "StartPause DPI_13 VolumeUp_14" << true
+                                               << QByteArray("\13\1\0", 3) << kept << "{VolumeUp_14}" << none;
+        QTest::newRow("DPI lock 1200") << 1 << "RightKey DPI_4 VolumeUp_21" << true << QByteArray("\12\27\0", 3)
+                                       << kept << "{DPI_4}-1200" << none;
+        QTest::newRow("macro") << 5 << "BackMusic DPI_10 Burst" << true << QByteArray("\6\5\377", 3)
+                               << QByteArray("macro") << "{prefix}Burst" << none;
+        QTest::newRow("rapid fire") << 2 << "BackKey DPI_6" << true << QByteArray("\4\12\3", 3) << kept << "{DPI_6}"
+                                    << QStringList("FireKey");
+        QTest::newRow("pasted combination") << 1 << "RightKey DPI_8" << true << QByteArray("\5\0\0", 3)
+                                            << bytesOfData(KeyDataFromCombination("Ctrl+Space")) << "Ctrl+Space"
+                                            << QStringList("GroupKey");
+        QTest::newRow("empty combination") << 1 << "paste=ctrl+foo RightKey DPI_8" << true << kept << kept << ""
+                                           << QStringList("GroupKey");
+        QTest::newRow("double click on rapid fire, cancelled") << 2 << "cancel BackKey DPI_6!" << true << kept << kept
+                                                               << "" << QStringList("FireKey");
+        QTest::newRow("offline") << 3 << "TopMusic " + media << false << kept << kept << "" << none;
+        QTest::newRow("no key selected") << 3 << media << true << kept << kept << "" << none;
+        QTest::newRow("last left click by its key") << 0 << "FireKey " + media << true << kept << kept << ""
+                                                    << QStringList("LeftButtonOnly");
+        QTest::newRow("last left click by its badge") << 0 << "Number1 " + media << true << kept << kept << ""
+                                                      << QStringList("LeftButtonOnly");
+        QTest::newRow("one of two left clicks") << 0 << "RightKey LeftKey_3 FireKey MidKey" << true
+                                                << QByteArray("\1\4\0", 3) << kept << "{MidKey}" << none;
+    }
+
+    void eachFunctionFamilyBindsOnlyASelectedKeyOfADeviceOnline()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, clicks);
+        QFETCH(QByteArray, entry);
+        QFETCH(QByteArray, payload);
+        QFETCH(QString, caption);
+        QVERIFY(saveMacroRepeatValue("Burst", "255"));
+        m_page->SlotAddMacroButton();
+        fill(openMouse(1));
+        g_deviceUiLive = true;
+        QFETCH(bool, online);
+        HidUsbSim::setMousePower("Mouse1", online);
+        const FlashDataMap before = storedRecord();
+        const QString captionBefore = this->caption(key);
+
+        for (QString name : clicks.split(' ')) {
+            m_confirm = m_confirm && name != "cancel";
+            if (name.startsWith("paste="))
+                m_pasted = name.mid(6);
+            const bool twice = name.endsWith('!');
+            name.remove('!');
+            QAbstractButton *pressed = button(name);
+            for (QAbstractButton *macro : m_page->findChildren<QAbstractButton *>()) {
+                if (macro->text() == name)
+                    pressed = macro;
+            }
+            if (twice)
+                emit pressed->clicked(true);
+            else if (pressed)
+                pressed->click();
+        }
+        const FlashDataMap after = storedRecord();
+        QCOMPARE(entryOf(after, key), entry.isEmpty() ? entryOf(before, key) : entry);
+        KeyMacro macro;
+        if (payload == "macro" && buildMacroBlockFromIni("Burst", &macro))
+            payload = QByteArray(reinterpret_cast<const char *>(&macro), sizeof macro);
+        const auto *stored = reinterpret_cast<const char *>(&after.KeyDatas[key]);
+        if (payload.size() == sizeof macro)
+            stored = reinterpret_cast<const char *>(&after.KeyMacros[key]);
+        if (!payload.isEmpty())
+            QCOMPARE(QByteArray(stored, payload.size()), payload);
+        QCOMPARE(this->caption(key), caption.isEmpty() ? captionBefore : expanded(caption));
+        QTEST(m_closer->seen, "dialogs");
+        QCOMPARE(m_page->findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName(), QString("page"));
+    }
+
+    // The binding of key 3, the fifth button: the function page shown, the
+    // buttons checked on the category list and on that page, and where a list
+    // scrolled to.
+    void selectingAKeyShowsItsBinding_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QStringList>("checked");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("scrolled");
+        QTest::newRow("media usage") << 5 << 0 << bytesOfData(consumerKeyData(0xEA)) << "page_3" << "DPI_12"
+                                     << QStringList("VolumeDown_4") << "scrollArea_3" << 105;
+        // The "4" key's usage has the low byte of a media usage.
+        QTest::newRow("combination") << 5 << 0 << bytesOfData(KeyDataFromCombination("4")) << "page_9" << "DPI_8"
+                                     << QStringList() << "scrollArea_3" << 0;
+        QTest::newRow("DPI lock beyond the list") << 10 << 40 << QByteArray() << "page_8" << "DPI_4" << QStringList()
+                                                  << "scrollArea_10" << 0;
+        QTest::newRow("macro without its file") << 6 << 3 << QByteArray() << "page_5" << "DPI_10" << QStringList()
+                                                << "scrollArea_7" << 0;
+    }
+
+    void selectingAKeyShowsItsBinding()
+    {
+        QFETCH(int, type);
+        QFETCH(int, code);
+        QFETCH(QByteArray, payload);
+        QFETCH(QString, category);
+        QFETCH(QString, list);
+        fillKey3(type, code, payload);
+        m_page->show();
+        button("TopMusic")->click();
+
+        QWidget *shown = m_page->findChild<QStackedWidget *>("stackedWidget_2")->currentWidget();
+        QTEST(shown->objectName(), "page");
+        QVERIFY(button(category)->isChecked());
+        QStringList checked;
+        for (QAbstractButton *function : shown->findChildren<QAbstractButton *>()) {
+            if (function->isChecked())
+                checked << function->objectName();
+        }
+        QTEST(checked, "checked");
+        QTEST(m_page->findChild<QScrollArea *>(list)->verticalScrollBar()->value(), "scrolled");
+    }
+
+    void theResetAsksThenClearsTheDevice()
+    {
+        fill(openMouse(1));
+        HidUsbSim::clearCallLog();
+        button("Reset")->click();
+        const QStringList calls = HidUsbSim::callLog().filter(
+            QRegularExpression("SetBatteryOptimizeEnable|ProtocolDataUpdate|SetClearSetting"));
+        QCOMPARE(calls.mid(0, 3), QStringList({"UsbServer_SetBatteryOptimizeEnable(0)", "ProtocolDataUpdate",
+                                     "UsbServer_SetClearSetting"}));
+        QCOMPARE(m_closer->seen, QStringList({"ContainReset", "UpDataParam"}));
+        QVERIFY(!g_importActive);
     }
 };
 

@@ -19,6 +19,9 @@
 #include "dialogmain.h"
 #include "dialogplacement.h"
 #include "exeisrun.h"
+#include "firekey.h"
+#include "groupkey.h"
+#include "groupmaxthree.h"
 #include "inportfail.h"
 #include "inputpica.h"
 #include "inputpicb.h"
@@ -27,11 +30,13 @@
 #include "lamplight.h"
 #include "languagefilereader.h"
 #include "languagetables.h"
+#include "leftbuttononly.h"
 #include "lessthree.h"
 #include "ledinfo.h"
 #include "lightmodeset.h"
 #include "macrofile.h"
 #include "macroinistore.h"
+#include "makemacro.h"
 #include "match.h"
 #include "motionsyncb.h"
 #include "mouseoffline.h"
@@ -55,9 +60,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QScreen>
@@ -65,6 +72,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -421,6 +429,18 @@ QWidget *unplacedSensorPanels()
     return sheet;
 }
 
+// The key-combination dialog with a modifier ticked and two keys pasted.
+QWidget *combinationDialog()
+{
+    auto *dialog = new GroupKey;
+    dialog->findChild<QCheckBox *>(QStringLiteral("Ctrl"))->setChecked(true);
+    auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"));
+    edit->insert(QStringLiteral("alt+del"));
+    // Showing the dialog selects the text; typed keys would have left none selected.
+    QTimer::singleShot(0, edit, &QLineEdit::deselect);
+    return dialog;
+}
+
 // The eight-slider DPI panel, filled as the sensor page fills its own.
 QWidget *eightSliderDpiPanel()
 {
@@ -494,6 +514,11 @@ int main(int argc, char **argv)
         {"DeleteConfirm", [] { return new DeleteConfirm; }},
         {"MacroPage", [] { return openMacroPage(); }, 500},
         {"ContainReset", [] { return new ContainReset; }},
+        {"LeftButtonOnly", [] { return new LeftButtonOnly; }},
+        {"MakeMacro", [] { return new MakeMacro; }},
+        {"GroupMaxThree", [] { return new GroupMaxThree; }},
+        {"GroupKey", combinationDialog},
+        {"FireKey", [] { return new FireKey; }},
         {"RePair", [] { return new RePair; }},
         {"LampLight", hostedLightingPage},
         {"LightModeSet", lightModeDialog},
@@ -521,6 +546,14 @@ int main(int argc, char **argv)
              return window;
          },
          4000},
+        // The key page with its sixth key selected: its function shows.
+        {"KeyPage-key-selected",
+         [] {
+             DialogMain *window = openPage("ButtonMain");
+             click(window, "BackMusic");
+             return window;
+         },
+         500},
         // The default receiver of the 8000 Hz class, whose image is newer.
         {"SettingsPage", [] { return openSettingsPage(); }, 500},
         // The sensor page of a model with every sensor option and of one
