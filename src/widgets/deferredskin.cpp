@@ -15,7 +15,9 @@ DeferredSkin::DeferredSkin(QWidget *page)
 void DeferredSkin::setStyleSheet(QWidget *widget, const QString &sheet)
 {
     if (m_shown) {
-        widget->setStyleSheet(sheet);
+        // Setting the same sheet again would still restyle every child.
+        if (widget->styleSheet() != sheet)
+            widget->setStyleSheet(sheet);
         return;
     }
     for (Waiting &waiting : m_waiting) {
