@@ -2,6 +2,7 @@
 
 #include "configinistore.h"
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "deviceallinfo.h"
 #include "deviceprofileactions.h"
 #include "dialogplacement.h"
@@ -110,9 +111,11 @@ QToolButton *macroListButton(QWidget *holder, const QString &name, int height)
 Buttoninterface::Buttoninterface(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::Buttoninterface)
+    , skin(new DeferredSkin(this))
     , sensorCapabilities(SensorCapabilities::load())
 {
     ui->setupUi(this);
+    styleControls();
     PostMsg *hub = PostMsg::instance();
     connect(hub, SIGNAL(SigMouseIndex(int)), this, SLOT(SlotMouseIndex(int)));
     makeButtonGroups();
@@ -280,9 +283,7 @@ void Buttoninterface::SlotUpDataConfigUI(int ToTalItem, int SelectIndex, bool It
 // Every model shows the same mouse.
 void Buttoninterface::SlotMouseIndex(int)
 {
-    const QString sheet = mousePictureStyleSheet();
-    if (skinApplied && ui->widget->styleSheet() != sheet)
-        ui->widget->setStyleSheet(sheet);
+    skin->setStyleSheet(ui->widget, mousePictureStyleSheet());
 }
 
 void Buttoninterface::SlotAddMacroButton()
@@ -709,21 +710,13 @@ void Buttoninterface::on_OutputData_clicked()
 
 // The page is built with the program but shows only once a device is
 // opened: its pictures are decoded then, not while the program starts.
-void Buttoninterface::showEvent(QShowEvent *event)
+void Buttoninterface::styleControls()
 {
-    if (!skinApplied)
-        applySkin();
-    QWidget::showEvent(event);
-}
-
-void Buttoninterface::applySkin()
-{
-    skinApplied = true;
-    setStyleSheet(keyPageStyleSheet());
-    ui->widget->setStyleSheet(mousePictureStyleSheet());
+    skin->setStyleSheet(this, keyPageStyleSheet());
+    skin->setStyleSheet(ui->widget, mousePictureStyleSheet());
     // The form gives the debounce group a frame of its own, which the page's look leaves out.
-    ui->groupBox_2->setStyleSheet(QStringLiteral("#groupBox_2{border: 0;}"));
-    ui->label_3->setStyleSheet(PanelStyle::titleLabel());
+    skin->setStyleSheet(ui->groupBox_2, QStringLiteral("#groupBox_2{border: 0;}"));
+    skin->setStyleSheet(ui->label_3, PanelStyle::titleLabel());
     PanelStyle::useSelectionColouredView(ui->ProjectChoose);
 }
 

@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 
+class DeferredSkin;
 class IniFileStore;
 class QButtonGroup;
 class QDialog;
@@ -82,10 +83,9 @@ private slots:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
-    void applySkin();
+    void styleControls();
     void makeButtonGroups();
     void connectFunctionButtons();
     // The key-select rule of every key button.
@@ -121,6 +121,7 @@ private:
     void setKeyCaption(int key, const QString &caption);
 
     Ui::Buttoninterface *ui;
+    DeferredSkin *const skin;
     QButtonGroup *keyGroup = nullptr;
     QButtonGroup *mouseFunctionGroup = nullptr;
     QButtonGroup *otherFunctionGroup = nullptr;
@@ -129,7 +130,6 @@ private:
     std::array<int, PageKeyCount> keyParamList{};
     // Set by the first fill or reset: until then the form's captions stand.
     bool bindingsKnown = false;
-    bool skinApplied = false;
     QString pageSensorId;
     const SensorCapabilities sensorCapabilities;
     QVector<QToolButton *> macroButtons;

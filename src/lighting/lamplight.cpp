@@ -2,6 +2,7 @@
 
 #include "appinfo.h"
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "languagetables.h"
 #include "lightingforms.h"
 #include "lightingskin.h"
@@ -87,16 +88,18 @@ void LampLight::applySkin()
 {
     using namespace LightingSkin;
     ui->LightMod->applyListSkin(picturePath);
+    auto *skin = new DeferredSkin(this);
     for (QLabel *caption :
          QList<QLabel *>{ui->label, ui->label_2, ui->label_3, ui->label_4, ui->label_5} + colourCaptions(ui))
-        caption->setStyleSheet(labelStyle());
+        skin->setStyleSheet(caption, labelStyle());
     const QString valueBox = PanelStyle::valueBox(QStringLiteral("LabelColor"));
-    ui->LightSpinBox_2->setStyleSheet(valueBox);
-    ui->SpeedSpinBox_2->setStyleSheet(valueBox);
+    skin->setStyleSheet(ui->LightSpinBox_2, valueBox);
+    skin->setStyleSheet(ui->SpeedSpinBox_2, valueBox);
     const QString slider = sliderStyle(picturePath, QStringLiteral("HuaKuai.png"));
-    ui->horizontalLight->setStyleSheet(slider);
-    ui->horizontalSpeed->setStyleSheet(slider);
-    ui->RippeControl->setStyleSheet(switchStyle(picturePath, QStringLiteral("Close.png"), QStringLiteral("Open.png")));
+    skin->setStyleSheet(ui->horizontalLight, slider);
+    skin->setStyleSheet(ui->horizontalSpeed, slider);
+    skin->setStyleSheet(ui->RippeControl,
+                        switchStyle(picturePath, QStringLiteral("Close.png"), QStringLiteral("Open.png")));
 }
 
 void LampLight::SlotUpDataLightUILight(FlashDataMap DataMap)

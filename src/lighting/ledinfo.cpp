@@ -3,6 +3,7 @@
 #include "advancedfeatures.h"
 #include "appinfo.h"
 #include "configinistore.h"
+#include "deferredskin.h"
 #include "dialogflags.h"
 #include "languagetables.h"
 #include "lightingskin.h"
@@ -19,25 +20,26 @@ LedInfo::LedInfo(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(dialogWindowFlags);
+    auto *skin = new DeferredSkin(this);
     const QString colour = ConfigIniStore::instance()->colourText(QStringLiteral("LabelColor"));
-    ui->label_14->setStyleSheet(LightingSkin::labelStyle());
-    ui->TitleButton_7->setStyleSheet(
-        QStringLiteral("#TitleButton_7{border-image: url(%1Title.png);}").arg(picturePath));
+    skin->setStyleSheet(ui->label_14, LightingSkin::labelStyle());
+    skin->setStyleSheet(ui->TitleButton_7,
+                        QStringLiteral("#TitleButton_7{border-image: url(%1Title.png);}").arg(picturePath));
     const QString choiceStyle = QStringLiteral("QCheckBox{color: rgb(%1);}"
                                                "QCheckBox:indicator::checked {image: url(%2CheckBoxCheck.png);}"
                                                "QCheckBox::indicator::unchecked {image: url(%2CheckBox2.png);}")
                                     .arg(colour, picturePath);
     for (QCheckBox *choice : {ui->ReUntil, ui->ReUntil_2, ui->ReUntil_3}) {
-        choice->setStyleSheet(choiceStyle);
+        skin->setStyleSheet(choice, choiceStyle);
         m_choices->addButton(choice);
     }
     for (QTextEdit *description : {ui->textEdit_2, ui->textEdit_3, ui->textEdit_4})
-        description->setStyleSheet(
-            QStringLiteral("#%1{border: transparent;background-color: transparent;color: rgb(%2);}")
-                .arg(description->objectName(), colour));
-    ui->LedInfoFrame->setStyleSheet(
-        LightingSkin::backgroundStyle(ui->LedInfoFrame, picturePath, QStringLiteral("Back.png")));
-    ui->CloseButton->setStyleSheet(LightingSkin::closeButtonStyle(picturePath, QStringLiteral("Close.png")));
+        skin->setStyleSheet(description,
+                            QStringLiteral("#%1{border: transparent;background-color: transparent;color: rgb(%2);}")
+                                .arg(description->objectName(), colour));
+    skin->setStyleSheet(ui->LedInfoFrame,
+                        LightingSkin::backgroundStyle(ui->LedInfoFrame, picturePath, QStringLiteral("Back.png")));
+    skin->setStyleSheet(ui->CloseButton, LightingSkin::closeButtonStyle(picturePath, QStringLiteral("Close.png")));
     connect(PostMsg::instance(), SIGNAL(SigRGBValue(DongleRGB*)), this, SLOT(SlotRGBValue(DongleRGB*)),
             Qt::BlockingQueuedConnection);
 }

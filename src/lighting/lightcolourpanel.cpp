@@ -1,6 +1,7 @@
 #include "lightcolourpanel.h"
 
 #include "configinistore.h"
+#include "deferredskin.h"
 #include "lightingskin.h"
 #include "qtscreencolourprobe.h"
 
@@ -37,18 +38,19 @@ LightColourPanel::LightColourPanel(const Widgets &widgets, const QString &folder
     : QObject(window)
     , m_widgets(widgets)
     , m_window(window)
+    , m_skin(new DeferredSkin(window))
     , m_gate([] { return true; })
     , m_probe(std::make_shared<QtScreenColourProbe>())
 {
     using namespace LightingSkin;
     for (QSpinBox *box : {widgets.red, widgets.green, widgets.blue}) {
-        box->setStyleSheet(colourBoxStyle());
+        m_skin->setStyleSheet(box, colourBoxStyle());
         connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, &LightColourPanel::boxChanged);
     }
     for (QAbstractButton *button : {widgets.addRed, widgets.addGreen, widgets.addBlue})
-        button->setStyleSheet(pictureButtonStyle(folder, QStringLiteral("Add.png")));
+        m_skin->setStyleSheet(button, pictureButtonStyle(folder, QStringLiteral("Add.png")));
     for (QAbstractButton *button : {widgets.reduceRed, widgets.reduceGreen, widgets.reduceBlue})
-        button->setStyleSheet(pictureButtonStyle(folder, QStringLiteral("Reduce.png")));
+        m_skin->setStyleSheet(button, pictureButtonStyle(folder, QStringLiteral("Reduce.png")));
     connectStep(widgets.addRed, widgets.red, 1);
     connectStep(widgets.addGreen, widgets.green, 1);
     connectStep(widgets.addBlue, widgets.blue, 1);
@@ -57,13 +59,12 @@ LightColourPanel::LightColourPanel(const Widgets &widgets, const QString &folder
     connectStep(widgets.reduceBlue, widgets.blue, -1);
     for (int i = 0; i < widgets.presets.size() && i < int(presetColours.size()); ++i) {
         const QString picture = QStringLiteral("Color%1.png").arg(QChar('A' + i));
-        widgets.presets.at(i)->setStyleSheet(pictureButtonStyle(folder, picture));
+        m_skin->setStyleSheet(widgets.presets.at(i), pictureButtonStyle(folder, picture));
         connectPreset(widgets.presets.at(i), presetColours.at(std::size_t(i)));
     }
-    widgets.board->setStyleSheet(
-        QStringLiteral("QLabel{border-image: url(%1ColorBoard.png);}").arg(folder));
-    widgets.preview->setStyleSheet(
-        QStringLiteral("QLabel{border-image: url(%1PreviewColor.png);}").arg(folder));
+    m_skin->setStyleSheet(widgets.board, QStringLiteral("QLabel{border-image: url(%1ColorBoard.png);}").arg(folder));
+    m_skin->setStyleSheet(widgets.preview,
+                          QStringLiteral("QLabel{border-image: url(%1PreviewColor.png);}").arg(folder));
 }
 
 void LightColourPanel::setChangeGate(std::function<bool()> gate)
@@ -94,7 +95,8 @@ void LightColourPanel::pickIfOnBoard(const QPoint &globalPosition)
 
 void LightColourPanel::showColour(int red, int green, int blue)
 {
-    m_widgets.preview->setStyleSheet(
+    m_skin->setStyleSheet(
+        m_widgets.preview,
         QStringLiteral("QLabel{background-color: rgb(%1,%2,%3);border: 2px solid  rgb(220,220,220);}")
             .arg(red)
             .arg(green)

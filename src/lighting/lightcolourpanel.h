@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class DeferredSkin;
 class QAbstractButton;
 class QLabel;
 class QSpinBox;
@@ -77,6 +78,8 @@ private:
 
     Widgets m_widgets;
     QWidget *m_window;
+    // The window may be built long before it shows.
+    DeferredSkin *m_skin;
     std::function<bool()> m_gate;
     std::shared_ptr<const ScreenColourProbe> m_probe;
 };

@@ -1,6 +1,7 @@
 #include "lightmodeset.h"
 
 #include "appinfo.h"
+#include "deferredskin.h"
 #include "dialogflags.h"
 #include "languagetables.h"
 #include "lightingforms.h"
@@ -17,19 +18,21 @@ LightModeSet::LightModeSet(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(dialogWindowFlags);
+    auto *skin = new DeferredSkin(this);
     using namespace LightingSkin;
     for (QLabel *caption : QList<QLabel *>{ui->label, ui->label_2, ui->label_3} + colourCaptions(ui))
-        caption->setStyleSheet(labelStyle());
-    ui->LightModeSetframe->setStyleSheet(backgroundStyle(ui->LightModeSetframe, picturePath, QStringLiteral("Back.png")));
-    ui->CloseButton->setStyleSheet(closeButtonStyle(picturePath, QStringLiteral("CloseButton.png")));
+        skin->setStyleSheet(caption, labelStyle());
+    skin->setStyleSheet(ui->LightModeSetframe,
+                        backgroundStyle(ui->LightModeSetframe, picturePath, QStringLiteral("Back.png")));
+    skin->setStyleSheet(ui->CloseButton, closeButtonStyle(picturePath, QStringLiteral("CloseButton.png")));
     m_colours = new LightColourPanel(colourPanelWidgets(ui), picturePath, this);
     m_layout = std::make_unique<LightModeLayout>(QList<QWidget *>{ui->horizontalLight}, ui->line,
                                                  QList<QWidget *>{ui->horizontalSpeed}, ui->line_2, colourControls(ui));
     on_LightMod_currentIndexChanged(ui->LightMod->currentIndex());
     ui->LightMod->applyListSkin(picturePath);
     const QString slider = sliderStyle(picturePath, QStringLiteral("Slider.png"));
-    ui->horizontalLight->setStyleSheet(slider);
-    ui->horizontalSpeed->setStyleSheet(slider);
+    skin->setStyleSheet(ui->horizontalLight, slider);
+    skin->setStyleSheet(ui->horizontalSpeed, slider);
 }
 
 LightModeSet::~LightModeSet()

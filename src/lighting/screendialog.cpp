@@ -2,6 +2,7 @@
 
 #include "appinfo.h"
 #include "configinistore.h"
+#include "deferredskin.h"
 #include "dialogflags.h"
 #include "languagetables.h"
 #include "lightingskin.h"
@@ -39,22 +40,24 @@ void ScreenDialog::dress(const Widgets &widgets)
     m_widgets = widgets;
     const QString folder = programFolderPath() + QStringLiteral("/Picture/ScreeInfo/");
     setWindowFlags(dialogWindowFlags);
+    auto *skin = new DeferredSkin(this);
     using namespace LightingSkin;
     QList<QLabel *> captions = {widgets.switchCaption, widgets.slotsCaption, widgets.brightnessCaption};
     for (QLabel *caption : captions + widgets.slotNumbers)
-        caption->setStyleSheet(labelStyle());
+        skin->setStyleSheet(caption, labelStyle());
     const QString slotStyle = textButtonStyle(folder, "Pic.png", "checked", "PicHover.png");
     for (QAbstractButton *slot : widgets.pictureSlots) {
-        slot->setStyleSheet(slotStyle);
+        skin->setStyleSheet(slot, slotStyle);
         m_pictureSlots->addButton(slot);
     }
     const QString buttonStyle = textButtonStyle(folder, "Button.png", "hover", "ButtonHover.png");
-    widgets.import->setStyleSheet(buttonStyle);
-    widgets.exportButton->setStyleSheet(buttonStyle);
-    widgets.screenSwitch->setStyleSheet(switchStyle(folder, QStringLiteral("Close.png"), QStringLiteral("Open.png")));
-    widgets.brightness->setStyleSheet(sliderStyle(folder, QStringLiteral("Slider.png")));
-    widgets.closeButton->setStyleSheet(closeButtonStyle(folder, QStringLiteral("CloseButton.png")));
-    widgets.frame->setStyleSheet(backgroundStyle(widgets.frame, folder, QStringLiteral("Back.png")));
+    skin->setStyleSheet(widgets.import, buttonStyle);
+    skin->setStyleSheet(widgets.exportButton, buttonStyle);
+    skin->setStyleSheet(widgets.screenSwitch,
+                        switchStyle(folder, QStringLiteral("Close.png"), QStringLiteral("Open.png")));
+    skin->setStyleSheet(widgets.brightness, sliderStyle(folder, QStringLiteral("Slider.png")));
+    skin->setStyleSheet(widgets.closeButton, closeButtonStyle(folder, QStringLiteral("CloseButton.png")));
+    skin->setStyleSheet(widgets.frame, backgroundStyle(widgets.frame, folder, QStringLiteral("Back.png")));
 }
 
 void ScreenDialog::SlotAllLanguage(int index)

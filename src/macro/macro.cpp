@@ -3,6 +3,7 @@
 #include "adddelaytime.h"
 #include "addkey.h"
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "deleteconfirm.h"
 #include "dialogplacement.h"
 #include "exeisrun.h"
@@ -80,6 +81,8 @@ void showNotice(const QWidget *page)
 Macro::Macro(QWidget *parent, const ElapsedClock &clock)
     : QWidget(parent)
     , ui(new Ui::Macro)
+    // The page shows only once a device is opened: its pictures wait until then.
+    , skin(new DeferredSkin(this))
 {
     ui->setupUi(this);
     steps = std::make_unique<MacroStepList>(ui->listWidgetKey);
@@ -124,22 +127,22 @@ void Macro::connectHub()
 
 void Macro::applyStyles()
 {
-    ui->listWidgetHong->setStyleSheet(MacroPageStyle::list());
-    ui->listWidgetKey->setStyleSheet(MacroPageStyle::list());
-    ui->ChooseEvent->setStyleSheet(PanelStyle::comboBox(MacroPageStyle::pictureFolder()));
+    skin->setStyleSheet(ui->listWidgetHong, MacroPageStyle::list());
+    skin->setStyleSheet(ui->listWidgetKey, MacroPageStyle::list());
+    skin->setStyleSheet(ui->ChooseEvent, PanelStyle::comboBox(MacroPageStyle::pictureFolder()));
     PanelStyle::useSelectionColouredView(ui->ChooseEvent);
     for (QLabel *label : {ui->label, ui->label_2, ui->label_3, ui->AutoInsertDelayLabel, ui->ReUntilLabel,
                           ui->ReUntilClickLabel, ui->ReUntilLooseLabel})
-        label->setStyleSheet(PanelStyle::titleLabel());
+        skin->setStyleSheet(label, PanelStyle::titleLabel());
     for (QCheckBox *box : {ui->AutoInsertDelay, ui->DefaultDelay, ui->ReUntilLoose, ui->ReUntilClick, ui->ReUntil,
                            ui->ReNumber})
-        box->setStyleSheet(MacroPageStyle::checkBox());
+        skin->setStyleSheet(box, MacroPageStyle::checkBox());
     for (QToolButton *button : {ui->NewHong, ui->DeleteHong, ui->Amend, ui->DeleteKey})
-        button->setStyleSheet(MacroPageStyle::activeButton());
-    ui->StartRecord->setStyleSheet(MacroPageStyle::recordButton(false));
-    ui->StopRecord->setStyleSheet(MacroPageStyle::recordButton(true));
-    ui->DelayTime->setStyleSheet(MacroPageStyle::numberField());
-    ui->NumberEdit->setStyleSheet(MacroPageStyle::numberField());
+        skin->setStyleSheet(button, MacroPageStyle::activeButton());
+    skin->setStyleSheet(ui->StartRecord, MacroPageStyle::recordButton(false));
+    skin->setStyleSheet(ui->StopRecord, MacroPageStyle::recordButton(true));
+    skin->setStyleSheet(ui->DelayTime, MacroPageStyle::numberField());
+    skin->setStyleSheet(ui->NumberEdit, MacroPageStyle::numberField());
 }
 
 void Macro::loadMacroList()
@@ -283,7 +286,7 @@ void Macro::showRepeat(int repeat)
 
 void Macro::setSaveActive(bool active)
 {
-    ui->Save->setStyleSheet(active ? MacroPageStyle::activeButton() : MacroPageStyle::inactiveButton());
+    skin->setStyleSheet(ui->Save, active ? MacroPageStyle::activeButton() : MacroPageStyle::inactiveButton());
     ui->Save->setEnabled(active);
 }
 

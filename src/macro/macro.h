@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+class DeferredSkin;
 class MacroRecorder;
 class MacroStepList;
 class QButtonGroup;
@@ -92,6 +93,7 @@ private:
     void tell(int textPosition);
 
     Ui::Macro *ui;
+    DeferredSkin *skin;
     std::unique_ptr<MacroStepList> steps;
     MacroRecorder *recorder;
     QButtonGroup *delayModeGroup;

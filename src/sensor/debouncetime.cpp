@@ -3,6 +3,7 @@
 #include "appinfo.h"
 #include "configinistore.h"
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "dialogplacement.h"
 #include "lessthree.h"
 #include "pagestate.h"
@@ -25,7 +26,10 @@ DebounceTime::DebounceTime(QWidget *parent)
     ConfigIniStore *config = ConfigIniStore::instance();
     const QString text = config->colourText(QStringLiteral("ComboxTextColor"));
     const QString select = config->colourText(QStringLiteral("ComboxSelectColor"));
-    ui->Debunce->setStyleSheet(
+    // The panel sits on the key page, which shows only once a device is opened.
+    auto *skin = new DeferredSkin(this);
+    skin->setStyleSheet(
+        ui->Debunce,
         QStringLiteral("QComboBox{border: 1px solid gray; color: rgb(%1); border-image: url(%2ComboboxBack1.png);}"
                        "QComboBox::drop-down:button{border-radius:5px; background:rgb(239,50,64);}"
                        " QComboBox::down-arrow{image: url(%2Menu.png); right: 8px; }"

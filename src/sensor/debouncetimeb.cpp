@@ -1,6 +1,7 @@
 #include "debouncetimeb.h"
 
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "ui_debouncetimeb.h"
@@ -13,8 +14,9 @@ DebouncetimeB::DebouncetimeB(QWidget *parent)
     , picturePath(PanelStyle::sensorPictureFolder())
 {
     ui->setupUi(this);
-    ui->spinBoxA->setStyleSheet(PanelStyle::valueBox(QStringLiteral("LinEditColorSecond")));
-    ui->Debunce->setStyleSheet(PanelStyle::slider(picturePath, QStringLiteral("0,0,0")));
+    auto *skin = new DeferredSkin(this);
+    skin->setStyleSheet(ui->spinBoxA, PanelStyle::valueBox(QStringLiteral("LinEditColorSecond")));
+    skin->setStyleSheet(ui->Debunce, PanelStyle::slider(picturePath, QStringLiteral("0,0,0")));
 }
 
 DebouncetimeB::~DebouncetimeB()

@@ -1,6 +1,7 @@
 #include "debouncetimec.h"
 
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "ui_debouncetimec.h"
@@ -22,12 +23,15 @@ DebouncetimeC::DebouncetimeC(QWidget *parent)
     , picturePath(PanelStyle::sensorPictureFolder())
 {
     ui->setupUi(this);
-    ui->spinBoxA->setStyleSheet(PanelStyle::valueBox(QStringLiteral("LinEditColorSecond")));
-    ui->AddLevelA->setStyleSheet(QStringLiteral("#AddLevelA{background-image: url(%1Add.png);}#AddLevelA").arg(picturePath)
-                                 + QLatin1String(PictureButtonLook));
-    ui->ReduceLevelA->setStyleSheet(
+    auto *skin = new DeferredSkin(this);
+    skin->setStyleSheet(ui->spinBoxA, PanelStyle::valueBox(QStringLiteral("LinEditColorSecond")));
+    skin->setStyleSheet(ui->AddLevelA,
+                        QStringLiteral("#AddLevelA{background-image: url(%1Add.png);}#AddLevelA").arg(picturePath)
+                            + QLatin1String(PictureButtonLook));
+    skin->setStyleSheet(
+        ui->ReduceLevelA,
         QStringLiteral("#ReduceLevelA{background-image: url(%1Reduce.png);}#ReduceLevelA").arg(picturePath)
-        + QLatin1String(PictureButtonLook));
+            + QLatin1String(PictureButtonLook));
 }
 
 DebouncetimeC::~DebouncetimeC()

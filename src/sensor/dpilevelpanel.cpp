@@ -1,6 +1,7 @@
 #include "dpilevelpanel.h"
 
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "flashdatamap.h"
 #include "pagestate.h"
 #include "panelstyle.h"
@@ -31,6 +32,7 @@ void exchangeRecordLevels(int from, int to)
 DpiLevelPanel::DpiLevelPanel(QWidget *parent)
     : QFrame(parent)
     , levelButtonGroup(new QButtonGroup(this))
+    , m_skin(new DeferredSkin(this))
 {
     levelButtonGroup->setExclusive(true);
 }
@@ -44,8 +46,8 @@ void DpiLevelPanel::adoptForm(QLabel *title, QComboBox *levelCountList, const Le
     m_sliders = sliders;
     for (QAbstractButton *button : levelButtons)
         levelButtonGroup->addButton(button);
-    title->setStyleSheet(PanelStyle::titleLabel());
-    levelCountList->setStyleSheet(PanelStyle::comboBoxOnListPicture(PanelStyle::sensorPictureFolder()));
+    m_skin->setStyleSheet(title, PanelStyle::titleLabel());
+    m_skin->setStyleSheet(levelCountList, PanelStyle::comboBoxOnListPicture(PanelStyle::sensorPictureFolder()));
     PanelStyle::useSelectionColouredView(levelCountList);
     levelCountList->setMaxVisibleItems(5);
     connect(levelCountList, QOverload<int>::of(&QComboBox::currentIndexChanged), this,

@@ -8,6 +8,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QColorDialog;
 class QComboBox;
+class DeferredSkin;
 class QLabel;
 class QSlider;
 
@@ -69,6 +70,9 @@ protected:
     static bool isLevel(int level);
     int checkedLevel() const;
     QAbstractButton *levelButton(int level) const { return m_levelButtons[std::size_t(level)]; }
+    // The panel is built with its page at start-up and restyles its levels
+    // while a record fills it, long before it shows.
+    DeferredSkin *skin() const { return m_skin; }
 
     // A live page whose device went offline stops a change; the sender's
     // report tells the user.
@@ -98,6 +102,7 @@ private:
     void levelCountChosen(int index);
 
     QButtonGroup *levelButtonGroup;
+    DeferredSkin *const m_skin;
     QColorDialog *colorDialog = nullptr;
     QComboBox *m_levelCountList = nullptr;
     QLabel *m_title = nullptr;

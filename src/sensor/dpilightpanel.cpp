@@ -1,6 +1,7 @@
 #include "dpilightpanel.h"
 
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "dpilightbrightness.h"
 #include "pagestate.h"
 #include "panelstyle.h"
@@ -26,13 +27,14 @@ DpiLightPanel::DpiLightPanel(QWidget *parent)
 void DpiLightPanel::adoptForm(const Controls &controls, const QString &grooveColour)
 {
     m_controls = controls;
+    auto *skin = new DeferredSkin(this);
     const QString pictures = PanelStyle::sensorPictureFolder();
     for (QLabel *label : {controls.title, controls.speedText, controls.brightnessText})
-        label->setStyleSheet(PanelStyle::titleLabel());
+        skin->setStyleSheet(label, PanelStyle::titleLabel());
     for (QSpinBox *box : {controls.speedBox, controls.brightnessBox})
-        box->setStyleSheet(PanelStyle::valueBox(QStringLiteral("LabelColor")));
+        skin->setStyleSheet(box, PanelStyle::valueBox(QStringLiteral("LabelColor")));
     for (QSlider *slider : {controls.speed, controls.brightness})
-        slider->setStyleSheet(PanelStyle::slider(pictures, grooveColour));
+        skin->setStyleSheet(slider, PanelStyle::slider(pictures, grooveColour));
     connect(controls.speed, &QSlider::sliderMoved, this, &DpiLightPanel::speedMoved);
     connect(controls.speed, &QSlider::valueChanged, this, &DpiLightPanel::speedChanged);
     connect(controls.brightness, &QSlider::sliderMoved, this, &DpiLightPanel::brightnessMoved);

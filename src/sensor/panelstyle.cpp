@@ -2,9 +2,11 @@
 
 #include "appinfo.h"
 #include "configinistore.h"
+#include "deferredskin.h"
 
 #include <QComboBox>
 #include <QListView>
+#include <QVector>
 
 namespace {
 
@@ -53,11 +55,24 @@ QString titleLabel()
 
 void useSelectionColouredView(QComboBox *list)
 {
-    auto *view = new QListView(list);
-    view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
-                                       "QListView::item:hover{background-color: rgb(%1);}")
-                            .arg(colour("ComboxSelectColor")));
-    list->setView(view);
+    auto *skin = new DeferredSkin(list);
+    skin->whenShown([list] {
+        auto *view = new QListView(list);
+        view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
+                                           "QListView::item:hover{background-color: rgb(%1);}")
+                                .arg(colour("ComboxSelectColor")));
+        // Rows hidden while the list waited for its first show stay hidden.
+        QVector<int> hidden;
+        if (const auto *before = qobject_cast<QListView *>(list->view())) {
+            for (int row = 0; row < list->count(); ++row) {
+                if (before->isRowHidden(row))
+                    hidden << row;
+            }
+        }
+        list->setView(view);
+        for (int row : qAsConst(hidden))
+            view->setRowHidden(row, true);
+    });
 }
 
 QString checkBox(const QString &pictureFolder)

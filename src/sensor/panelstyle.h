@@ -23,7 +23,8 @@ QString comboBox(const QString &pictureFolder);
 QString comboBoxOnListPicture(const QString &pictureFolder);
 
 // Gives `list` an open list whose chosen and hovered rows take the selection
-// colour: the list's own style cannot reach them.
+// colour (the list's own style cannot reach them) when it first shows,
+// keeping the rows hidden until then.
 void useSelectionColouredView(QComboBox *list);
 
 // A check box with the "LODCheck.png" and "LOD.png" indicators and text in the

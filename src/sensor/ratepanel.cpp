@@ -1,6 +1,7 @@
 #include "ratepanel.h"
 
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "postmsg.h"
@@ -46,12 +47,13 @@ void RatePanel::adoptForm(const RateButtons &buttons, QLabel *title)
 {
     m_buttons = buttons;
     m_title = title;
+    auto *skin = new DeferredSkin(this);
     for (int index = 0; index < RateCount; ++index) {
         m_group->addButton(buttons[index]);
         connect(buttons[index], &QAbstractButton::clicked, this,
                 [this, index](bool checked) { rateClicked(index, checked); });
     }
-    title->setStyleSheet(PanelStyle::titleLabel());
+    skin->setStyleSheet(title, PanelStyle::titleLabel());
 }
 
 void RatePanel::setRateChecked(int index)

@@ -3,6 +3,7 @@
 #include "appinfo.h"
 #include "configinistore.h"
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "deviceallinfo.h"
 #include "dpilightbrightness.h"
 #include "languagetables.h"
@@ -96,7 +97,6 @@ Sensor::Sensor(QWidget *parent)
     readLevelFile();
     styleControls();
     g_sensorCapabilities = SensorCapabilities::load();
-    modelChooseView = static_cast<QListView *>(ui->ModelChoose->view());
     const auto blocking = Qt::BlockingQueuedConnection;
     connect(hub, SIGNAL(SigUpDataLightSensor(FlashDataMap)), this, SLOT(SlotUpDataSenSorUISensor(FlashDataMap)),
             blocking);
@@ -116,19 +116,26 @@ Sensor::~Sensor()
 
 void Sensor::styleControls()
 {
+    // The page is built at start-up and shows only once a device is opened.
+    auto *skin = new DeferredSkin(this);
     for (QComboBox *list : {static_cast<QComboBox *>(ui->ModelChoose), static_cast<QComboBox *>(ui->PerformanceOpen)}) {
-        list->setStyleSheet(PanelStyle::comboBox(pictureDir));
+        skin->setStyleSheet(list, PanelStyle::comboBox(pictureDir));
         PanelStyle::useSelectionColouredView(list);
     }
     ui->PerformanceOpen->setMaxVisibleItems(5);
-    ui->label_5->setStyleSheet(PanelStyle::titleLabel());
-    ui->label_11->setStyleSheet(PanelStyle::titleLabel());
-    ui->Performance->setStyleSheet(
+    // The panels are framed in the form, but on the page's dark ground a frame
+    // shows only where a panel's controls leave its edge bare: none is drawn.
+    skin->setStyleSheet(this, QStringLiteral("#frame, #frame_3, #frame_4, #frameLOD, #frameEffect, #frameRate, #frameDpi"
+                                             "{border: 0px;}"));
+    skin->setStyleSheet(ui->label_5, PanelStyle::titleLabel());
+    skin->setStyleSheet(ui->label_11, PanelStyle::titleLabel());
+    skin->setStyleSheet(
+        ui->Performance,
         QStringLiteral("QCheckBox{color: rgb(%1;);}QCheckBox::indicator:checked {image: url(%2CheckBoxChecked.png);}"
                        "QCheckBox::indicator:unchecked {image: url(%2CheckBox.png);}")
             .arg(ConfigIniStore::instance()->colourText(QStringLiteral("LabelColor")), pictureDir));
     for (QToolButton *mark : {ui->TitleButton, ui->TitleButton_2, ui->TitleButton_3, ui->TitleButton_4})
-        mark->setStyleSheet(QStringLiteral("#%1{border-image: url(%2Title.png);}").arg(mark->objectName(), pictureDir));
+        skin->setStyleSheet(mark, QStringLiteral("#%1{border-image: url(%2Title.png);}").arg(mark->objectName(), pictureDir));
 }
 
 void Sensor::SlotUpDataSenSorUISensor(FlashDataMap DataMap)
@@ -284,14 +291,20 @@ void Sensor::releaseModelChoice(int mode)
 {
     ui->ModelChoose->setEnabled(true);
     selectModelChoice(mode);
-    modelChooseView->setRowHidden(CordedMode, true);
+    modelChooseView()->setRowHidden(CordedMode, true);
 }
 
 void Sensor::lockModelChoice()
 {
-    modelChooseView->setRowHidden(CordedMode, false);
+    modelChooseView()->setRowHidden(CordedMode, false);
     selectModelChoice(CordedMode);
     ui->ModelChoose->setEnabled(false);
+}
+
+// The list's view changes once, when the page first shows.
+QListView *Sensor::modelChooseView() const
+{
+    return static_cast<QListView *>(ui->ModelChoose->view());
 }
 
 // The device's own mode is shown, not chosen: it goes back to nobody.

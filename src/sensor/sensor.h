@@ -76,6 +76,7 @@ private:
     void releaseModelChoice(int mode);
     void lockModelChoice();
     void selectModelChoice(int index);
+    QListView *modelChooseView() const;
     void readLevelFile();
     void writeLevelFile(int count);
     static void setButtonIcon(QAbstractButton *button, const QString &picture);
@@ -86,5 +87,4 @@ private:
     QString dpiMinText;
     QString dpiMaxText;
     const QString pictureDir;
-    QListView *modelChooseView = nullptr;
 };

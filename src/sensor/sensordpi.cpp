@@ -2,6 +2,7 @@
 
 #include "configinistore.h"
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "deviceallinfo.h"
 #include "pagestate.h"
 #include "panelstyle.h"
@@ -100,7 +101,8 @@ SensorDPI::SensorDPI(QWidget *parent)
         connect(bar, &QAbstractButton::toggled, this, [this, level](bool checked) { barToggled(level, checked); });
         connect(bar, &QAbstractButton::clicked, this, &SensorDPI::showColorPicker);
     }
-    ui->label_8->setStyleSheet(
+    skin()->setStyleSheet(
+        ui->label_8,
         QStringLiteral("#label_8{border:0px;background-position:center;background-repeat:no-repeat;"
                        "background-image: url(%1Level.png);}"
                        "#label_8:hover{border:0px;background-position:center;background-repeat:no-repeat;"
@@ -108,10 +110,11 @@ SensorDPI::SensorDPI(QWidget *parent)
             .arg(picturePath));
     const QString stepLook = QStringLiteral("#%1{background-image: url(%2%3);border:0px;background-position:center;"
                                             "background-repeat:no-repeat;}");
-    ui->ReduceLevelA->setStyleSheet(stepLook.arg(QStringLiteral("ReduceLevelA"), picturePath, QStringLiteral("Reduce.png")));
-    ui->AddLevelA->setStyleSheet(stepLook.arg(QStringLiteral("AddLevelA"), picturePath, QStringLiteral("Add.png")));
-    ui->horizontalSliderC->setStyleSheet(PanelStyle::slider(picturePath, QStringLiteral("0,0,0")));
-    ui->spinBoxA->setStyleSheet(PanelStyle::framedValueBox(QStringLiteral("rgb(0,0,0)")));
+    skin()->setStyleSheet(ui->ReduceLevelA,
+                          stepLook.arg(QStringLiteral("ReduceLevelA"), picturePath, QStringLiteral("Reduce.png")));
+    skin()->setStyleSheet(ui->AddLevelA, stepLook.arg(QStringLiteral("AddLevelA"), picturePath, QStringLiteral("Add.png")));
+    skin()->setStyleSheet(ui->horizontalSliderC, PanelStyle::slider(picturePath, QStringLiteral("0,0,0")));
+    skin()->setStyleSheet(ui->spinBoxA, PanelStyle::framedValueBox(QStringLiteral("rgb(0,0,0)")));
 }
 
 SensorDPI::~SensorDPI()
@@ -202,7 +205,8 @@ void SensorDPI::styleLevelButton(int level, bool selected)
 {
     const QRect rest = levelButtonRects[level];
     levelButton(level)->setGeometry(selected ? QRect(rest.x() - 7, rest.y() - 7, 68, 70) : rest);
-    levelButton(level)->setStyleSheet(
+    skin()->setStyleSheet(
+        levelButton(level),
         QStringLiteral("QToolButton{border:0px;border-radius:3px;background-position:center;background-repeat:no-repeat;"
                        "color: rgb(%1;);background-image: url(%2%3);}")
             .arg(LevelTextColour, picturePath, selected ? QStringLiteral("MaxA.png") : QStringLiteral("MinA.png")));
@@ -210,7 +214,8 @@ void SensorDPI::styleLevelButton(int level, bool selected)
 
 void SensorDPI::styleLevelBar(int level, bool selected)
 {
-    levelBars[level]->setStyleSheet(
+    skin()->setStyleSheet(
+        levelBars[level],
         QStringLiteral("QToolButton{border:0px;border-radius:3px;background-position:center;background-repeat:no-repeat;"
                        "background-color:rgb(%1);background-image: url(%2%3);}")
             .arg(levelColors[level], picturePath, selected ? QStringLiteral("MaxB.png") : QStringLiteral("MinB.png")));

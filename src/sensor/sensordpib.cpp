@@ -1,6 +1,7 @@
 #include "sensordpib.h"
 
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "ui_sensordpib.h"
@@ -40,9 +41,9 @@ SensorDPIB::SensorDPIB(QWidget *parent)
     const QString sliderLook = PanelStyle::slider(picturePath, QStringLiteral("255,255,255"));
     const QString boxLook = PanelStyle::framedValueBox(QStringLiteral("transparent"));
     for (int level = 0; level < LevelCount; ++level) {
-        toggles[level]->setStyleSheet(toggleLook);
-        sliders[level]->setStyleSheet(sliderLook);
-        valueBoxes[level]->setStyleSheet(boxLook);
+        skin()->setStyleSheet(toggles[level], toggleLook);
+        skin()->setStyleSheet(sliders[level], sliderLook);
+        skin()->setStyleSheet(valueBoxes[level], boxLook);
         applyLevelColor(level);
         connect(sliders[level], &QSlider::valueChanged, this,
                 [this, level](int value) { levelSliderChanged(level, value); });
@@ -103,7 +104,8 @@ void SensorDPIB::applyLevelColor(int level)
 
 void SensorDPIB::styleColourButton(int level, const QString &colour)
 {
-    colourButtons[level]->setStyleSheet(
+    skin()->setStyleSheet(
+        colourButtons[level],
         QStringLiteral("QToolButton{border:0px;border-radius:3px;background-position:center;"
                        "background-repeat:no-repeat;background-color:%1;}")
             .arg(colour));

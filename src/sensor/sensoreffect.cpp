@@ -1,5 +1,6 @@
 #include "sensoreffect.h"
 
+#include "deferredskin.h"
 #include "panelstyle.h"
 #include "ui_sensoreffect.h"
 
@@ -11,7 +12,8 @@ SensorEffect::SensorEffect(QWidget *parent)
     adoptForm({ui->label, ui->label_14, ui->label_15, ui->SpeedH, ui->LightH, ui->SpeedSpinBox, ui->LightSpinBox,
                ui->line, ui->line_2},
               QStringLiteral("0,0,0"));
-    ui->Model->setStyleSheet(PanelStyle::comboBox(PanelStyle::sensorPictureFolder()));
+    auto *skin = new DeferredSkin(this);
+    skin->setStyleSheet(ui->Model, PanelStyle::comboBox(PanelStyle::sensorPictureFolder()));
     PanelStyle::useSelectionColouredView(ui->Model);
 }
 

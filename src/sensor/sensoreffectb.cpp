@@ -1,5 +1,6 @@
 #include "sensoreffectb.h"
 
+#include "deferredskin.h"
 #include "panelstyle.h"
 #include "ui_sensoreffectb.h"
 
@@ -14,9 +15,10 @@ SensorEffectB::SensorEffectB(QWidget *parent)
     adoptForm({ui->label, ui->label_14, ui->label_15, ui->SpeedH, ui->LightH, ui->SpeedSpinBox, ui->LightSpinBox,
                ui->line, ui->line_2},
               QStringLiteral("255,255,255"));
+    auto *skin = new DeferredSkin(this);
     const QString look = PanelStyle::checkBox(PanelStyle::sensorPictureFolder());
     for (QAbstractButton *box : {ui->MM1, ui->MM2, ui->MM3}) {
-        box->setStyleSheet(look);
+        skin->setStyleSheet(box, look);
         modeGroup->addButton(box);
     }
     modeGroup->setExclusive(true);

@@ -1,6 +1,7 @@
 #include "sensorlod.h"
 
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "ui_sensorlod.h"
@@ -20,8 +21,9 @@ SensorLOD::SensorLOD(QWidget *parent)
     , picturePath(PanelStyle::sensorPictureFolder())
 {
     ui->setupUi(this);
-    ui->label->setStyleSheet(PanelStyle::titleLabel());
-    ui->LOD->setStyleSheet(PanelStyle::comboBox(picturePath));
+    auto *skin = new DeferredSkin(this);
+    skin->setStyleSheet(ui->label, PanelStyle::titleLabel());
+    skin->setStyleSheet(ui->LOD, PanelStyle::comboBox(picturePath));
     PanelStyle::useSelectionColouredView(ui->LOD);
 }
 

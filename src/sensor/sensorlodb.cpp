@@ -1,6 +1,7 @@
 #include "sensorlodb.h"
 
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "ui_sensorlodb.h"
@@ -34,10 +35,11 @@ SensorLODB::SensorLODB(QWidget *parent)
     , boxGroup(new QButtonGroup(this))
 {
     ui->setupUi(this);
-    ui->label->setStyleSheet(PanelStyle::titleLabel());
+    auto *skin = new DeferredSkin(this);
+    skin->setStyleSheet(ui->label, PanelStyle::titleLabel());
     const QString look = PanelStyle::checkBox(picturePath);
-    ui->MM1->setStyleSheet(look);
-    ui->MM2->setStyleSheet(look);
+    skin->setStyleSheet(ui->MM1, look);
+    skin->setStyleSheet(ui->MM2, look);
     boxGroup->setExclusive(true);
     boxGroup->addButton(ui->MM0);
     boxGroup->addButton(ui->MM1);

@@ -1,5 +1,6 @@
 #include "sensorrate.h"
 
+#include "deferredskin.h"
 #include "panelstyle.h"
 #include "ui_sensorrate.h"
 
@@ -11,13 +12,14 @@ SensorRate::SensorRate(QWidget *parent)
     const RateButtons buttons = {ui->Button125HZ,  ui->Button250HZ,  ui->Button500HZ, ui->Button1000HZ,
                                  ui->Button2000HZ, ui->Button4000HZ, ui->Button8000HZ};
     adoptForm(buttons, ui->label);
+    auto *skin = new DeferredSkin(this);
     const QString pictures = PanelStyle::sensorPictureFolder();
     const QString look = QStringLiteral("QToolButton{border:0px;background-position:center;background-repeat:no-repeat;"
                                         "color: rgb(0,0,0;);padding-left:0px;background-image: url(%1ReportRate.png);}"
                                         "QToolButton:checked{padding-left:0px;background-image: url(%1ReportRateClick.png); }")
                              .arg(pictures);
     for (QAbstractButton *button : buttons)
-        button->setStyleSheet(look);
+        skin->setStyleSheet(button, look);
 }
 
 SensorRate::~SensorRate()

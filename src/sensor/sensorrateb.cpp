@@ -1,5 +1,6 @@
 #include "sensorrateb.h"
 
+#include "deferredskin.h"
 #include "panelstyle.h"
 #include "ui_sensorrateb.h"
 
@@ -11,9 +12,10 @@ SensorRateB::SensorRateB(QWidget *parent)
     const RateButtons buttons = {ui->Button125HZ,  ui->Button250HZ,  ui->Button500HZ, ui->Button1000HZ,
                                  ui->Button2000HZ, ui->Button4000HZ, ui->Button8000HZ};
     adoptForm(buttons, ui->label);
+    auto *skin = new DeferredSkin(this);
     const QString look = PanelStyle::checkBox(PanelStyle::sensorPictureFolder());
     for (QAbstractButton *button : buttons)
-        button->setStyleSheet(look);
+        skin->setStyleSheet(button, look);
 }
 
 SensorRateB::~SensorRateB()

@@ -3,6 +3,7 @@
 #include "appinfo.h"
 #include "configinistore.h"
 #include "configurationsenders.h"
+#include "deferredskin.h"
 #include "pagestate.h"
 #include "ui_stopclosetime.h"
 
@@ -23,10 +24,12 @@ StopCloseTime::StopCloseTime(QWidget *parent)
     , picturePath(programFolderPath() + QStringLiteral("/Picture/Light/"))
 {
     ui->setupUi(this);
+    auto *skin = new DeferredSkin(this);
     ConfigIniStore *config = ConfigIniStore::instance();
     const QString text = config->colourText(QStringLiteral("ComboxTextColor"));
     const QString select = config->colourText(QStringLiteral("ComboxSelectColor"));
-    ui->StopClose->setStyleSheet(
+    skin->setStyleSheet(
+        ui->StopClose,
         QStringLiteral("QComboBox{border: 1px solid gray; color: rgb(%1); border-image: url(%2ComboboxBack.png);}"
                        "QComboBox::drop-down:button{border-radius:5px; background:rgb(0,0,0);}"
                        " QComboBox::down-arrow{image: url(%2Menu.png); right: 8px; }"

@@ -1,5 +1,6 @@
 #include "stopclosetimeb.h"
 
+#include "deferredskin.h"
 #include "panelstyle.h"
 #include "stopclosetime.h"
 #include "ui_stopclosetimeb.h"
@@ -12,8 +13,9 @@ StopCloseTimeB::StopCloseTimeB(QWidget *parent)
     , picturePath(PanelStyle::sensorPictureFolder())
 {
     ui->setupUi(this);
-    ui->spinBoxA->setStyleSheet(PanelStyle::valueBox(QStringLiteral("LinEditColorSecond")));
-    ui->StopClose->setStyleSheet(PanelStyle::slider(picturePath, QStringLiteral("0,0,0")));
+    auto *skin = new DeferredSkin(this);
+    skin->setStyleSheet(ui->spinBoxA, PanelStyle::valueBox(QStringLiteral("LinEditColorSecond")));
+    skin->setStyleSheet(ui->StopClose, PanelStyle::slider(picturePath, QStringLiteral("0,0,0")));
 }
 
 StopCloseTimeB::~StopCloseTimeB()

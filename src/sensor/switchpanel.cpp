@@ -1,5 +1,6 @@
 #include "switchpanel.h"
 
+#include "deferredskin.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 
@@ -16,13 +17,14 @@ void SwitchPanel::adoptForm(QToolButton *toggle, QLabel *title)
 {
     m_toggle = toggle;
     m_title = title;
+    auto *skin = new DeferredSkin(this);
     const QString pictures = PanelStyle::sensorPictureFolder();
     const QString selector = QLatin1Char('#') + toggle->objectName();
-    toggle->setStyleSheet(QStringLiteral("%1{color: rgb(255, 255, 255);border:0px;background-position:center;"
-                                         "background-repeat:no-repeat;background-image: url(%2Close.png);}"
-                                         "%1:checked {background-image: url(%2Open.png);}")
-                              .arg(selector, pictures));
-    title->setStyleSheet(PanelStyle::titleLabel());
+    skin->setStyleSheet(toggle, QStringLiteral("%1{color: rgb(255, 255, 255);border:0px;background-position:center;"
+                                               "background-repeat:no-repeat;background-image: url(%2Close.png);}"
+                                               "%1:checked {background-image: url(%2Open.png);}")
+                                    .arg(selector, pictures));
+    skin->setStyleSheet(title, PanelStyle::titleLabel());
     connect(toggle, &QToolButton::clicked, this, &SwitchPanel::sendSwitch);
 }
 

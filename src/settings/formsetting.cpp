@@ -6,6 +6,7 @@
 #include "configinistore.h"
 #include "desktopmousesettings.h"
 #include "deviceeventcallback.h"
+#include "deferredskin.h"
 #include "deviceidentification.h"
 #include "devicepagediscovery.h"
 #include "dialogplacement.h"
@@ -76,6 +77,8 @@ QString optionColour(const char *key)
 FormSetting::FormSetting(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::FormSetting)
+    // The page shows only once a device is opened: its pictures wait until then.
+    , skin(new DeferredSkin(this))
     , skinFolder(programFolderPath() + QStringLiteral("/Picture/FormSetting/"))
     , textColour(optionColour("LabelColor"))
     , buttonColour(optionColour("ButtonColor"))
@@ -140,42 +143,55 @@ void FormSetting::connectHub()
 // The page's texts take the look's label colour: the page is drawn dark.
 void FormSetting::applyStyles()
 {
+    // This sheet reaches every control of the page: set by the form, it would
+    // run the construction of each through the style-sheet engine.
+    skin->setStyleSheet(ui->FrameSetting,
+                        QStringLiteral("#FrameSetting{border:none;background:transparent;}"
+                                       "QScrollArea{background:transparent;}"
+                                       "QScrollBar:vertical{width:13px;background:rgb(30,30,30);}"
+                                       "QScrollBar::handle:vertical{background:rgb(117,117,117);border-radius:3px;"
+                                       "min-height:30px;}"
+                                       "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:25px;}"));
     const QString label = QStringLiteral("QLabel{color: rgb(%1);}").arg(textColour);
     for (QLabel *caption : {ui->label, ui->label_2, ui->label_3, ui->label_4, ui->label_5, ui->label_6, ui->label_7,
                             ui->label_8, ui->label_9, ui->label_10, ui->label_11, ui->label_12, ui->label_13,
                             ui->label_14})
-        caption->setStyleSheet(label);
-    ui->pushButton_2->setStyleSheet(
-        QStringLiteral("QPushButton{border:0px;background-position:center;background-repeat:no-repeat;"
-                       "color: rgb(%1);background-image: url(%2PariButton.png);}")
-            .arg(buttonColour, skinFolder));
+        skin->setStyleSheet(caption, label);
+    skin->setStyleSheet(ui->pushButton_2,
+                        QStringLiteral("QPushButton{border:0px;background-position:center;background-repeat:no-repeat;"
+                                       "color: rgb(%1);background-image: url(%2PariButton.png);}")
+                            .arg(buttonColour, skinFolder));
     const QString link = QStringLiteral("QPushButton{border:none;background:transparent;color: rgb(%1);"
                                         "text-align : %2;padding-right:1px;}");
-    ui->pushButton->setStyleSheet(link.arg(textColour, QStringLiteral("left")));
-    ui->pushButton_3->setStyleSheet(link.arg(textColour, QStringLiteral("right")));
-    ui->pushButton_4->setStyleSheet(link.arg(textColour, QStringLiteral("right")));
+    skin->setStyleSheet(ui->pushButton, link.arg(textColour, QStringLiteral("left")));
+    skin->setStyleSheet(ui->pushButton_3, link.arg(textColour, QStringLiteral("right")));
+    skin->setStyleSheet(ui->pushButton_4, link.arg(textColour, QStringLiteral("right")));
     for (QWidget *mark : {ui->TitleButton_2, ui->TitleButton_3, ui->TitleButton_4, ui->TitleButton_5,
                           ui->TitleButton_6, ui->TitleButton_7, ui->TitleButton_8})
-        mark->setStyleSheet(QStringLiteral("#%1{border-image: url(%2Title.png);}").arg(mark->objectName(), skinFolder));
-    ui->toolButton->setStyleSheet(QStringLiteral("#toolButton{border-image: url(%1Mouse.png);}").arg(skinFolder));
+        skin->setStyleSheet(mark,
+                            QStringLiteral("#%1{border-image: url(%2Title.png);}").arg(mark->objectName(), skinFolder));
+    skin->setStyleSheet(ui->toolButton,
+                        QStringLiteral("#toolButton{border-image: url(%1Mouse.png);}").arg(skinFolder));
     for (QWidget *box : {ui->checkBox, ui->checkBox_2})
-        box->setStyleSheet(QStringLiteral("#%1{color: rgb(%2);}#%1::indicator:unchecked{image: url(%3CheckBox.png);}"
-                                          "#%1::indicator:checked{image: url(%3CheckBoxChecked.png);}")
-                               .arg(box->objectName(), textColour, skinFolder));
+        skin->setStyleSheet(box,
+                            QStringLiteral("#%1{color: rgb(%2);}#%1::indicator:unchecked{image: url(%3CheckBox.png);}"
+                                           "#%1::indicator:checked{image: url(%3CheckBoxChecked.png);}")
+                                .arg(box->objectName(), textColour, skinFolder));
     for (QWidget *box : {ui->ReUntil, ui->ReUntil_2, ui->ReUntil_3})
-        box->setStyleSheet(QStringLiteral("QCheckBox{color: rgb(%1);}"
-                                          "QCheckBox:indicator::checked {image: url(%2CheckBoxCheck.png);}"
-                                          "QCheckBox::indicator::unchecked {image: url(%2CheckBox2.png);}")
-                               .arg(textColour, skinFolder));
+        skin->setStyleSheet(box, QStringLiteral("QCheckBox{color: rgb(%1);}"
+                                                "QCheckBox:indicator::checked {image: url(%2CheckBoxCheck.png);}"
+                                                "QCheckBox::indicator::unchecked {image: url(%2CheckBox2.png);}")
+                                     .arg(textColour, skinFolder));
     for (QWidget *text : {ui->textEdit, ui->textEdit_2, ui->textEdit_3, ui->textEdit_4})
-        text->setStyleSheet(QStringLiteral("#%1{border: transparent;background-color: transparent;color: rgb(%2);}")
+        skin->setStyleSheet(text,
+                            QStringLiteral("#%1{border: transparent;background-color: transparent;color: rgb(%2);}")
                                 .arg(text->objectName(), textColour));
     for (QWidget *mark : {ui->toolButton_2, ui->toolButton_3})
-        mark->setStyleSheet(QStringLiteral("QToolButton{border:0px;background-position:center;"
-                                           "background-repeat:no-repeat;color: rgb(255,106,0);"
-                                           "background-image: url(%1Picture.png);}")
-                                .arg(skinFolder));
-    ui->scrollAreaWidgetContents->setStyleSheet(QStringLiteral("background-color:transparent;border:none;"));
+        skin->setStyleSheet(mark, QStringLiteral("QToolButton{border:0px;background-position:center;"
+                                                 "background-repeat:no-repeat;color: rgb(255,106,0);"
+                                                 "background-image: url(%1Picture.png);}")
+                                      .arg(skinFolder));
+    skin->setStyleSheet(ui->scrollAreaWidgetContents, QStringLiteral("background-color:transparent;border:none;"));
 }
 
 void FormSetting::mousePressEvent(QMouseEvent *)
@@ -492,7 +508,8 @@ void FormSetting::SlotLabelTextB(QString TextA, QString Text)
 
 void FormSetting::showUpdateOffered(bool offered)
 {
-    ui->Receive_2->setStyleSheet(
+    skin->setStyleSheet(
+        ui->Receive_2,
         offered ? QStringLiteral("QToolButton{border:0px;background-position:center;background-repeat:no-repeat;"
                                  "color: rgb(%1);background-image: url(%2WaitUpdate.png);}"
                                  "QToolButton::hover{background-image: url(%2WaitUpdateHover.png);}")

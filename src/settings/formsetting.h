@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class DeferredSkin;
 class QButtonGroup;
 class UpDateWarning;
 
@@ -95,6 +96,7 @@ private:
     bool answersForChange();
 
     Ui::FormSetting *ui;
+    DeferredSkin *skin;
     const QString skinFolder;
     const QString textColour;
     const QString buttonColour;

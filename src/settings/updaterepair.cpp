@@ -1,5 +1,6 @@
 #include "updaterepair.h"
 
+#include "deferredskin.h"
 #include "languagetables.h"
 #include "pagestate.h"
 #include "postmsg.h"
@@ -34,18 +35,21 @@ UpDateRepair::UpDateRepair(QWidget *parent)
     ui->setupUi(this);
     applySkin(ui->AutoRepair, ui->ToolText, ui->CloseButton, {});
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
-    ui->AutoRepair->setStyleSheet(QStringLiteral("#AutoRepair{border:0px;background-position:center;"
-                                                 "background-repeat:no-repeat;border-image: url(%1BackGround.png);}")
-                                      .arg(picturePath));
-    ui->ToolText->setStyleSheet(QStringLiteral("#ToolText{color: rgb(255,255,255);background-color:rgba(0,0,0,0);}"));
-    ui->ToolText_2->setStyleSheet(QStringLiteral("#ToolText_2{color: rgb(255,0,0);background-color:rgba(0,0,0,0);}"));
+    skin->setStyleSheet(ui->AutoRepair,
+                        QStringLiteral("#AutoRepair{border:0px;background-position:center;"
+                                       "background-repeat:no-repeat;border-image: url(%1BackGround.png);}")
+                            .arg(picturePath));
+    skin->setStyleSheet(ui->ToolText,
+                        QStringLiteral("#ToolText{color: rgb(255,255,255);background-color:rgba(0,0,0,0);}"));
+    skin->setStyleSheet(ui->ToolText_2,
+                        QStringLiteral("#ToolText_2{color: rgb(255,0,0);background-color:rgba(0,0,0,0);}"));
     const QString buttonStyle =
         QStringLiteral("QToolButton{border:0px;background-position:center;background-repeat:no-repeat;"
                        "color: rgb(255,255,255);border-image: url(%1ok_nr.png);}"
                        "QToolButton:hover{border-image: url(%1ok_enter.png); }")
             .arg(picturePath);
-    ui->NewHong->setStyleSheet(buttonStyle);
-    ui->NewHong_2->setStyleSheet(buttonStyle);
+    skin->setStyleSheet(ui->NewHong, buttonStyle);
+    skin->setStyleSheet(ui->NewHong_2, buttonStyle);
     for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, [this] { clickWhenOffered(ui->NewHong_2); });
     ui->NewHong->hide();

@@ -3,6 +3,7 @@
 #include "appinfo.h"
 #include "buttoninterface.h"
 #include "crashhandler.h"
+#include "deferredskin.h"
 #include "devicecache.h"
 #include "dialogplacement.h"
 #include "eventwait.h"
@@ -50,10 +51,14 @@ Dialog::Dialog(QWidget *parent)
     , picturePath(programFolderPath() + QStringLiteral("/Picture/Dialog/"))
 {
     ui->setupUi(this);
+    // The frame shows only once a device is opened: its pictures wait until then.
+    skin = new DeferredSkin(this);
     ui->LightsButton->hide();
     ui->line_6->hide();
-    ui->frame_2->setStyleSheet(QStringLiteral("#frame_2{border-image: %1;}").arg(url(picturePath, "BGButtons.png")));
-    ui->frame_3->setStyleSheet(QStringLiteral("#frame_3{border-image: %1;}").arg(url(picturePath, "PageBack.png")));
+    skin->setStyleSheet(ui->frame_2,
+                        QStringLiteral("#frame_2{border-image: %1;}").arg(url(picturePath, "BGButtons.png")));
+    skin->setStyleSheet(ui->frame_3,
+                        QStringLiteral("#frame_3{border-image: %1;}").arg(url(picturePath, "PageBack.png")));
 
     keyPage = new Buttoninterface(this);
     macroPage = new Macro(this);
@@ -103,33 +108,38 @@ Dialog::~Dialog()
 
 void Dialog::skinButtons()
 {
-    ui->label_2->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255);"));
-    ui->BatteryButtonC->setStyleSheet(QStringLiteral("border:0px;background-image: %1;background-position:center;"
-                                                     "background-repeat:no-repeat;")
-                                          .arg(url(picturePath, "Battery.png")));
-    ui->label->setStyleSheet(QStringLiteral("border:0px;background-image: %1;background-position:center;"
-                                            "background-repeat:no-repeat;")
-                                 .arg(url(picturePath, "Charg.png")));
+    skin->setStyleSheet(ui->label_2, QStringLiteral("color: rgb(255, 255, 255);"));
+    skin->setStyleSheet(ui->BatteryButtonC, QStringLiteral("border:0px;background-image: %1;background-position:center;"
+                                                           "background-repeat:no-repeat;")
+                                                .arg(url(picturePath, "Battery.png")));
+    skin->setStyleSheet(ui->label, QStringLiteral("border:0px;background-image: %1;background-position:center;"
+                                                  "background-repeat:no-repeat;")
+                                       .arg(url(picturePath, "Charg.png")));
     const QString &folder = picturePath;
-    ui->ButtonMain->setStyleSheet(buttonStyle(folder, "Home.png", "HomeHover.png", "HomeChecked.png", "checked"));
-    ui->SensorButton->setStyleSheet(
-        buttonStyle(folder, "Sensor.png", "SensorHover.png", "SensorChecked.png", "checked"));
-    ui->MacroButton->setStyleSheet(buttonStyle(folder, "Macro.png", "MacroHover.png", "MacroChecked.png", "checked"));
-    ui->FormSetting->setStyleSheet(
-        buttonStyle(folder, "Setting.png", "SettingHover.png", "SettingClick.png", "checked"));
-    ui->LightsButton->setStyleSheet(buttonStyle(folder, "Light.png", "LightHover.png", "LightChecked.png", "checked"));
-    ui->SetButton->setStyleSheet(buttonStyle(folder, "Setting.png", "SettingHover.png", "SettingClick.png", "pressed"));
-    ui->MinButton->setStyleSheet(buttonStyle(folder, "Min.png", "MinHover.png", "MinClick.png", "pressed"));
-    ui->CloseButton->setStyleSheet(buttonStyle(folder, "Close.png", "CloseHover.png", "CloseClick.png", "pressed"));
-    ui->UpArrow->setStyleSheet(
-        buttonStyle(folder, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png", "pressed"));
+    skin->setStyleSheet(ui->ButtonMain, buttonStyle(folder, "Home.png", "HomeHover.png", "HomeChecked.png", "checked"));
+    skin->setStyleSheet(ui->SensorButton,
+                        buttonStyle(folder, "Sensor.png", "SensorHover.png", "SensorChecked.png", "checked"));
+    skin->setStyleSheet(ui->MacroButton,
+                        buttonStyle(folder, "Macro.png", "MacroHover.png", "MacroChecked.png", "checked"));
+    skin->setStyleSheet(ui->FormSetting,
+                        buttonStyle(folder, "Setting.png", "SettingHover.png", "SettingClick.png", "checked"));
+    skin->setStyleSheet(ui->LightsButton,
+                        buttonStyle(folder, "Light.png", "LightHover.png", "LightChecked.png", "checked"));
+    skin->setStyleSheet(ui->SetButton,
+                        buttonStyle(folder, "Setting.png", "SettingHover.png", "SettingClick.png", "pressed"));
+    skin->setStyleSheet(ui->MinButton, buttonStyle(folder, "Min.png", "MinHover.png", "MinClick.png", "pressed"));
+    skin->setStyleSheet(ui->CloseButton,
+                        buttonStyle(folder, "Close.png", "CloseHover.png", "CloseClick.png", "pressed"));
+    skin->setStyleSheet(ui->UpArrow,
+                        buttonStyle(folder, "PageChange.png", "PageChangeHover.png", "PageChangeClick.png", "pressed"));
     ui->label->hide();
     ui->SetButton->hide();
 }
 
 void Dialog::showPage(QWidget *page, const char *background)
 {
-    ui->frame_2->setStyleSheet(QStringLiteral("#frame_2{border-image: %1;}").arg(url(picturePath, background)));
+    skin->setStyleSheet(ui->frame_2,
+                        QStringLiteral("#frame_2{border-image: %1;}").arg(url(picturePath, background)));
     if (page)
         ui->stackedWidgetDialog->setCurrentWidget(page);
 }

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class Buttoninterface;
+class DeferredSkin;
 class FormSetting;
 class Macro;
 class QButtonGroup;
@@ -58,4 +59,5 @@ private:
     FormSetting *settingPage;
     UpDataParam *updateWaitDialog;
     const QString picturePath;
+    DeferredSkin *skin;
 };

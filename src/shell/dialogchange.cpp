@@ -2,6 +2,7 @@
 
 #include "appinfo.h"
 #include "configinistore.h"
+#include "deferredskin.h"
 #include "deviceidentification.h"
 #include "deviceregistry.h"
 #include "dialogplacement.h"
@@ -148,25 +149,27 @@ void DialogChange::applySkin()
     ui->comboBox->setView(view);
 }
 
-// The new-firmware notice wears the small dialogs' skin.
+// The new-firmware notice wears the small dialogs' skin, once it first shows.
 void DialogChange::applyNoticeSkin()
 {
     const QString folder = programFolderPath() + QStringLiteral("/Picture/WarningDialog/");
     ConfigIniStore *config = ConfigIniStore::instance();
     const QString label = config->colourText(QStringLiteral("LabelColor"));
     const QString button = config->colourText(QStringLiteral("ButtonColor"));
-    ui->FindVer->setStyleSheet(QStringLiteral("#FindVer{border:0px;background-image: %1;"
-                                              "background-position:center;background-repeat:no-repeat;}")
-                                   .arg(url(folder, "BackGround.png")));
-    ui->FindVerlaebl->setStyleSheet(QStringLiteral("QLabel{color: rgb(%1);}").arg(label));
-    ui->NewHong->setStyleSheet(QStringLiteral("QPushButton{border:0px;color: rgb(%1);border-image: %2;}"
-                                              "QPushButton:pressed{border-image: %3;}")
-                                   .arg(button, url(folder, "Confirm.png"), url(folder, "ConfirmClick.png")));
-    ui->CloseButton_2->setStyleSheet(threeStateButtonStyle(folder, "Close.png", "CloseHover.png", "CloseClick.png"));
-    ui->NoApear->setStyleSheet(QStringLiteral("QCheckBox{color: rgb(%1);}"
-                                              "QCheckBox::indicator:checked{image: %2;}"
-                                              "QCheckBox::indicator:unchecked{image: %3;}")
-                                   .arg(label, url(folder, "CheckBoxCheck.png"), url(folder, "CheckBox.png")));
+    auto *skin = new DeferredSkin(ui->FindVer);
+    skin->setStyleSheet(ui->FindVer, QStringLiteral("#FindVer{border:0px;background-image: %1;"
+                                                    "background-position:center;background-repeat:no-repeat;}")
+                                         .arg(url(folder, "BackGround.png")));
+    skin->setStyleSheet(ui->FindVerlaebl, QStringLiteral("QLabel{color: rgb(%1);}").arg(label));
+    skin->setStyleSheet(ui->NewHong, QStringLiteral("QPushButton{border:0px;color: rgb(%1);border-image: %2;}"
+                                                    "QPushButton:pressed{border-image: %3;}")
+                                         .arg(button, url(folder, "Confirm.png"), url(folder, "ConfirmClick.png")));
+    skin->setStyleSheet(ui->CloseButton_2,
+                        threeStateButtonStyle(folder, "Close.png", "CloseHover.png", "CloseClick.png"));
+    skin->setStyleSheet(ui->NoApear, QStringLiteral("QCheckBox{color: rgb(%1);}"
+                                                    "QCheckBox::indicator:checked{image: %2;}"
+                                                    "QCheckBox::indicator:unchecked{image: %3;}")
+                                         .arg(label, url(folder, "CheckBoxCheck.png"), url(folder, "CheckBox.png")));
 }
 
 void DialogChange::showRepairButton(bool shown)

@@ -2,6 +2,7 @@
 
 #include "appinfo.h"
 #include "configinistore.h"
+#include "deferredskin.h"
 #include "dialogflags.h"
 
 #include <QFrame>
@@ -20,6 +21,7 @@ QString url(const QString &folder, const char *picture)
 SkinnedDialog::SkinnedDialog(QWidget *parent)
     : QDialog(parent)
     , picturePath(programFolderPath() + QStringLiteral("/Picture/WarningDialog/"))
+    , skin(new DeferredSkin(this))
 {
 }
 
@@ -27,7 +29,7 @@ void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeBu
                               const QList<QToolButton *> &textButtons)
 {
     setWindowFlags(dialogWindowFlags);
-    label->setStyleSheet(QStringLiteral("QLabel{color: rgb(255, 255, 255);}"));
+    skin->setStyleSheet(label, QStringLiteral("QLabel{color: rgb(255, 255, 255);}"));
     const QString textButtonStyle =
         QStringLiteral("QToolButton{border: 0px; background-position: center;"
                        " background-repeat: no-repeat; color: rgb(255, 255, 255);"
@@ -35,25 +37,25 @@ void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeBu
                        "QToolButton:pressed{border-image: %2;}")
             .arg(url(picturePath, "Confirm.png"), url(picturePath, "ConfirmClick.png"));
     for (QToolButton *button : textButtons)
-        button->setStyleSheet(textButtonStyle);
+        skin->setStyleSheet(button, textButtonStyle);
     if (closeButton)
-        closeButton->setStyleSheet(
-            QStringLiteral("QToolButton{border: 0px; background-image: %1;"
-                           " background-position: center; background-repeat: no-repeat;}"
-                           "QToolButton:hover{background-image: %2;}"
-                           "QToolButton:pressed{background-image: %3;}")
-                .arg(url(picturePath, "Close.png"), url(picturePath, "CloseHover.png"),
-                     url(picturePath, "CloseClick.png")));
-    frame->setStyleSheet(QStringLiteral("#%1{border: 0px; background-image: %2;"
-                                        " background-position: center;"
-                                        " background-repeat: no-repeat;}")
-                             .arg(frame->objectName(), url(picturePath, "BackGround.png")));
+        skin->setStyleSheet(closeButton,
+                            QStringLiteral("QToolButton{border: 0px; background-image: %1;"
+                                           " background-position: center; background-repeat: no-repeat;}"
+                                           "QToolButton:hover{background-image: %2;}"
+                                           "QToolButton:pressed{background-image: %3;}")
+                                .arg(url(picturePath, "Close.png"), url(picturePath, "CloseHover.png"),
+                                     url(picturePath, "CloseClick.png")));
+    skin->setStyleSheet(frame, QStringLiteral("#%1{border: 0px; background-image: %2;"
+                                              " background-position: center;"
+                                              " background-repeat: no-repeat;}")
+                                   .arg(frame->objectName(), url(picturePath, "BackGround.png")));
 }
 
 void SkinnedDialog::colourInputField(QWidget *field)
 {
-    field->setStyleSheet(QStringLiteral("%1{color: rgb(%2); background-color: rgb(0,0,0);"
-                                        " border: 1px solid rgb(117,117,117);}")
-                             .arg(QLatin1String(field->metaObject()->className()),
-                                  ConfigIniStore::instance()->colourText(QStringLiteral("LinEditColor"))));
+    skin->setStyleSheet(field, QStringLiteral("%1{color: rgb(%2); background-color: rgb(0,0,0);"
+                                              " border: 1px solid rgb(117,117,117);}")
+                                   .arg(QLatin1String(field->metaObject()->className()),
+                                        ConfigIniStore::instance()->colourText(QStringLiteral("LinEditColor"))));
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QList>
 
+class DeferredSkin;
 class QFrame;
 class QLabel;
 class QToolButton;
@@ -24,8 +25,8 @@ class SkinnedDialog : public QDialog
 protected:
     explicit SkinnedDialog(QWidget *parent);
 
-    // Sets the window flags and the style sheets; call it after setupUi. A
-    // dialog without a close button passes none.
+    // Sets the window flags, and the style sheets through `skin`; call it
+    // after setupUi. A dialog without a close button passes none.
     // The frame's style is addressed to its object name so it does not
     // reach the children.
     void applySkin(QFrame *frame, QLabel *label, QToolButton *closeButton,
@@ -36,4 +37,8 @@ protected:
     void colourInputField(QWidget *field);
 
     const QString picturePath;
+    // Some dialogs are built long before they show (the settings-update wait
+    // and the repair dialog at start-up): every sheet of a dialog, its own
+    // ones too, goes through this, so their pictures wait for the first show.
+    DeferredSkin *const skin;
 };

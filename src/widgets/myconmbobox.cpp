@@ -1,6 +1,7 @@
 #include "myconmbobox.h"
 
 #include "configinistore.h"
+#include "deferredskin.h"
 
 #include <QListView>
 #include <QPainter>
@@ -18,7 +19,10 @@ void MyConmboBox::applyListSkin(const QString &pictureFolder)
 {
     ConfigIniStore *config = ConfigIniStore::instance();
     const QString select = config->colourText(QStringLiteral("ComboxSelectColor"));
-    setStyleSheet(
+    // The lists sit on pages built at start-up and shown later.
+    auto *skin = new DeferredSkin(this);
+    skin->setStyleSheet(
+        this,
         QStringLiteral("QComboBox{border: 1px solid gray; color: rgb(%1); border-image: url(%2ComboboxBack.png);}"
                        "QComboBox::drop-down:button{border-radius:5px; background:rgb(%3);}"
                        " QComboBox::down-arrow{image: url(%2Menu.png); right: 8px; }"
@@ -29,11 +33,13 @@ void MyConmboBox::applyListSkin(const QString &pictureFolder)
                        "selection-background-color: rgb(%4); }")
             .arg(config->colourText(QStringLiteral("ComboxTextColor")), pictureFolder,
                  config->colourText(QStringLiteral("ComboxBackGroundColor")), select));
-    auto *view = new QListView(this);
-    view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
-                                       "QListView::item:hover{background-color: rgb(%1);}")
-                            .arg(select));
-    setView(view);
+    skin->whenShown([this, select] {
+        auto *view = new QListView(this);
+        view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
+                                           "QListView::item:hover{background-color: rgb(%1);}")
+                                .arg(select));
+        setView(view);
+    });
     setMaxVisibleItems(5);
 }
 

@@ -17,7 +17,7 @@ public:
     // (selection) and ComboxBackGroundColor (arrow button), the pictures
     // ComboboxBack.png, Menu.png, MenuClicked.png (open) and
     // ComboboxTextBack.png (the list) of `pictureFolder`, 25-pixel items,
-    // five visible.
+    // five visible. The sheet is set when the list first shows.
     void applyListSkin(const QString &pictureFolder);
 
 protected:

@@ -41,6 +41,41 @@ QMap<QString, QString> sourcesByClass()
     return texts;
 }
 
+struct ManifestPicture
+{
+    QString path;
+    QSize size;
+};
+
+QList<ManifestPicture> manifestPictures()
+{
+    QList<ManifestPicture> pictures;
+    const QString manifest = readText(QStringLiteral(TALVO_SOURCE_DIR "/tools/picturegen/pictures.manifest"));
+    for (const QString &line : manifest.split('\n')) {
+        const QStringList words = line.simplified().split(' ');
+        if (words.size() < 4 || words.first().startsWith('#'))
+            continue;
+        pictures.append({words.at(0), QSize(words.at(1).toInt(), words.at(2).toInt())});
+    }
+    return pictures;
+}
+
+// The number of colours of a picture, counting up to 257, and whether every pixel is opaque.
+int colourCount(const QImage &picture, bool *opaque)
+{
+    const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
+    QSet<QRgb> colours;
+    *opaque = true;
+    for (int y = 0; y < pixels.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width() && colours.size() <= 256; ++x) {
+            colours.insert(line[x]);
+            *opaque = *opaque && qAlpha(line[x]) == 255;
+        }
+    }
+    return colours.size();
+}
+
 } // namespace
 
 class tst_Pictures : public QObject
@@ -75,18 +110,29 @@ private slots:
 
     void everyManifestPictureIsDrawnAtItsSize()
     {
-        const QString manifest = readText(QStringLiteral(TALVO_SOURCE_DIR "/tools/picturegen/pictures.manifest"));
-        int count = 0;
-        for (const QString &line : manifest.split('\n')) {
-            const QStringList words = line.simplified().split(' ');
-            if (words.size() < 4 || words.first().startsWith('#'))
-                continue;
-            QImageReader picture(pictureFolder() + words.at(0));
-            QVERIFY2(picture.canRead(), qPrintable(words.at(0)));
-            QCOMPARE(picture.size(), QSize(words.at(1).toInt(), words.at(2).toInt()));
-            ++count;
+        const QList<ManifestPicture> pictures = manifestPictures();
+        for (const ManifestPicture &entry : pictures) {
+            QImageReader picture(pictureFolder() + entry.path);
+            QVERIFY2(picture.canRead(), qPrintable(entry.path));
+            QCOMPARE(picture.size(), entry.size);
         }
-        QVERIFY(count > 0);
+        QVERIFY(!pictures.isEmpty());
+    }
+
+    // The program decodes pictures while it starts: an opaque one is stored
+    // without an alpha channel, and with a palette when it has few colours.
+    void everyOpaquePictureIsStoredInItsLightestForm()
+    {
+        for (const ManifestPicture &entry : manifestPictures()) {
+            QImageReader reader(pictureFolder() + entry.path);
+            const QImage::Format stored = reader.imageFormat();
+            bool opaque = false;
+            const int colours = colourCount(reader.read(), &opaque);
+            if (opaque) {
+                const QImage::Format lightest = colours <= 256 ? QImage::Format_Indexed8 : QImage::Format_RGB32;
+                QVERIFY2(stored == lightest, qPrintable(entry.path));
+            }
+        }
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QListView>
 #include <QSlider>
 #include <QThread>
 
@@ -148,6 +149,30 @@ private slots:
         QCOMPARE(child<QLabel>(&page, "label_8")->pos(), QPoint(300, 154));
         QVERIFY(g_deviceUiLive);
         QVERIFY(!g_sensorUiFilling);
+        QCOMPARE(recordsSent(), 0);
+    }
+
+    // The sensor mode list gets its selection-coloured view only when the
+    // page first shows, long after the record hid the "Corded" mode.
+    void theModeListKeepsWhatTheRecordHidOnceThePageShows()
+    {
+        FlashDataMap record = chooseMouse(1, 5);
+        record.ReportRate = 8;
+        record.ModelChoose = 1;
+        Sensor page;
+        page.SlotUpDataSenSorUIB(record);
+        auto *modes = child<QComboBox>(&page, "ModelChoose");
+        const auto cordedHidden = [modes] { return static_cast<QListView *>(modes->view())->isRowHidden(2); };
+        QVERIFY(cordedHidden());
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(cordedHidden());
+        QCOMPARE(modes->currentIndex(), 1);
+
+        page.SlotUpDataReportRate(64);
+        QVERIFY(!cordedHidden());
+        QCOMPARE(modes->currentIndex(), 2);
+        QVERIFY(!modes->isEnabled());
         QCOMPARE(recordsSent(), 0);
     }
 

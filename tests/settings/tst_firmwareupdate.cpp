@@ -89,6 +89,7 @@ private:
         CurrentDevice.set(mouse);
         CurrentDevicePath.set(HidUsbSim::cablePath("Mouse1"));
         m_page = std::make_unique<FormSetting>();
+        m_page->show(); // its skin is set when it first shows
         for (QTimer *timer : m_page->findChildren<QTimer *>())
             timer->setInterval(10);
         StartUsbChanged(usbHotplugCallback, 600);

@@ -122,6 +122,7 @@ private slots:
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Dialog"));
         auto *frame = dialog->findChild<QFrame *>(frameName);
         QVERIFY(frame);
+        dialog->show();
         const QString picturePath = QCoreApplication::applicationDirPath() + "/Picture/WarningDialog/";
         QVERIFY(frame->styleSheet().startsWith('#' + frameName));
         QVERIFY(frame->styleSheet().contains(picturePath + "BackGround.png"));

@@ -9,8 +9,65 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
+#include <QVector>
 
+#include <algorithm>
 #include <cstdio>
+
+namespace {
+
+bool isOpaque(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        if (!std::all_of(line, line + image.width(), [](QRgb pixel) { return qAlpha(pixel) == 255; }))
+            return false;
+    }
+    return true;
+}
+
+// The picture with a palette of its own colours, or a null image when it
+// has more than 256.
+QImage withPalette(const QImage &image)
+{
+    QImage indexed(image.size(), QImage::Format_Indexed8);
+    QVector<QRgb> colours;
+    QHash<QRgb, uchar> indexOf;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        uchar *out = indexed.scanLine(y);
+        for (int x = 0; x < image.width(); ++x) {
+            auto found = indexOf.constFind(line[x]);
+            if (found == indexOf.constEnd()) {
+                if (colours.size() == 256)
+                    return QImage();
+                found = indexOf.insert(line[x], uchar(colours.size()));
+                colours.append(line[x]);
+            }
+            out[x] = *found;
+        }
+    }
+    indexed.setColorTable(colours);
+    return indexed;
+}
+
+// The program decodes pictures while it starts, so an opaque one is stored
+// without an alpha channel (Qt then neither scans it for transparency nor
+// copies it), and with a palette when it has few colours (a quarter of the
+// bytes to inflate). Built pixel by pixel: Qt converts large pictures on a
+// thread pool, which a thread-sanitized build of this tool cannot follow.
+QImage storedForm(const QImage &drawn)
+{
+    if (!isOpaque(drawn))
+        return drawn;
+    QImage opaque = drawn;
+    opaque.reinterpretAsFormat(QImage::Format_RGB32);
+    const QImage indexed = withPalette(opaque);
+    return indexed.isNull() ? opaque : indexed;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -35,7 +92,7 @@ int main(int argc, char **argv)
         const QString path = output.filePath(entry.path);
         if (image.isNull()) {
             errors << QStringLiteral("line %1: %2").arg(entry.line).arg(error);
-        } else if (!QDir().mkpath(QFileInfo(path).path()) || !image.save(path, "PNG")) {
+        } else if (!QDir().mkpath(QFileInfo(path).path()) || !storedForm(image).save(path, "PNG")) {
             errors << QStringLiteral("line %1: cannot write %2").arg(entry.line).arg(path);
         }
     }
