@@ -33,6 +33,9 @@ extern QStringList g_wireless8PidList;
 extern std::atomic<bool> g_matchOpen;
 extern DeviceAllInfo g_matchTargetPath;
 
+// The interval every hot-plug registration hands the library.
+constexpr int HotplugInterval = 600;
+
 // The selection page's hot-plug callback, which the pairing dialog
 // registers again when it closes; null until the page exists.
 extern UsbChangeCallback g_selectionHotplugCallback;

@@ -1,5 +1,6 @@
 #include "inputpica.h"
 
+#include "founddevices.h"
 #include "screenclock.h"
 #include "screendevices.h"
 #include "ui_inputpica.h"
@@ -14,7 +15,6 @@ namespace {
 constexpr int TickMilliseconds = 200;
 // A clock packet goes out every this many ticks: every ten seconds.
 constexpr int TicksPerPacket = 50;
-constexpr int HotplugInterval = 600;
 
 } // namespace
 

@@ -11,6 +11,7 @@
 #include "devicepagediscovery.h"
 #include "dialogplacement.h"
 #include "firmwareimagescan.h"
+#include "founddevices.h"
 #include "languagetables.h"
 #include "macroinistore.h"
 #include "pagestate.h"
@@ -273,7 +274,7 @@ void FormSetting::on_pushButton_2_clicked()
 {
     if (!runPairingDialog(this, -70, -30))
         return;
-    StartUsbChanged(usbHotplugCallback, 600);
+    StartUsbChanged(usbHotplugCallback, HotplugInterval);
     const QByteArray path = CurrentDevicePath.get();
     UsbServerC_Start(path.constData(), path.constData(), deviceEventCallback);
 }

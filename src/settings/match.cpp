@@ -21,7 +21,6 @@ constexpr int PollTickMs = 1000;
 constexpr int TextTickMs = 500;
 // How many paths the presence check asks for.
 constexpr int PathsAsked = 5;
-constexpr int HotplugInterval = 600;
 
 // The pairing status of event 6.
 enum PairStatus { StatusFailed = 2, StatusPaired = 3 };

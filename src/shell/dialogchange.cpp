@@ -32,8 +32,6 @@ QString g_mouseIsNewText;
 
 namespace {
 
-// The constant the library takes with every hot-plug registration.
-constexpr int HotplugInterval = 600;
 // How long opening a device gives the window to show the frame before the
 // worker opens the link.
 constexpr int OpenDelay = 150;

@@ -36,8 +36,6 @@
 
 namespace {
 
-// The constant the library takes with every hot-plug registration.
-constexpr int HotplugInterval = 600;
 // How long the quit path keeps handling events after the hot-plug watch stopped.
 constexpr int QuitWait = 200;
 // How often the end asks whether the library's thread has left the program.
