@@ -236,7 +236,7 @@ HidDeviceIds SimBus::deviceIds(const char *path)
         ids = {quint8(found.receiver->setup.cid), quint8(found.receiver->setup.mid),
                quint8(found.receiver->setup.kind)};
     } else {
-        const MouseSpec &mouse = found.cabledMouse->setup;
+        const MouseSetup &mouse = found.cabledMouse->setup;
         ids = {quint8(mouse.cid), quint8(mouse.mid), quint8(mouse.cableKind)};
     }
     return ids;
@@ -355,7 +355,7 @@ void SimBus::applyScenario(const Scenario &scenario, const QString &watchedFile)
     m_vid = scenario.vid;
     m_latencyMs = scenario.latencyMs;
     m_idsReadyAfter = scenario.idsReadyAfter;
-    for (const ReceiverSpec &setup : scenario.receivers) {
+    for (const ReceiverSetup &setup : scenario.receivers) {
         SimReceiver receiver =
             SimReceiver::fromSetup(setup, makePath(setup.pid, setup.name), qMax(0, scenario.idsReadyAfter));
         for (const SimReceiver &old : qAsConst(m_receivers)) {
@@ -364,7 +364,7 @@ void SimBus::applyScenario(const Scenario &scenario, const QString &watchedFile)
         }
         receivers.append(receiver);
     }
-    for (const MouseSpec &setup : scenario.mice) {
+    for (const MouseSetup &setup : scenario.mice) {
         SimMouse mouse =
             SimMouse::fromSetup(setup, makePath(setup.cablePid, setup.name), qMax(0, scenario.idsReadyAfter));
         for (const SimMouse &old : qAsConst(m_mice)) {

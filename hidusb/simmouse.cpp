@@ -4,7 +4,7 @@
 
 #include <QtGlobal>
 
-SimMouse SimMouse::fromSetup(const MouseSpec &setup, const QByteArray &cablePath, int idReadsLeft)
+SimMouse SimMouse::fromSetup(const MouseSetup &setup, const QByteArray &cablePath, int idReadsLeft)
 {
     SimMouse mouse;
     mouse.setup = setup;

@@ -18,7 +18,7 @@ public:
     // A mouse as its setup describes it, with the configurations, the
     // firmware and the pairing it stored in an earlier run, else its model's
     // defaults.
-    static SimMouse fromSetup(const MouseSpec &setup, const QByteArray &cablePath, int idReadsLeft);
+    static SimMouse fromSetup(const MouseSetup &setup, const QByteArray &cablePath, int idReadsLeft);
 
     QByteArray &activeDump();
     const QByteArray &activeDump() const;
@@ -44,7 +44,7 @@ public:
     // An upgrade wrote firmware `version`: kept, and out of boot mode.
     void installFirmware(int version);
 
-    MouseSpec setup;
+    MouseSetup setup;
     SimStore::StoredMouse stored;
     QString storePath;
     QByteArray cablePath;

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-SimReceiver SimReceiver::fromSetup(const ReceiverSpec &setup, const QByteArray &path, int idReadsLeft)
+SimReceiver SimReceiver::fromSetup(const ReceiverSetup &setup, const QByteArray &path, int idReadsLeft)
 {
     SimReceiver receiver;
     receiver.setup = setup;

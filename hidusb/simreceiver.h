@@ -21,7 +21,7 @@ class SimReceiver
 public:
     // A receiver as its setup describes it, with what it kept from an
     // earlier run; a setup without long-range mode keeps having none.
-    static SimReceiver fromSetup(const ReceiverSpec &setup, const QByteArray &path, int idReadsLeft);
+    static SimReceiver fromSetup(const ReceiverSetup &setup, const QByteArray &path, int idReadsLeft);
 
     void readLight(unsigned char *rgb) const;
     void setLight(const unsigned char *rgb);
@@ -47,7 +47,7 @@ public:
     // An upgrade wrote firmware `version`: kept, and out of boot mode.
     void installFirmware(int version);
 
-    ReceiverSpec setup;
+    ReceiverSetup setup;
     QByteArray path;
     int idReadsLeft = 0;
     std::uint8_t light[HIDUSB_DONGLE_RGB_SIZE] = {};

@@ -110,9 +110,9 @@ void assignFirmware(Scenario &scenario)
         }
         return QString();
     };
-    for (MouseSpec &mouse : scenario.mice)
+    for (MouseSetup &mouse : scenario.mice)
         mouse.firmware = identifier(mouse.mid, QStringLiteral("MM"));
-    for (ReceiverSpec &receiver : scenario.receivers) {
+    for (ReceiverSetup &receiver : scenario.receivers) {
         const QString key = receiverFirmwareKey(receiver.kind);
         receiver.firmware = key.isEmpty() ? QString() : identifier(receiver.mid, key);
     }
@@ -126,14 +126,14 @@ Scenario Scenario::defaults()
     Scenario scenario;
     scenario.vid = ids.vid;
 
-    MouseSpec mouse;
+    MouseSetup mouse;
     mouse.name = QStringLiteral("Mouse1");
     mouse.cid = ids.cid;
     mouse.mid = ids.mid;
     mouse.version = 0x0213;
     mouse.cablePid = ids.cablePid;
 
-    ReceiverSpec receiver;
+    ReceiverSetup receiver;
     receiver.name = QStringLiteral("Receiver1");
     receiver.pid = ids.receiverPid;
     receiver.kind = 5;
@@ -155,8 +155,8 @@ Scenario Scenario::fromFile(const QString &path, bool *ok)
     const Scenario base = defaults();
     Scenario scenario;
     scenario.vid = base.vid;
-    const MouseSpec mouseBase = base.mice.first();
-    const ReceiverSpec receiverBase = base.receivers.first();
+    const MouseSetup mouseBase = base.mice.first();
+    const ReceiverSetup receiverBase = base.receivers.first();
 
     QSettings ini(path, QSettings::IniFormat);
     *ok = QFileInfo(path).isReadable() && ini.status() == QSettings::NoError;
@@ -173,7 +173,7 @@ Scenario Scenario::fromFile(const QString &path, bool *ok)
     for (const QString &group : ini.childGroups()) {
         ini.beginGroup(group);
         if (group.startsWith(QLatin1String("Mouse"))) {
-            MouseSpec mouse;
+            MouseSetup mouse;
             mouse.name = group;
             mouse.cid = parseNumber(ini.value(QStringLiteral("Cid")), mouseBase.cid);
             mouse.mid = parseNumber(ini.value(QStringLiteral("Mid")), mouseBase.mid);
@@ -188,7 +188,7 @@ Scenario Scenario::fromFile(const QString &path, bool *ok)
             mouse.waitsForPairing = parseBool(ini.value(QStringLiteral("Pairing")), false);
             scenario.mice.append(mouse);
         } else if (group.startsWith(QLatin1String("Receiver"))) {
-            ReceiverSpec receiver;
+            ReceiverSetup receiver;
             receiver.name = group;
             receiver.pid = parseNumber(ini.value(QStringLiteral("Pid")), receiverBase.pid);
             receiver.kind = parseNumber(ini.value(QStringLiteral("Kind")), receiverBase.kind);
@@ -206,9 +206,9 @@ Scenario Scenario::fromFile(const QString &path, bool *ok)
         ini.endGroup();
     }
     // A receiver names its paired mouse; the mouse then holds its id.
-    for (ReceiverSpec &receiver : scenario.receivers) {
-        const MouseSpec *paired = nullptr;
-        for (MouseSpec &mouse : scenario.mice) {
+    for (ReceiverSetup &receiver : scenario.receivers) {
+        const MouseSetup *paired = nullptr;
+        for (MouseSetup &mouse : scenario.mice) {
             if (mouse.name != receiver.mouse)
                 continue;
             paired = &mouse;

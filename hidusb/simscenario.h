@@ -8,7 +8,7 @@
 // The default scenario is one receiver of the 8000 Hz class with its paired
 // wireless mouse, online, of the first model of the program's Config.ini.
 
-struct MouseSpec
+struct MouseSetup
 {
     QString name;
     int cid = 0;
@@ -28,7 +28,7 @@ struct MouseSpec
     bool waitsForPairing = false;
 };
 
-struct ReceiverSpec
+struct ReceiverSetup
 {
     QString name;
     int pid = 0;
@@ -52,8 +52,8 @@ struct Scenario
     int latencyMs = 2;
     int idsReadyAfter = 2; // -1: the ids never become ready
     int pairingWindowMs = 0; // how long a pairing receiver waits for a mouse
-    QList<ReceiverSpec> receivers;
-    QList<MouseSpec> mice;
+    QList<ReceiverSetup> receivers;
+    QList<MouseSetup> mice;
 
     static Scenario defaults();
     // Reads a scenario INI file over the defaults of the program's Config.ini.

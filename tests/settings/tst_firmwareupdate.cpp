@@ -40,12 +40,13 @@ QStringList fileLines(const QString &path)
     return QString::fromLatin1(file.readAll()).split('\n');
 }
 
-// "mouse" or "receiver", then the model id; a receiver also its kind.
-QList<DeviceAllInfo> listedDevices(const QStringList &specs)
+// Each entry is "mouse" or "receiver", then the model id; a receiver's
+// entry may add its kind.
+QList<DeviceAllInfo> listedDevices(const QStringList &entries)
 {
     QList<DeviceAllInfo> devices;
-    for (const QString &spec : specs) {
-        const QStringList fields = spec.split(':');
+    for (const QString &entry : entries) {
+        const QStringList fields = entry.split(':');
         DeviceAllInfo device;
         device.isWired = fields.at(0) == "mouse";
         device.cid = 35;
