@@ -1,5 +1,6 @@
 #pragma once
 
+#include "childwidget.h"
 #include "devicelinktest.h"
 #include "screencolourprobe.h"
 
@@ -43,11 +44,6 @@ inline FlashDataMap lightRecord()
     return record;
 }
 
-template<typename Widget>
-Widget *child(const QWidget *window, const char *name)
-{
-    return window->findChild<Widget *>(QLatin1String(name));
-}
 
 inline QSpinBox *box(const QWidget *window, const char *name)
 {

@@ -3,6 +3,7 @@
 // hub.
 
 #include "addkey.h"
+#include "childwidget.h"
 #include "devicelinktest.h"
 #include "macro.h"
 #include "macroblockbuilder.h"
@@ -69,7 +70,7 @@ private:
     template<typename T = QWidget>
     T *child(const char *name)
     {
-        return m_page->findChild<T *>(QLatin1String(name));
+        return ::child<T>(m_page.get(), name);
     }
 
     void click(const char *name) { child<QAbstractButton>(name)->click(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "childwidget.h"
 #include "devicelinktest.h"
 
 #include <QApplication>
@@ -51,14 +52,6 @@ inline void presetRecordByte(int offset, int value)
     DeviceProtocolData.update([=](FlashDataMap &record) { record.bytes()[offset] = std::uint8_t(value); });
 }
 
-template<typename T>
-T *child(QWidget *panel, const char *name)
-{
-    T *found = panel->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("%s has no child %s", panel->metaObject()->className(), name);
-    return found;
-}
 
 // Runs `action` and closes any modal dialog it opens; true when one opened.
 inline bool opensModalDialog(const std::function<void()> &action)

@@ -3,6 +3,7 @@
 // mode and LED indicator as far as the model and the receiver have them.
 
 #include "autostart.h"
+#include "childwidget.h"
 #include "devicelinktest.h"
 #include "formsetting.h"
 #include "hubprobe.h"
@@ -46,11 +47,6 @@ DeviceAllInfo chosen4kReceiver()
     return device;
 }
 
-template<typename T>
-T *child(QWidget *page, const char *name)
-{
-    return page->findChild<T *>(QLatin1String(name));
-}
 
 } // namespace
 
