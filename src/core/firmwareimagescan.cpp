@@ -42,18 +42,12 @@ double versionNumber(const QString &text)
     return ok ? number : 0.0;
 }
 
-// The image when the file is one of a plausible size, else empty; false
-// when it cannot be opened.
-bool readImageFile(const QString &path, QByteArray *image)
+// The header of a file of a plausible image size; false for any other file.
+bool readImageHeader(QFile &file, FirmwareImageHeader *header)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
     const qint64 size = file.size();
-    image->clear();
-    if (size >= FirmwareImageHeader::Size && size <= MaxImageSize)
-        *image = file.readAll();
-    return true;
+    return size >= FirmwareImageHeader::Size && size <= MaxImageSize
+        && FirmwareImageHeader::read(file.read(FirmwareImageHeader::Size), header);
 }
 
 // Puts the chosen image into `chosen` (when given) as its only entry.
@@ -68,11 +62,12 @@ bool scanImages(const ImageRequest &request, ScanRules rules, QList<QByteArray> 
         return false;
     bool found = false;
     for (const QString &name : imageFiles(folder)) {
-        QByteArray image;
-        if (!readImageFile(folder.filePath(name), &image))
+        QFile file(folder.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
             return false;
+        // Only the chosen image is read whole: the scan runs at every hot-plug.
         FirmwareImageHeader header;
-        if (!FirmwareImageHeader::read(image, &header)
+        if (!readImageHeader(file, &header)
             || !header.matches(request.kind, request.identifier, request.cid, request.mid))
             continue;
         const QString text = header.versionText().remove(QLatin1Char('v'));
@@ -82,8 +77,8 @@ bool scanImages(const ImageRequest &request, ScanRules rules, QList<QByteArray> 
             && versionNumber(text) == versionNumber(compared))
             return found;
         found = true;
-        if (chosen)
-            *chosen = {image};
+        if (chosen && file.seek(0))
+            *chosen = {file.readAll()};
     }
     return found;
 }
