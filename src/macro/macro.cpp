@@ -238,6 +238,9 @@ void Macro::selectNewEntry(const QString &name)
 // one macro's steps under another's name.
 void Macro::on_listWidgetHong_currentItemChanged(QListWidgetItem *current)
 {
+    // Edits of the macro left behind are dropped, so Save sends nothing of them.
+    stepsModified = false;
+    repeatModified = false;
     setSaveActive(false);
     showMacro(current ? current->text() : QString());
 }
@@ -427,11 +430,12 @@ void Macro::ExPortMacro()
         return;
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("FileSave"), QDir::homePath(),
                                                       QStringLiteral("File(*.ini)"));
-    QSaveFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly))
+    if (path.isEmpty())
         return;
-    if (MacroExport{name, {repeatValue(), steps->items()}}.write(&file))
-        file.commit();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !MacroExport{name, {repeatValue(), steps->items()}}.write(&file)
+        || !file.commit())
+        tell(SaveFailed);
 }
 
 void Macro::InPortMacro()
@@ -588,16 +592,13 @@ void Macro::addRecorded(const MacroItem &item)
         steps->appendKey(item);
 }
 
-// A name no file may carry is left to the key page's caption.
+// The key page has just written the macro's file from the device's block:
+// the page only lists it.
 void Macro::SlotButtonToMacro(FlashDataMap DataMap, int KeyNumer)
 {
     const KeyMacro *block = DataMap.keyMacro(KeyNumer);
     const QString name = block ? macroNameOfBlock(*block) : QString();
     if (!isUsableMacroName(name))
-        return;
-    const bool stored = QFile::exists(macroFilePath(name))
-                        || writeMacroFileFromBlock(name, DataMap.KeyFunctions[KeyNumer].param, *block);
-    if (!stored)
         return;
     if (!hasEntry(name)) {
         const int current = ui->listWidgetHong->currentRow();

@@ -85,12 +85,16 @@ void QuestionDialog::on_NewHong_clicked()
     close();
 }
 
+// Blanks go however they came in, typed or pasted; the cursor stays where
+// the user was typing.
 void QuestionDialog::on_lineEdit_textEdited(const QString &text)
 {
-    QString name = text;
-    if (name.endsWith(QLatin1Char(' ')))
-        name.remove(QLatin1Char(' '));
-    ui->lineEdit->setText(macroNameFitting(name));
+    const QString name = macroNameFitting(QString(text).remove(QLatin1Char(' ')));
+    if (name == text)
+        return;
+    const int cursor = ui->lineEdit->cursorPosition();
+    ui->lineEdit->setText(name);
+    ui->lineEdit->setCursorPosition(qMin(cursor - text.left(cursor).count(QLatin1Char(' ')), name.size()));
 }
 
 bool QuestionDialog::eventFilter(QObject *watched, QEvent *event)

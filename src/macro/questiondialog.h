@@ -8,7 +8,7 @@ class QuestionDialog;
 
 // Asks for a macro name, for a new macro or a rename. The field takes no
 // key while Shift is held, none of the punctuation a name must not hold,
-// no trailing blank, and no more than the 30 bytes a device block keeps of
+// no blank, and no more than the 30 bytes a device block keeps of
 // a name. `newName` is empty unless its confirm button closed it.
 class QuestionDialog : public LanguageDialog
 {

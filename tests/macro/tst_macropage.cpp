@@ -12,6 +12,7 @@
 #include "macrosteplist.h"
 #include "manualclock.h"
 #include "pagestate.h"
+#include "questiondialog.h"
 #include "shelltest.h"
 #include "testenvironment.h"
 
@@ -147,6 +148,33 @@ private slots:
     {
         m_page.reset();
         m_closer.reset();
+    }
+
+    // Names hold no blank: typed or pasted, wherever the cursor stands.
+    void theNameFieldDropsBlanksAndKeepsTheCursor_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("cursorAfter");
+        QTest::newRow("a blank at the end") << "ab" << 2 << " " << "ab" << 2;
+        QTest::newRow("a blank inside") << "abc" << 1 << " " << "abc" << 1;
+        QTest::newRow("letters after a blank") << "ab" << 1 << " x" << "axb" << 2;
+    }
+
+    void theNameFieldDropsBlanksAndKeepsTheCursor()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, cursor);
+        QFETCH(QString, typed);
+        QuestionDialog dialog;
+        auto *field = ::child<QLineEdit>(&dialog, "lineEdit");
+        field->setText(before);
+        field->setCursorPosition(cursor);
+        QTest::keyClicks(field, typed);
+        QTEST(field->text(), "after");
+        QTEST(field->cursorPosition(), "cursorAfter");
     }
 
     void recordingTurnsKeysIntoStepsAndDelays_data()
@@ -310,7 +338,9 @@ private slots:
         if (operation == "device") {
             FlashDataMap record = DeviceProtocolData.get();
             record.KeyMacros[1] = macroBlock(name, {});
-            emit PostMsg::instance()->SigButtonToMacro(record, 1);
+            // As the key page does: the file first, then the page is told.
+            if (writeMacroFileFromBlock(name, record.KeyFunctions[1].param, record.KeyMacros[1]))
+                emit PostMsg::instance()->SigButtonToMacro(record, 1);
         } else {
             choose("Old");
             if (operation == "rename")
