@@ -125,8 +125,9 @@ void Sensor::styleControls()
     ui->PerformanceOpen->setMaxVisibleItems(5);
     // The panels are framed in the form, but on the page's dark ground a frame
     // shows only where a panel's controls leave its edge bare: none is drawn.
-    skin->setStyleSheet(this, QStringLiteral("#frame, #frame_3, #frame_4, #frameLOD, #frameEffect, #frameRate, #frameDpi"
-                                             "{border: 0px;}"));
+    for (QFrame *panel : std::initializer_list<QFrame *>{ui->frame, ui->frame_3, ui->frame_4, ui->frameLOD,
+                                                         ui->frameEffect, ui->frameRate, ui->frameDpi})
+        panel->setFrameShape(QFrame::NoFrame);
     skin->setStyleSheet(ui->label_5, PanelStyle::titleLabel());
     skin->setStyleSheet(ui->label_11, PanelStyle::titleLabel());
     skin->setStyleSheet(
