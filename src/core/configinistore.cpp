@@ -68,3 +68,8 @@ QString ConfigIniStore::colourText(const QString &key) const
         rgb.append(items.at(index).trimmed());
     return rgb.join(QLatin1Char(','));
 }
+
+QString optionColour(const char *key)
+{
+    return ConfigIniStore::instance()->colourText(QLatin1String(key));
+}

@@ -25,3 +25,7 @@ public:
     // line feed and every blank removed, also inside the text.
     static QString decodeProtected(const QString &encoded);
 };
+
+// A colour of the look, `Option` group of Config.ini, as "r,g,b".
+QString optionColour(const char *key);
+

@@ -5,18 +5,13 @@
 
 namespace {
 
-QString colour(const char *key)
-{
-    return ConfigIniStore::instance()->colourText(QLatin1String(key));
-}
-
 // A tool button drawn from a picture per state; `states` pairs a state
 // ("checked", "hover", "pressed") with its picture.
 QString buttonRules(const QString &selector, const QString &dir, const char *normal,
                     std::initializer_list<std::pair<const char *, const char *>> states)
 {
     QString rules = QStringLiteral("%1{color: rgb(%2);border-image: url(%3%4);}")
-                        .arg(selector, colour("ButtonColor"), dir, QLatin1String(normal));
+                        .arg(selector, optionColour("ButtonColor"), dir, QLatin1String(normal));
     for (const auto &state : states) {
         QString stateSelector = selector;
         stateSelector.replace(QLatin1Char(','), QStringLiteral(":%1,").arg(QLatin1String(state.first)));
@@ -36,7 +31,7 @@ QString keyPagePictureDir()
 QString keyPageStyleSheet()
 {
     const QString dir = keyPagePictureDir();
-    const QString label = colour("LabelColor");
+    const QString label = optionColour("LabelColor");
     QString sheet = QStringLiteral(
         "QScrollArea{background-color: transparent;}"
         "QScrollBar:vertical{border: 0px solid grey;background: rgb(28,28,28);color: rgb(28,28,28);width: 10px;"
@@ -85,7 +80,7 @@ QString keyPageStyleSheet()
                             "#ProjectChoose QAbstractItemView{outline: 0px;border: 0px;color: rgb(%2);"
                             "background-color: rgb(%3);border-image: url(%1ComboboxTextBack.png);"
                             "selection-background-color: rgb(%4);}")
-                 .arg(dir, colour("ComboxTextColor"), colour("ComboxBackGroundColor"), colour("ComboxSelectColor"));
+                 .arg(dir, optionColour("ComboxTextColor"), optionColour("ComboxBackGroundColor"), optionColour("ComboxSelectColor"));
     return sheet;
 }
 

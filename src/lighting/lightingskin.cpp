@@ -4,20 +4,11 @@
 
 #include <QWidget>
 
-namespace {
-
-QString colour(const char *key)
-{
-    return ConfigIniStore::instance()->colourText(QLatin1String(key));
-}
-
-} // namespace
-
 namespace LightingSkin {
 
 QString labelStyle()
 {
-    return QStringLiteral("QLabel{color: rgb(%1);}").arg(colour("LabelColor"));
+    return QStringLiteral("QLabel{color: rgb(%1);}").arg(optionColour("LabelColor"));
 }
 
 QString sliderStyle(const QString &folder, const QString &handle)
@@ -26,7 +17,7 @@ QString sliderStyle(const QString &folder, const QString &handle)
                           "QSlider::sub-page:horizontal{background: rgb(%1); border-radius: 2px;}"
                           "QSlider::add-page:horizontal{background: rgb(255,255,255); border-radius: 2px;}"
                           "QSlider::handle:horizontal{image: url(%2%3); width: 14px; margin: -5px 0;}")
-        .arg(colour("SliderColor"), folder, handle);
+        .arg(optionColour("SliderColor"), folder, handle);
 }
 
 QString switchStyle(const QString &folder, const QString &off, const QString &on)

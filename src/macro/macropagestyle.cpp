@@ -3,15 +3,6 @@
 #include "appinfo.h"
 #include "configinistore.h"
 
-namespace {
-
-QString colour(const char *key)
-{
-    return ConfigIniStore::instance()->colourText(QLatin1String(key));
-}
-
-} // namespace
-
 namespace MacroPageStyle {
 
 QString pictureFolder()
@@ -42,7 +33,7 @@ QString checkBox()
 {
     return QStringLiteral("QCheckBox{color: rgb(%1;);}QCheckBox:indicator::checked {image: url(%2CheckBoxCheck.png);}"
                           "QCheckBox::indicator::unchecked {image: url(%2CheckBox.png);}")
-        .arg(colour("LabelColor"), pictureFolder());
+        .arg(optionColour("LabelColor"), pictureFolder());
 }
 
 QString activeButton()
@@ -51,7 +42,7 @@ QString activeButton()
                           "color: rgb(%1;);background-image: url(%2Button.png);}"
                           "QToolButton:hover{background-image: url(%2ButtonHover.png); }"
                           "QToolButton:pressed{background-image: url(%2ButtonClick.png); }")
-        .arg(colour("ButtonColor"), pictureFolder());
+        .arg(optionColour("ButtonColor"), pictureFolder());
 }
 
 QString inactiveButton()
@@ -74,7 +65,7 @@ QString recordButton(bool stop)
 QString numberField()
 {
     return QStringLiteral("QSpinBox{background-color: rgb(0, 0, 0);color: rgb(%1;);border: none;}")
-        .arg(colour("LinEditColorSecond"));
+        .arg(optionColour("LinEditColorSecond"));
 }
 
 } // namespace MacroPageStyle

@@ -10,11 +10,6 @@
 
 namespace {
 
-QString colour(const char *key)
-{
-    return ConfigIniStore::instance()->colourText(QLatin1String(key));
-}
-
 QString comboBoxWithList(const QString &pictureFolder, const QString &listLook)
 {
     return QStringLiteral("QComboBox{border: 1px solid gray; color: rgb(%1); border-image: url(%2ComboboxBack.png);}"
@@ -24,7 +19,7 @@ QString comboBoxWithList(const QString &pictureFolder, const QString &listLook)
                           "QComboBox QAbstractItemView::item{height:25px;}"
                           "QComboBox QAbstractItemView {outline: 0px solid gray; %5"
                           "color: rgb(%1);selection-background-color: rgb(%4); }")
-        .arg(colour("ComboxTextColor"), pictureFolder, colour("ComboxBackGroundColor"), colour("ComboxSelectColor"),
+        .arg(optionColour("ComboxTextColor"), pictureFolder, optionColour("ComboxBackGroundColor"), optionColour("ComboxSelectColor"),
              listLook);
 }
 
@@ -50,7 +45,7 @@ QString comboBoxOnListPicture(const QString &pictureFolder)
 
 QString titleLabel()
 {
-    return QStringLiteral("QLabel{color: rgb(%1;);}").arg(colour("LabelColor"));
+    return QStringLiteral("QLabel{color: rgb(%1;);}").arg(optionColour("LabelColor"));
 }
 
 void useSelectionColouredView(QComboBox *list)
@@ -60,7 +55,7 @@ void useSelectionColouredView(QComboBox *list)
         auto *view = new QListView(list);
         view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
                                            "QListView::item:hover{background-color: rgb(%1);}")
-                                .arg(colour("ComboxSelectColor")));
+                                .arg(optionColour("ComboxSelectColor")));
         // Rows hidden while the list waited for its first show stay hidden.
         QVector<int> hidden;
         if (const auto *before = qobject_cast<QListView *>(list->view())) {
@@ -79,7 +74,7 @@ QString checkBox(const QString &pictureFolder)
 {
     return QStringLiteral("QCheckBox{color: rgb(%1;);}QCheckBox:indicator::checked {image: url(%2LODCheck.png);}"
                           "QCheckBox::indicator::unchecked {image: url(%2LOD.png);}")
-        .arg(colour("LabelColor"), pictureFolder);
+        .arg(optionColour("LabelColor"), pictureFolder);
 }
 
 QString slider(const QString &pictureFolder, const QString &grooveColour)
@@ -89,7 +84,7 @@ QString slider(const QString &pictureFolder, const QString &grooveColour)
                           "margin-left: 0px; margin-bottom: -9px;margin-right: 0px; border-image: url(%1HuaKuai.png);}"
                           " QSlider:sub-page:horizontal{border-radius: 2px;background-color: rgb(%2;);}"
                           "QSlider:add-page:horizontal{border-radius: 2px;background-color: rgb(%3);}")
-        .arg(pictureFolder, colour("SliderColor"), grooveColour);
+        .arg(pictureFolder, optionColour("SliderColor"), grooveColour);
 }
 
 QString valueBox(const QString &colourKey)
@@ -102,7 +97,7 @@ QString framedValueBox(const QString &background)
 {
     return QStringLiteral("QSpinBox{background-color: %1;color: rgb(%2;);border: 1px  solid gray;}"
                           "QSpinBox:hover{background-color: transparent;color: rgb(%2;);border: 1px  solid gray;}")
-        .arg(background, colour("LinEditColorSecond"));
+        .arg(background, optionColour("LinEditColorSecond"));
 }
 
 } // namespace PanelStyle

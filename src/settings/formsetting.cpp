@@ -68,11 +68,6 @@ constexpr VersionPlaces LanguagePlaces[] = {
 };
 constexpr VersionPlaces OtherLanguagePlaces = {235, 285, 155, 235};
 
-QString optionColour(const char *key)
-{
-    return ConfigIniStore::instance()->colourText(QLatin1String(key));
-}
-
 } // namespace
 
 FormSetting::FormSetting(QWidget *parent)

@@ -3,11 +3,11 @@
 #include "appinfo.h"
 #include "currentmodel.h"
 #include "deviceidentification.h"
+#include "dialogflags.h"
 #include "founddevices.h"
 #include "languagetables.h"
 #include "pagestate.h"
 #include "postmsg.h"
-#include "skinneddialog.h"
 #include "ui_match.h"
 
 #include <HIDUsb.h>
@@ -54,7 +54,7 @@ Match::Match(QWidget *parent)
     , textTimer(makeTimer("textTimer", TextTickMs, this))
 {
     ui->setupUi(this);
-    setWindowFlags(skinnedWindowFlags);
+    setWindowFlags(dialogWindowFlags);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(size());
     ui->textEdit->setStyleSheet(

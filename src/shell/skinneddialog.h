@@ -8,13 +8,6 @@ class QFrame;
 class QLabel;
 class QToolButton;
 
-// The window flags of the program's frameless dialogs: a sub-window
-// without frame that bypasses the window manager, with system menu and
-// minimise hints.
-inline constexpr Qt::WindowFlags skinnedWindowFlags =
-    Qt::SubWindow | Qt::BypassWindowManagerHint | Qt::FramelessWindowHint
-    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
-
 // The look every small dialog shares: frameless and modal, 300 x 140, a
 // background picture on one frame, white text and the close and confirm
 // buttons drawn from the pictures in the program folder's
