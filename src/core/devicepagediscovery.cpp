@@ -46,8 +46,8 @@ void checkFirmwareUpdates()
         emit hub->SigLabelTextB(receiverVersion, QString());
         return;
     }
-    g_receiverUpdateAvailable = receiverClass != 0 && hasFirmwareUpdate(211, receiverVersion, receiverClass);
-    g_mouseUpdateAvailable = hasFirmwareUpdate(210, current.mouseVersion, 0);
+    g_receiverUpdateAvailable = receiverClass != 0 && hasFirmwareUpdate(ReceiverImage, receiverVersion, receiverClass);
+    g_mouseUpdateAvailable = hasFirmwareUpdate(MouseImage, current.mouseVersion, 0);
     const bool update = g_receiverUpdateAvailable || g_mouseUpdateAvailable;
     emit hub->SigLabelTextB(receiverVersion, update ? QStringLiteral("true") : QString());
 }

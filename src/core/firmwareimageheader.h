@@ -7,6 +7,18 @@
 
 #include <cstdint>
 
+// The kinds an image's header names.
+constexpr int MouseImage = 210;
+constexpr int ReceiverImage = 211;
+// How long the library waits for a device that stops answering an upgrade.
+constexpr int UpgradeLimitMs = 10000;
+
+// An image as the library takes it.
+inline const unsigned char *imageBytes(const QByteArray &image)
+{
+    return reinterpret_cast<const unsigned char *>(image.constData());
+}
+
 // The header a firmware image file starts with. The whole file goes to the
 // device library unchanged; the program reads only these fields of it.
 struct FirmwareImageHeader
@@ -15,7 +27,7 @@ struct FirmwareImageHeader
 
     // Bits 0-7 the minor number, the rest the major number.
     std::uint32_t versionWord = 0;
-    // 210 mouse firmware, 211 receiver firmware.
+    // MouseImage or ReceiverImage.
     std::uint8_t kind = 0;
     std::uint8_t cid = 0;
     std::uint8_t mid = 0;

@@ -104,7 +104,7 @@ bool findFirmwareFiles(int kind, const QString &version, const QString &identifi
 
 bool hasFirmwareUpdate(int kind, const QString &version, int receiverClass)
 {
-    const QString key = kind == 210 ? QStringLiteral("MM") : receiverClassFirmwareKey(receiverClass);
+    const QString key = kind == MouseImage ? QStringLiteral("MM") : receiverClassFirmwareKey(receiverClass);
     if (key.isEmpty())
         return false;
     return checkFirmwareFileB(kind, version, currentModelValue(key), configuredCustomerId(),
@@ -119,10 +119,10 @@ FirmwareUpdates checkModelFirmware(const DeviceAllInfo &device, const QString &m
     const QString mid = config->value(group, QStringLiteral("MID"));
     FirmwareUpdates updates;
     updates.mouse =
-        checkFirmwareFile(210, mouseVersion, config->value(group, QStringLiteral("MM")), cid.toInt(), mid.toInt());
+        checkFirmwareFile(MouseImage, mouseVersion, config->value(group, QStringLiteral("MM")), cid.toInt(), mid.toInt());
     const QString receiverKey = receiverFirmwareKey(device.kind);
     const QString identifier = receiverKey.isEmpty() ? QString() : config->value(group, receiverKey);
     if (receiverKey == QLatin1String("DM") || !identifier.isEmpty())
-        updates.receiver = findFirmwareFiles(211, device.version, identifier, cid.toInt(), mid.toInt());
+        updates.receiver = findFirmwareFiles(ReceiverImage, device.version, identifier, cid.toInt(), mid.toInt());
     return updates;
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "deviceallinfo.h"
+#include "firmwareimageheader.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 // The firmware image files of the firmware folder ("*.bin", see
-// firmwareFolderPath): kind 210 for the mouse, 211 for the receiver. An
+// firmwareFolderPath): kind MouseImage or ReceiverImage. An
 // image matches a request when its kind, customer id, model id and
 // identifier are the ones asked for; an empty version asks for any. Files
 // shorter than a header or larger than MaxImageSize are no images and are
@@ -35,7 +36,7 @@ bool checkFirmwareFileB(int kind, const QString &version, const QString &identif
 // same-number stop.
 bool findFirmwareFiles(int kind, const QString &version, const QString &identifier, int cid, int mid);
 
-// Whether an update exists for the current device's model: kind 210 the
+// Whether an update exists for the current device's model: MouseImage the
 // mouse, else the receiver of class 1, 2, 4 or 8 (any other class has
 // none). Option's CID and the model's MID and identifiers come from
 // Config.ini.

@@ -19,10 +19,6 @@ FirmwareRepairRun *FirmwareRepairRun::s_running = nullptr;
 
 namespace {
 
-constexpr int MouseImage = 210;
-constexpr int ReceiverImage = 211;
-// How long the library waits for a device that stops answering.
-constexpr int UpgradeLimitMs = 10000;
 // What the library may report as devices waiting in boot mode.
 constexpr int BootDevicesAsked = 5;
 
@@ -61,11 +57,6 @@ int devicesWithProductIds(const QStringList &productIds)
 {
     return int(std::count_if(g_foundDeviceListB.cbegin(), g_foundDeviceListB.cend(),
                              [&productIds](const DeviceAllInfo &device) { return productIds.contains(device.pid); }));
-}
-
-const unsigned char *bytesOf(const QByteArray &image)
-{
-    return reinterpret_cast<const unsigned char *>(image.constData());
 }
 
 } // namespace
@@ -114,7 +105,7 @@ FirmwareRepairRun::Outcome FirmwareRepairRun::checkRepairNeeded(QString *message
     int waiting = 0;
     if (!RepairImageList.isEmpty()) {
         waiting = BootDevicesAsked;
-        UsbUpgradeC_FindBootDevices(bytesOf(RepairImageList.first()), &waiting);
+        UsbUpgradeC_FindBootDevices(imageBytes(RepairImageList.first()), &waiting);
     }
     const int total = waiting + receivers;
     // Without an image nothing could start: the ready view would offer a
@@ -262,7 +253,7 @@ bool FirmwareRepairRun::startImage()
 {
     upgradingImage = RepairImageList.first();
     s_running = this;
-    return UsbUpgrade_Start(bytesOf(upgradingImage), upgradeProgressCallback, UpgradeLimitMs) != 0;
+    return UsbUpgrade_Start(imageBytes(upgradingImage), upgradeProgressCallback, UpgradeLimitMs) != 0;
 }
 
 void FirmwareRepairRun::upgradeProgressCallback(const unsigned char *report)

@@ -26,11 +26,7 @@ FirmwareUpdateRun *FirmwareUpdateRun::s_current = nullptr;
 
 namespace {
 
-constexpr int MouseImage = 210;
-constexpr int ReceiverImage = 211;
 constexpr int TickMs = 1000;
-// How long the library waits for a device that stops answering.
-constexpr int UpgradeLimitMs = 10000;
 
 // What the hub's SigProgress tells the update dialog besides progress.
 enum ProgressStep { ShowProgress = 0, ShowFailure = 1, ShowSuccess = 2 };
@@ -67,11 +63,6 @@ void writeUpgradeLog()
             log.write(lines[line]);
         log.write("\n");
     }
-}
-
-const unsigned char *bytesOf(const QByteArray &image)
-{
-    return reinterpret_cast<const unsigned char *>(image.constData());
 }
 
 } // namespace
@@ -291,7 +282,7 @@ void FirmwareUpdateRun::findImage(Target target)
             // Any version: a receiver in boot mode may run any.
             found = checkFirmwareFile(ReceiverImage, QString(), identifier, configCid, configMid);
             if (found)
-                UsbUpgradeC_FindBootDevices(bytesOf(FirmwareImageList.first()), bootCountOf(receiverClass));
+                UsbUpgradeC_FindBootDevices(imageBytes(FirmwareImageList.first()), bootCountOf(receiverClass));
         }
         const DeviceAllInfo current = CurrentDevice.get();
         for (const DeviceAllInfo &device : qAsConst(WorkerDeviceList)) {
@@ -360,7 +351,7 @@ void FirmwareUpdateRun::startUpgrade(Target target)
     upgradeKind = target == Target::Mouse ? MouseImage : ReceiverImage;
     upgradingImage = FirmwareImageList.first();
     state(target) = Running;
-    if (UsbUpgrade_Start(bytesOf(upgradingImage), upgradeCallback, UpgradeLimitMs) != 0) {
+    if (UsbUpgrade_Start(imageBytes(upgradingImage), upgradeCallback, UpgradeLimitMs) != 0) {
         updatePhase = 2;
         return;
     }

@@ -472,8 +472,8 @@ void FormSetting::showVersions(bool lookForImages)
     }
     if (lookForImages && QDir(firmwareFolderPath()).exists()) {
         const int receiverClass = FirmwareUpdateRun::currentReceiverClass();
-        g_mouseUpdateAvailable = hasFirmwareUpdate(210, mouseVersion, receiverClass);
-        g_receiverUpdateAvailable = hasFirmwareUpdate(211, receiverVersion, receiverClass);
+        g_mouseUpdateAvailable = hasFirmwareUpdate(MouseImage, mouseVersion, receiverClass);
+        g_receiverUpdateAvailable = hasFirmwareUpdate(ReceiverImage, receiverVersion, receiverClass);
         showUpdateOffered(g_mouseUpdateAvailable || g_receiverUpdateAvailable);
     }
     ui->label_5->setText(receiverVersion);

@@ -18,9 +18,6 @@ enum FormText {
     MultiDongle = 27
 };
 
-constexpr int MouseImage = 210;
-constexpr int ReceiverImage = 211;
-
 // The receiver class a failure record names: exactly "1", "2", "4" or "8".
 int recordedClass(const QString &text)
 {

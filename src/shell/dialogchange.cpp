@@ -310,7 +310,7 @@ void DialogChange::slotButtonClicked()
     emit hub->SigSelectMouseInfo(device);
     QString updateWaiting;
     if (QDir(firmwareFolderPath()).exists()) {
-        g_receiverUpdateAvailable = hasFirmwareUpdate(211, device.version, DeviceAllInfo::receiverClass(device.kind));
+        g_receiverUpdateAvailable = hasFirmwareUpdate(ReceiverImage, device.version, DeviceAllInfo::receiverClass(device.kind));
         if (g_receiverUpdateAvailable)
             updateWaiting = QStringLiteral("true");
     }
