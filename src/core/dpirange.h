@@ -29,8 +29,9 @@ public:
     static constexpr int MostSegments = 4;
 
     DpiRange() = default;
-    // Texts that are no number read as 0. A list that does not end in one
-    // to four whole segments and the flags gives no segments.
+    // The last item is the flags; before it, whole segments of three items,
+    // a stray item or two left over. Texts that are no number read as 0.
+    // Fewer than one or more than four whole segments give no segments.
     static DpiRange fromItems(const QStringList &items);
 
     int flags() const { return m_flags; }
