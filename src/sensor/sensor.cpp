@@ -166,7 +166,7 @@ void Sensor::fillFrom(const FlashDataMap &record)
     dpi->setLevelCount(record.DPIGradeCount);
     dpi->setCurrentLevelIndex(record.CurrentDPIGrade);
     ui->frameRate->setRateChecked(RatePanel::indexOfRateCode(record.ReportRate));
-    // A cable carries no more than 1000 Hz.
+    // A mouse on its cable shows 1000 Hz for a 2000 or 4000 Hz rate.
     if (device.isWired && (record.ReportRate == 16 || record.ReportRate == 32))
         ui->frameRate->setRateChecked(RateIndex1000Hz);
     const ConfigIniStore *config = ConfigIniStore::instance();
