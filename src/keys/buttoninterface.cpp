@@ -18,6 +18,7 @@
 #include "macroblockbuilder.h"
 #include "macrofile.h"
 #include "makemacro.h"
+#include "myconmbobox.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "postmsg.h"
@@ -717,7 +718,7 @@ void Buttoninterface::styleControls()
     // The form gives the debounce group a frame of its own, which the page's look leaves out.
     skin->setStyleSheet(ui->groupBox_2, QStringLiteral("#groupBox_2{border: 0;}"));
     skin->setStyleSheet(ui->label_3, PanelStyle::titleLabel());
-    PanelStyle::useSelectionColouredView(ui->ProjectChoose);
+    MyConmboBox::useSelectionColouredView(ui->ProjectChoose);
 }
 
 void Buttoninterface::makeButtonGroups()

@@ -16,6 +16,7 @@
 #include "macropagestyle.h"
 #include "macrorecorder.h"
 #include "macrosteplist.h"
+#include "myconmbobox.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "postmsg.h"
@@ -130,7 +131,7 @@ void Macro::applyStyles()
     skin->setStyleSheet(ui->listWidgetHong, MacroPageStyle::list());
     skin->setStyleSheet(ui->listWidgetKey, MacroPageStyle::list());
     skin->setStyleSheet(ui->ChooseEvent, PanelStyle::comboBox(MacroPageStyle::pictureFolder()));
-    PanelStyle::useSelectionColouredView(ui->ChooseEvent);
+    MyConmboBox::useSelectionColouredView(ui->ChooseEvent);
     for (QLabel *label : {ui->label, ui->label_2, ui->label_3, ui->AutoInsertDelayLabel, ui->ReUntilLabel,
                           ui->ReUntilClickLabel, ui->ReUntilLooseLabel})
         skin->setStyleSheet(label, PanelStyle::titleLabel());

@@ -6,6 +6,7 @@
 #include "deferredskin.h"
 #include "dialogplacement.h"
 #include "lessthree.h"
+#include "myconmbobox.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "ui_debouncetime.h"
@@ -38,7 +39,7 @@ DebounceTime::DebounceTime(QWidget *parent)
                        "QComboBox QAbstractItemView {outline: 0px solid gray; border: 0px  solid black;"
                        "color: rgb(%1);background-color: rgb(0,0,0);selection-background-color: rgb(%3); }")
             .arg(text, picturePath, select));
-    PanelStyle::useSelectionColouredView(ui->Debunce);
+    MyConmboBox::useSelectionColouredView(ui->Debunce);
     ui->Debunce->setMaxVisibleItems(5);
 }
 

@@ -3,6 +3,7 @@
 #include "configurationsenders.h"
 #include "deferredskin.h"
 #include "flashdatamap.h"
+#include "myconmbobox.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "sensormodel.h"
@@ -48,7 +49,7 @@ void DpiLevelPanel::adoptForm(QLabel *title, QComboBox *levelCountList, const Le
         levelButtonGroup->addButton(button);
     m_skin->setStyleSheet(title, PanelStyle::titleLabel());
     m_skin->setStyleSheet(levelCountList, PanelStyle::comboBoxOnListPicture(PanelStyle::sensorPictureFolder()));
-    PanelStyle::useSelectionColouredView(levelCountList);
+    MyConmboBox::useSelectionColouredView(levelCountList);
     levelCountList->setMaxVisibleItems(5);
     connect(levelCountList, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &DpiLevelPanel::levelCountChosen);

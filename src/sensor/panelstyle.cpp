@@ -2,10 +2,7 @@
 
 #include "appinfo.h"
 #include "configinistore.h"
-#include "deferredskin.h"
 
-#include <QComboBox>
-#include <QListView>
 #include <QVector>
 
 namespace {
@@ -19,8 +16,8 @@ QString comboBoxWithList(const QString &pictureFolder, const QString &listLook)
                           "QComboBox QAbstractItemView::item{height:25px;}"
                           "QComboBox QAbstractItemView {outline: 0px solid gray; %5"
                           "color: rgb(%1);selection-background-color: rgb(%4); }")
-        .arg(optionColour("ComboxTextColor"), pictureFolder, optionColour("ComboxBackGroundColor"), optionColour("ComboxSelectColor"),
-             listLook);
+        .arg(optionColour("ComboxTextColor"), pictureFolder, optionColour("ComboxBackGroundColor"),
+             optionColour("ComboxSelectColor"), listLook);
 }
 
 } // namespace
@@ -46,28 +43,6 @@ QString comboBoxOnListPicture(const QString &pictureFolder)
 QString titleLabel()
 {
     return QStringLiteral("QLabel{color: rgb(%1;);}").arg(optionColour("LabelColor"));
-}
-
-void useSelectionColouredView(QComboBox *list)
-{
-    auto *skin = new DeferredSkin(list);
-    skin->whenShown([list] {
-        auto *view = new QListView(list);
-        view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
-                                           "QListView::item:hover{background-color: rgb(%1);}")
-                                .arg(optionColour("ComboxSelectColor")));
-        // Rows hidden while the list waited for its first show stay hidden.
-        QVector<int> hidden;
-        if (const auto *before = qobject_cast<QListView *>(list->view())) {
-            for (int row = 0; row < list->count(); ++row) {
-                if (before->isRowHidden(row))
-                    hidden << row;
-            }
-        }
-        list->setView(view);
-        for (int row : qAsConst(hidden))
-            view->setRowHidden(row, true);
-    });
 }
 
 QString checkBox(const QString &pictureFolder)

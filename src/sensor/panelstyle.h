@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QComboBox;
-
 // The looks the sensor panels share, built from the Option colours of
 // Config.ini and the pictures of the folder each panel names.
 namespace PanelStyle {
@@ -22,10 +20,6 @@ QString comboBox(const QString &pictureFolder);
 // without a border.
 QString comboBoxOnListPicture(const QString &pictureFolder);
 
-// Gives `list` an open list whose chosen and hovered rows take the selection
-// colour (the list's own style cannot reach them) when it first shows,
-// keeping the rows hidden until then.
-void useSelectionColouredView(QComboBox *list);
 
 // A check box with the "LODCheck.png" and "LOD.png" indicators and text in the
 // label colour.

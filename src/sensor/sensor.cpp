@@ -7,6 +7,7 @@
 #include "deviceallinfo.h"
 #include "dpilightbrightness.h"
 #include "languagetables.h"
+#include "myconmbobox.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "postmsg.h"
@@ -120,7 +121,7 @@ void Sensor::styleControls()
     auto *skin = new DeferredSkin(this);
     for (QComboBox *list : {static_cast<QComboBox *>(ui->ModelChoose), static_cast<QComboBox *>(ui->PerformanceOpen)}) {
         skin->setStyleSheet(list, PanelStyle::comboBox(pictureDir));
-        PanelStyle::useSelectionColouredView(list);
+        MyConmboBox::useSelectionColouredView(list);
     }
     ui->PerformanceOpen->setMaxVisibleItems(5);
     // The panels are framed in the form, but on the page's dark ground a frame

@@ -1,6 +1,7 @@
 #include "sensoreffect.h"
 
 #include "deferredskin.h"
+#include "myconmbobox.h"
 #include "panelstyle.h"
 #include "ui_sensoreffect.h"
 
@@ -14,7 +15,7 @@ SensorEffect::SensorEffect(QWidget *parent)
               QStringLiteral("0,0,0"));
     auto *skin = new DeferredSkin(this);
     skin->setStyleSheet(ui->Model, PanelStyle::comboBox(PanelStyle::sensorPictureFolder()));
-    PanelStyle::useSelectionColouredView(ui->Model);
+    MyConmboBox::useSelectionColouredView(ui->Model);
 }
 
 SensorEffect::~SensorEffect()

@@ -2,6 +2,7 @@
 
 #include "configurationsenders.h"
 #include "deferredskin.h"
+#include "myconmbobox.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "ui_sensorlod.h"
@@ -24,7 +25,7 @@ SensorLOD::SensorLOD(QWidget *parent)
     auto *skin = new DeferredSkin(this);
     skin->setStyleSheet(ui->label, PanelStyle::titleLabel());
     skin->setStyleSheet(ui->LOD, PanelStyle::comboBox(picturePath));
-    PanelStyle::useSelectionColouredView(ui->LOD);
+    MyConmboBox::useSelectionColouredView(ui->LOD);
 }
 
 SensorLOD::~SensorLOD()

@@ -17,8 +17,9 @@ MyConmboBox::~MyConmboBox() = default;
 
 void MyConmboBox::applyListSkin(const QString &pictureFolder)
 {
-    ConfigIniStore *config = ConfigIniStore::instance();
-    const QString select = config->colourText(QStringLiteral("ComboxSelectColor"));
+    // First, so that its step runs after the sheet: a widget's last event
+    // filter sees the show first.
+    useSelectionColouredView(this);
     // The lists sit on pages built at start-up and shown later.
     auto *skin = new DeferredSkin(this);
     skin->setStyleSheet(
@@ -31,16 +32,31 @@ void MyConmboBox::applyListSkin(const QString &pictureFolder)
                        "QComboBox QAbstractItemView {outline: 0px solid gray; border: 1px  solid gray;"
                        "color: rgb(%1); border-image: url(%2ComboboxTextBack.png);"
                        "selection-background-color: rgb(%4); }")
-            .arg(config->colourText(QStringLiteral("ComboxTextColor")), pictureFolder,
-                 config->colourText(QStringLiteral("ComboxBackGroundColor")), select));
-    skin->whenShown([this, select] {
-        auto *view = new QListView(this);
+            .arg(optionColour("ComboxTextColor"), pictureFolder, optionColour("ComboxBackGroundColor"),
+                 optionColour("ComboxSelectColor")));
+    setMaxVisibleItems(5);
+}
+
+void MyConmboBox::useSelectionColouredView(QComboBox *list)
+{
+    auto *skin = new DeferredSkin(list);
+    skin->whenShown([list] {
+        auto *view = new QListView(list);
         view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
                                            "QListView::item:hover{background-color: rgb(%1);}")
-                                .arg(select));
-        setView(view);
+                                .arg(optionColour("ComboxSelectColor")));
+        // Rows hidden while the list waited for its first show stay hidden.
+        QVector<int> hidden;
+        if (const auto *before = qobject_cast<QListView *>(list->view())) {
+            for (int row = 0; row < list->count(); ++row) {
+                if (before->isRowHidden(row))
+                    hidden << row;
+            }
+        }
+        list->setView(view);
+        for (int row : qAsConst(hidden))
+            view->setRowHidden(row, true);
     });
-    setMaxVisibleItems(5);
 }
 
 void MyConmboBox::mousePressEvent(QMouseEvent *event)

@@ -19,6 +19,10 @@ public:
     // ComboboxTextBack.png (the list) of `pictureFolder`, 25-pixel items,
     // five visible. The sheet is set when the list first shows.
     void applyListSkin(const QString &pictureFolder);
+    // Gives `list` a list view whose selected and hovered rows take the
+    // Option colour ComboxSelectColor, when the list first shows: setting a
+    // view lays out every item again. Rows hidden meanwhile stay hidden.
+    static void useSelectionColouredView(QComboBox *list);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
