@@ -578,7 +578,7 @@ int main(int argc, char **argv)
         currentLanguageIndex = qstrcmp(language, "ru") == 0 ? 1 : 0;
         for (const Shot &shot : shots) {
             std::unique_ptr<QWidget> window(shot.make());
-            const QString path = output.filePath(QStringLiteral("%1-%2.png").arg(shot.name, language));
+            const QString path = shotPath(output, QLatin1String(language), shot.name);
             if (!saveShot(window.get(), path, shot.settle)) {
                 std::fprintf(stderr, "cannot take %s\n", qPrintable(path));
                 ++failures;
