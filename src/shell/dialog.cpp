@@ -9,6 +9,7 @@
 #include "eventwait.h"
 #include "formsetting.h"
 #include "macro.h"
+#include "pagebackground.h"
 #include "postmsg.h"
 #include "sensor.h"
 #include "ui_dialog.h"
@@ -58,7 +59,7 @@ Dialog::Dialog(QWidget *parent)
     skin->setStyleSheet(ui->frame_2,
                         QStringLiteral("#frame_2{border-image: %1;}").arg(url(picturePath, "BGButtons.png")));
     skin->setStyleSheet(ui->frame_3,
-                        QStringLiteral("#frame_3{border-image: %1;}").arg(url(picturePath, "PageBack.png")));
+                        pageBackgroundStyle(QStringLiteral("#frame_3"), picturePath + QStringLiteral("PageBack.png")));
 
     keyPage = new Buttoninterface(this);
     macroPage = new Macro(this);

@@ -12,6 +12,7 @@
 #include "languagetables.h"
 #include "macroinistore.h"
 #include "mytoolbuttonenter.h"
+#include "pagebackground.h"
 #include "pagestate.h"
 #include "postmsg.h"
 #include "questiondialogb.h"
@@ -122,7 +123,8 @@ void DialogChange::applySkin()
     const QString background = config->colourText(QStringLiteral("ComboxBackGroundColor"));
     const QString &folder = m_skinFolder;
 
-    ui->frameChange->setStyleSheet(QStringLiteral("#frameChange{border-image: %1;}").arg(url(folder, "MainBack.png")));
+    ui->frameChange->setStyleSheet(
+        pageBackgroundStyle(QStringLiteral("#frameChange"), folder + QStringLiteral("MainBack.png")));
     ui->CloseButton->setStyleSheet(threeStateButtonStyle(folder, "Close.png", "CloseHover.png", "CloseClick.png"));
     ui->MinButton->setStyleSheet(threeStateButtonStyle(folder, "Min.png", "MinHover.png", "MinClick.png"));
     ui->Repair->setStyleSheet(QStringLiteral("QToolButton{border:0px;background-image: %1;"

@@ -4,9 +4,11 @@
 #include "myslider.h"
 #include "mytoolbutton.h"
 #include "mytoolbuttonenter.h"
+#include "pagebackground.h"
 #include "testenvironment.h"
 
 #include <QEnterEvent>
+#include <QFrame>
 #include <QSignalSpy>
 
 namespace {
@@ -183,6 +185,37 @@ private slots:
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(&button, &leave);
         QCOMPARE(button.cursor().shape(), Qt::ArrowCursor);
+    }
+    void aPageBackgroundLooksDrawnAtItsFramesSize_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QSize>("frameSize");
+        QTest::newRow("selection page") << QStringLiteral("DialogChange/MainBack.png") << QSize(1020, 700);
+        QTest::newRow("configuration frame") << QStringLiteral("Dialog/PageBack.png") << QSize(1020, 630);
+    }
+
+    // The outline stays at every edge; each row inside is the picture's
+    // middle column, however wide the frame.
+    void aPageBackgroundLooksDrawnAtItsFramesSize()
+    {
+        QFETCH(QString, picture);
+        QFETCH(QSize, frameSize);
+        const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/Picture/") + picture;
+        const QImage stored = QImage(path).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(stored.height(), frameSize.height());
+        QFrame frame;
+        frame.setObjectName(QStringLiteral("page"));
+        frame.resize(frameSize);
+        frame.setStyleSheet(pageBackgroundStyle(QStringLiteral("#page"), path));
+        const QImage shown = frame.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int last = frameSize.width() - 1;
+        for (int y = 0; y < frameSize.height(); ++y) {
+            for (int x = 0; x <= last; ++x) {
+                const int column = x == 0 ? 0 : x == last ? stored.width() - 1 : 1;
+                if (shown.pixel(x, y) != stored.pixel(column, y))
+                    QFAIL(qPrintable(QStringLiteral("differs at %1,%2").arg(x).arg(y)));
+            }
+        }
     }
 };
 

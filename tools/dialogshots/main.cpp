@@ -40,6 +40,7 @@
 #include "match.h"
 #include "motionsyncb.h"
 #include "mouseoffline.h"
+#include "pagebackground.h"
 #include "pagestate.h"
 #include "postmsg.h"
 #include "questiondialog.h"
@@ -296,8 +297,8 @@ QWidget *hostedLightingPage()
 {
     auto *host = new QFrame;
     host->setObjectName(QStringLiteral("host"));
-    host->setStyleSheet(QStringLiteral("#host{border-image: url(%1/Picture/Dialog/PageBack.png);}")
-                            .arg(programFolderPath()));
+    host->setStyleSheet(pageBackgroundStyle(QStringLiteral("#host"),
+                                            programFolderPath() + QStringLiteral("/Picture/Dialog/PageBack.png")));
     auto *layout = new QGridLayout(host);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *page = new LampLight(host);
