@@ -53,7 +53,6 @@ enum SizeRequest { FrameToTray = 0, FrameQuit = 1, SelectionToTray = 2, Selectio
 DialogMain::DialogMain(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::DialogMain)
-    , trayIcon(new QSystemTrayIcon(this))
 {
     ui->setupUi(this);
     loadLanguageFiles();
@@ -86,11 +85,7 @@ DialogMain::DialogMain(QWidget *parent)
     connect(hub, SIGNAL(SigMouseOffLineo(int)), this, SLOT(SlotMouseOffLine(int)));
     connect(hub, SIGNAL(SigUpPageLight()), this, SLOT(SlotUpPageLight()));
 
-    const QIcon logo(skinFolder + QStringLiteral("Logo.png"));
-    setWindowIcon(logo);
-    trayIcon->setIcon(logo);
-    trayIcon->setToolTip(appName);
-    connect(trayIcon, &QSystemTrayIcon::activated, this, &DialogMain::on_activatedSysTrayIcon);
+    setWindowIcon(QIcon(skinFolder + QStringLiteral("Logo.png")));
 
     emit hub->SigLanguageSameA(currentLanguageIndex);
     emit hub->SigLanguageSameB(currentLanguageIndex);
@@ -173,6 +168,8 @@ void DialogMain::hideToTray()
         return;
     }
     hide();
+    if (!trayIcon)
+        makeTrayIcon();
     if (trayMenu)
         trayMenu->deleteLater();
     trayMenu = new QMenu(this);
@@ -183,6 +180,15 @@ void DialogMain::hideToTray()
     connect(actionExit, &QAction::triggered, this, &DialogMain::slotActionExitApp);
     trayIcon->setContextMenu(trayMenu);
     trayIcon->show();
+}
+
+// Not at start-up: the desktop's tray is asked for over the session bus, a
+// round trip the window would wait for before it first shows.
+void DialogMain::makeTrayIcon()
+{
+    trayIcon = new QSystemTrayIcon(QIcon(skinFolder + QStringLiteral("Logo.png")), this);
+    trayIcon->setToolTip(appName);
+    connect(trayIcon, &QSystemTrayIcon::activated, this, &DialogMain::on_activatedSysTrayIcon);
 }
 
 void DialogMain::shutdown()
@@ -245,7 +251,8 @@ void DialogMain::restore(bool announceDriver)
     show();
     if (announceDriver && configurationFrameShown())
         UsbServer_SetPCDriverStatus(1);
-    trayIcon->hide();
+    if (trayIcon)
+        trayIcon->hide();
 }
 
 bool DialogMain::configurationFrameShown() const

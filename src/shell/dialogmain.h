@@ -52,6 +52,7 @@ private:
     void moveLegacyLanguageChoice();
     void on_activatedSysTrayIcon(QSystemTrayIcon::ActivationReason reason);
     void hideToTray();
+    void makeTrayIcon();
     void restore(bool announceDriver);
     bool configurationFrameShown() const;
     void endProgram(bool announceInactive);
@@ -61,7 +62,8 @@ private:
     void startDeviceServer();
 
     Ui::DialogMain *ui;
-    QSystemTrayIcon *trayIcon;
+    // Made when the window first goes to the tray; hidden while the window shows.
+    QSystemTrayIcon *trayIcon = nullptr;
     QMenu *trayMenu = nullptr;
     QPoint dragOffset;
     QPoint pressGlobalPos;
