@@ -3,6 +3,7 @@
 #include "configinistore.h"
 #include "deferredskin.h"
 
+#include <QEvent>
 #include <QListView>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -57,6 +58,26 @@ void MyConmboBox::useSelectionColouredView(QComboBox *list)
         for (int row : qAsConst(hidden))
             view->setRowHidden(row, true);
     });
+}
+
+void MyConmboBox::showPopup()
+{
+    if (!m_listPoppedUp) {
+        m_listPoppedUp = true;
+        QEvent fontChange(QEvent::FontChange);
+        QComboBox::changeEvent(&fontChange);
+    }
+    QComboBox::showPopup();
+}
+
+void MyConmboBox::changeEvent(QEvent *event)
+{
+    // An editable box also places its line edit on a font change.
+    if (event->type() == QEvent::FontChange && !m_listPoppedUp && !isEditable()) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
 }
 
 void MyConmboBox::mousePressEvent(QMouseEvent *event)

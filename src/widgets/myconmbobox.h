@@ -4,6 +4,10 @@
 
 // A combo box that draws its current text as a button label, centred in the
 // edit field, and remembers which item was current when it was last pressed.
+// Its list takes the box's font when it first pops up: Qt makes the list as
+// soon as the font changes, and every form sets its boxes' fonts as it builds
+// them, so each page would make its lists, with their views and scrollers,
+// before the window first shows.
 class MyConmboBox : public QComboBox
 {
 public:
@@ -24,10 +28,14 @@ public:
     // view lays out every item again. Rows hidden meanwhile stay hidden.
     static void useSelectionColouredView(QComboBox *list);
 
+    void showPopup() override;
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     int m_indexAtLastPress = 0;
+    bool m_listPoppedUp = false;
 };

@@ -7,6 +7,7 @@
 #include "pagebackground.h"
 #include "testenvironment.h"
 
+#include <QAbstractItemView>
 #include <QEnterEvent>
 #include <QFrame>
 #include <QSignalSpy>
@@ -90,6 +91,27 @@ private slots:
         QTest::mousePress(&box, Qt::LeftButton);
         QCOMPARE(box.indexAtLastPress(), 1);
         box.hidePopup();
+    }
+
+    // Forms set a box's font as they build it; the list is made only when it
+    // first pops up, with the box's font, and follows the font from then on.
+    void aComboBoxListTakesTheBoxFontWhenItFirstPopsUp()
+    {
+        QWidget window;
+        auto *box = new MyConmboBox(&window);
+        box->addItems({QStringLiteral("one"), QStringLiteral("two")});
+        box->setFont(QFont(QStringLiteral("DejaVu Sans"), 17));
+        const auto popupLists = [box] {
+            const QList<QWidget *> children = box->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+            return std::count_if(children.cbegin(), children.cend(), [](QWidget *w) { return w->isWindow(); });
+        };
+        window.show();
+        QCOMPARE(popupLists(), 0);
+        box->showPopup();
+        QCOMPARE(box->view()->font().pointSize(), 17);
+        box->hidePopup();
+        box->setFont(QFont(QStringLiteral("DejaVu Sans"), 11));
+        QCOMPARE(box->view()->font().pointSize(), 11);
     }
 
     void aComboBoxPaintsEditableOrNot()
