@@ -58,8 +58,9 @@ Dialog::Dialog(QWidget *parent)
     ui->line_6->hide();
     skin->setStyleSheet(ui->frame_2,
                         QStringLiteral("#frame_2{border-image: %1;}").arg(url(picturePath, "BGButtons.png")));
-    skin->setStyleSheet(ui->frame_3,
-                        pageBackgroundStyle(QStringLiteral("#frame_3"), picturePath + QStringLiteral("PageBack.png")));
+    // Only this frame: the sensor page has a panel of the same name.
+    skin->setStyleSheet(ui->frame_3, pageBackgroundStyle(QStringLiteral("Dialog > #frame_3"),
+                                                         picturePath + QStringLiteral("PageBack.png")));
 
     keyPage = new Buttoninterface(this);
     macroPage = new Macro(this);

@@ -104,6 +104,8 @@ private slots:
         QVERIFY(qobject_cast<Sensor *>(currentPage()));
         QVERIFY(bar("SensorButton")->isChecked());
         QVERIFY(m_frame->findChild<QFrame *>("frame_2")->styleSheet().contains("BackGround.png"));
+        // The frame's page background stays on its own frame of that name.
+        QCOMPARE(currentPage()->findChild<QFrame *>("frame_3")->frameWidth(), 0);
         QTest::mouseClick(bar("MacroButton"), Qt::LeftButton);
         QVERIFY(qobject_cast<Macro *>(currentPage()));
         QTest::mouseClick(bar("FormSetting"), Qt::LeftButton);

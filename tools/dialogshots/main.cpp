@@ -64,7 +64,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QGridLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
@@ -299,10 +298,10 @@ QWidget *hostedLightingPage()
     host->setObjectName(QStringLiteral("host"));
     host->setStyleSheet(pageBackgroundStyle(QStringLiteral("#host"),
                                             programFolderPath() + QStringLiteral("/Picture/Dialog/PageBack.png")));
-    auto *layout = new QGridLayout(host);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // Placed as the frame places its pages, without a layout: the
+    // background's outline does not move the page.
     auto *page = new LampLight(host);
-    layout->addWidget(page);
+    host->resize(page->size());
     FlashDataMap record = {};
     record.LightEnable = 1;
     record.LightMode = 2;
