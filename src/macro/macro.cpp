@@ -128,6 +128,8 @@ void Macro::connectHub()
 
 void Macro::applyStyles()
 {
+    // The frame's sheet reaches every control of the page: it waits too.
+    skin->setStyleSheet(ui->MacroPage, MacroPageStyle::page());
     skin->setStyleSheet(ui->listWidgetHong, MacroPageStyle::list());
     skin->setStyleSheet(ui->listWidgetKey, MacroPageStyle::list());
     skin->setStyleSheet(ui->ChooseEvent, PanelStyle::comboBox(MacroPageStyle::pictureFolder()));

@@ -10,6 +10,15 @@ QString pictureFolder()
     return programFolderPath() + QStringLiteral("/Picture/Macro/");
 }
 
+QString page()
+{
+    return QStringLiteral("QScrollArea{background-color: transparent;}"
+                          "QScrollArea > QWidget > QWidget{background-color: transparent;}"
+                          "QScrollBar:vertical{width: 13px; background: rgb(30,30,30); margin: 0px; border: none;}"
+                          "QScrollBar::handle:vertical{background: rgb(117,117,117); border-radius: 3px;"
+                          " min-height: 30px;}");
+}
+
 QString list()
 {
     return QStringLiteral(

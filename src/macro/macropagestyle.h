@@ -8,6 +8,9 @@ namespace MacroPageStyle {
 
 QString pictureFolder();
 
+// The page's frame: see-through scroll areas and a dark scroll bar.
+QString page();
+
 // Both lists: white on black with rounded corners and a dark scroll bar. Only
 // the macro list marks its chosen entry, with a red bar.
 QString list();

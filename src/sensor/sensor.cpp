@@ -30,6 +30,16 @@ namespace {
 const QString ModeSwitch = QStringLiteral("SUPPORT_SENSOR_MODE_SEL");
 // The sensor mode the fast rates impose, never sent: the device takes it itself.
 constexpr int CordedMode = 2;
+
+// The page's scroll bar: dark, leaving room for arrows it does not draw.
+const char PageScrollBar[] =
+    "QFrame#SenSorPage QScrollBar:vertical{width:13px;background:rgb(30,30,30);margin:25px 0px 25px 0px;}"
+    "QFrame#SenSorPage QScrollBar::handle:vertical{background:rgb(117,117,117);border-radius:3px;min-height:30px;}"
+    "QFrame#SenSorPage QScrollBar::add-line:vertical,QFrame#SenSorPage QScrollBar::sub-line:vertical"
+    "{height:25px;background:transparent;}"
+    "QFrame#SenSorPage QScrollBar::add-page:vertical,QFrame#SenSorPage QScrollBar::sub-page:vertical,"
+    "QFrame#SenSorPage QScrollBar::up-arrow:vertical,QFrame#SenSorPage QScrollBar::down-arrow:vertical"
+    "{background:transparent;}";
 // The full-performance times of the duration list, in units of 10 seconds.
 constexpr std::array<int, 6> PerformanceTimes = {3, 6, 12, 30, 60, 90};
 // A model without a DPI range of its own keeps this slider range.
@@ -119,6 +129,8 @@ void Sensor::styleControls()
 {
     // The page is built at start-up and shows only once a device is opened.
     auto *skin = new DeferredSkin(this);
+    // Its sheet reaches every control of the page.
+    skin->setStyleSheet(ui->SenSorPage, QLatin1String(PageScrollBar));
     for (QComboBox *list : {static_cast<QComboBox *>(ui->ModelChoose), static_cast<QComboBox *>(ui->PerformanceOpen)}) {
         skin->setStyleSheet(list, PanelStyle::comboBox(pictureDir));
         MyConmboBox::useSelectionColouredView(list);
