@@ -718,7 +718,7 @@ void Buttoninterface::styleControls()
     // The form gives the debounce group a frame of its own, which the page's look leaves out.
     skin->setStyleSheet(ui->groupBox_2, QStringLiteral("#groupBox_2{border: 0;}"));
     skin->setStyleSheet(ui->label_3, PanelStyle::titleLabel());
-    MyConmboBox::useSelectionColouredView(ui->ProjectChoose);
+    ui->ProjectChoose->useSelectionColouredView();
 }
 
 void Buttoninterface::makeButtonGroups()

@@ -133,7 +133,7 @@ void Macro::applyStyles()
     skin->setStyleSheet(ui->listWidgetHong, MacroPageStyle::list());
     skin->setStyleSheet(ui->listWidgetKey, MacroPageStyle::list());
     skin->setStyleSheet(ui->ChooseEvent, PanelStyle::comboBox(MacroPageStyle::pictureFolder()));
-    MyConmboBox::useSelectionColouredView(ui->ChooseEvent);
+    ui->ChooseEvent->useSelectionColouredView();
     for (QLabel *label : {ui->label, ui->label_2, ui->label_3, ui->AutoInsertDelayLabel, ui->ReUntilLabel,
                           ui->ReUntilClickLabel, ui->ReUntilLooseLabel})
         skin->setStyleSheet(label, PanelStyle::titleLabel());

@@ -39,7 +39,7 @@ DebounceTime::DebounceTime(QWidget *parent)
                        "QComboBox QAbstractItemView {outline: 0px solid gray; border: 0px  solid black;"
                        "color: rgb(%1);background-color: rgb(0,0,0);selection-background-color: rgb(%3); }")
             .arg(text, picturePath, select));
-    MyConmboBox::useSelectionColouredView(ui->Debunce);
+    ui->Debunce->useSelectionColouredView();
     ui->Debunce->setMaxVisibleItems(5);
 }
 

@@ -38,7 +38,7 @@ DpiLevelPanel::DpiLevelPanel(QWidget *parent)
     levelButtonGroup->setExclusive(true);
 }
 
-void DpiLevelPanel::adoptForm(QLabel *title, QComboBox *levelCountList, const LevelButtons &levelButtons,
+void DpiLevelPanel::adoptForm(QLabel *title, MyConmboBox *levelCountList, const LevelButtons &levelButtons,
                               const QList<QSlider *> &sliders)
 {
     m_title = title;
@@ -49,7 +49,7 @@ void DpiLevelPanel::adoptForm(QLabel *title, QComboBox *levelCountList, const Le
         levelButtonGroup->addButton(button);
     m_skin->setStyleSheet(title, PanelStyle::titleLabel());
     m_skin->setStyleSheet(levelCountList, PanelStyle::comboBoxOnListPicture(PanelStyle::sensorPictureFolder()));
-    MyConmboBox::useSelectionColouredView(levelCountList);
+    levelCountList->useSelectionColouredView();
     levelCountList->setMaxVisibleItems(5);
     connect(levelCountList, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &DpiLevelPanel::levelCountChosen);

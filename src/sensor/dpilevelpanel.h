@@ -7,6 +7,7 @@
 class QAbstractButton;
 class QButtonGroup;
 class QColorDialog;
+class MyConmboBox;
 class QComboBox;
 class DeferredSkin;
 class QLabel;
@@ -64,7 +65,7 @@ protected:
 
     // Groups the form's level buttons, styles the title and the level-count
     // list and connects the list once setupUi has built them.
-    void adoptForm(QLabel *title, QComboBox *levelCountList, const LevelButtons &levelButtons,
+    void adoptForm(QLabel *title, MyConmboBox *levelCountList, const LevelButtons &levelButtons,
                    const QList<QSlider *> &sliders);
 
     static bool isLevel(int level);

@@ -131,9 +131,9 @@ void Sensor::styleControls()
     auto *skin = new DeferredSkin(this);
     // Its sheet reaches every control of the page.
     skin->setStyleSheet(ui->SenSorPage, QLatin1String(PageScrollBar));
-    for (QComboBox *list : {static_cast<QComboBox *>(ui->ModelChoose), static_cast<QComboBox *>(ui->PerformanceOpen)}) {
+    for (MyConmboBox *list : {ui->ModelChoose, ui->PerformanceOpen}) {
         skin->setStyleSheet(list, PanelStyle::comboBox(pictureDir));
-        MyConmboBox::useSelectionColouredView(list);
+        list->useSelectionColouredView();
     }
     ui->PerformanceOpen->setMaxVisibleItems(5);
     // The panels are framed in the form, but on the page's dark ground a frame

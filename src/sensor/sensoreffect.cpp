@@ -15,7 +15,7 @@ SensorEffect::SensorEffect(QWidget *parent)
               QStringLiteral("0,0,0"));
     auto *skin = new DeferredSkin(this);
     skin->setStyleSheet(ui->Model, PanelStyle::comboBox(PanelStyle::sensorPictureFolder()));
-    MyConmboBox::useSelectionColouredView(ui->Model);
+    ui->Model->useSelectionColouredView();
 }
 
 SensorEffect::~SensorEffect()

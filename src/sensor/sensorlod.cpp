@@ -25,7 +25,7 @@ SensorLOD::SensorLOD(QWidget *parent)
     auto *skin = new DeferredSkin(this);
     skin->setStyleSheet(ui->label, PanelStyle::titleLabel());
     skin->setStyleSheet(ui->LOD, PanelStyle::comboBox(picturePath));
-    MyConmboBox::useSelectionColouredView(ui->LOD);
+    ui->LOD->useSelectionColouredView();
 }
 
 SensorLOD::~SensorLOD()

@@ -25,7 +25,6 @@
 #include <HIDUsb.h>
 
 #include <QDir>
-#include <QListView>
 #include <QThread>
 
 DialogChange *g_selectionPage = nullptr;
@@ -143,10 +142,7 @@ void DialogChange::applySkin()
             .arg(url(folder, "ComboboxBack.png"), url(folder, "Menu.png"), text, background,
                  url(folder, "MenuClicked.png"), select));
     ui->comboBox->setMaxVisibleItems(5);
-    auto *view = new QListView(ui->comboBox);
-    view->setStyleSheet(QStringLiteral("QListView::item:selected, QListView::item:hover{background-color: rgb(%1);}")
-                            .arg(select));
-    ui->comboBox->setView(view);
+    ui->comboBox->useSelectionColouredView();
 }
 
 // The new-firmware notice wears the small dialogs' skin, once it first shows.

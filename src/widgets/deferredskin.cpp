@@ -29,14 +29,6 @@ void DeferredSkin::setStyleSheet(QWidget *widget, const QString &sheet)
     m_waiting.append({widget, sheet, widget->styleSheet()});
 }
 
-void DeferredSkin::whenShown(const std::function<void()> &step)
-{
-    if (m_shown)
-        step();
-    else
-        m_steps.append(step);
-}
-
 bool DeferredSkin::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_page && event->type() == QEvent::Show && !m_shown) {
@@ -47,9 +39,6 @@ bool DeferredSkin::eventFilter(QObject *watched, QEvent *event)
                 waiting.widget->setStyleSheet(waiting.sheet);
         }
         m_waiting.clear();
-        for (const auto &step : qAsConst(m_steps))
-            step();
-        m_steps.clear();
     }
     return QObject::eventFilter(watched, event);
 }

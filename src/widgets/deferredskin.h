@@ -5,8 +5,6 @@
 #include <QString>
 #include <QVector>
 
-#include <functional>
-
 class QWidget;
 
 // The style sheets of a page or window that is built long before it is
@@ -24,10 +22,6 @@ public:
     // A later sheet for the same widget replaces one still waiting, and so
     // does a sheet set on the widget directly in the meantime.
     void setStyleSheet(QWidget *widget, const QString &sheet);
-    // A step of the skin that is no style sheet but as costly, such as giving
-    // a combo box its own list view (which lays out every item again): run
-    // after the waiting sheets.
-    void whenShown(const std::function<void()> &step);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,5 +38,4 @@ private:
     QWidget *const m_page;
     bool m_shown;
     QVector<Waiting> m_waiting;
-    QVector<std::function<void()>> m_steps;
 };

@@ -18,9 +18,7 @@ MyConmboBox::~MyConmboBox() = default;
 
 void MyConmboBox::applyListSkin(const QString &pictureFolder)
 {
-    // First, so that its step runs after the sheet: a widget's last event
-    // filter sees the show first.
-    useSelectionColouredView(this);
+    useSelectionColouredView();
     // The lists sit on pages built at start-up and shown later.
     auto *skin = new DeferredSkin(this);
     skin->setStyleSheet(
@@ -38,26 +36,27 @@ void MyConmboBox::applyListSkin(const QString &pictureFolder)
     setMaxVisibleItems(5);
 }
 
-void MyConmboBox::useSelectionColouredView(QComboBox *list)
+void MyConmboBox::useSelectionColouredView()
 {
-    auto *skin = new DeferredSkin(list);
-    skin->whenShown([list] {
-        auto *view = new QListView(list);
-        view->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
-                                           "QListView::item:hover{background-color: rgb(%1);}")
-                                .arg(optionColour("ComboxSelectColor")));
-        // Rows hidden while the list waited for its first show stay hidden.
-        QVector<int> hidden;
-        if (const auto *before = qobject_cast<QListView *>(list->view())) {
-            for (int row = 0; row < list->count(); ++row) {
-                if (before->isRowHidden(row))
-                    hidden << row;
-            }
+    m_selectionColouredView = true;
+}
+
+void MyConmboBox::setSelectionColouredView()
+{
+    auto *colouredView = new QListView(this);
+    colouredView->setStyleSheet(QStringLiteral("QListView::item:selected{background-color: rgb(%1);}"
+                                               "QListView::item:hover{background-color: rgb(%1);}")
+                                    .arg(optionColour("ComboxSelectColor")));
+    QVector<int> hidden;
+    if (const auto *before = qobject_cast<QListView *>(view())) {
+        for (int row = 0; row < count(); ++row) {
+            if (before->isRowHidden(row))
+                hidden << row;
         }
-        list->setView(view);
-        for (int row : qAsConst(hidden))
-            view->setRowHidden(row, true);
-    });
+    }
+    setView(colouredView);
+    for (int row : qAsConst(hidden))
+        colouredView->setRowHidden(row, true);
 }
 
 void MyConmboBox::showPopup()
@@ -66,6 +65,8 @@ void MyConmboBox::showPopup()
         m_listPoppedUp = true;
         QEvent fontChange(QEvent::FontChange);
         QComboBox::changeEvent(&fontChange);
+        if (m_selectionColouredView)
+            setSelectionColouredView();
     }
     QComboBox::showPopup();
 }

@@ -4,10 +4,10 @@
 
 // A combo box that draws its current text as a button label, centred in the
 // edit field, and remembers which item was current when it was last pressed.
-// Its list takes the box's font when it first pops up: Qt makes the list as
-// soon as the font changes, and every form sets its boxes' fonts as it builds
-// them, so each page would make its lists, with their views and scrollers,
-// before the window first shows.
+// Its list takes the box's font, and its view, when it first pops up: Qt
+// makes the list as soon as the font changes, and every form sets its boxes'
+// fonts as it builds them, so each page would make its lists, with their
+// views and scrollers, before the window first shows.
 class MyConmboBox : public QComboBox
 {
 public:
@@ -23,10 +23,10 @@ public:
     // ComboboxTextBack.png (the list) of `pictureFolder`, 25-pixel items,
     // five visible. The sheet is set when the list first shows.
     void applyListSkin(const QString &pictureFolder);
-    // Gives `list` a list view whose selected and hovered rows take the
-    // Option colour ComboxSelectColor, when the list first shows: setting a
-    // view lays out every item again. Rows hidden meanwhile stay hidden.
-    static void useSelectionColouredView(QComboBox *list);
+    // Gives the list a view whose selected and hovered rows take the Option
+    // colour ComboxSelectColor, when it first pops up: setting a view lays
+    // out every item again. Rows hidden meanwhile stay hidden.
+    void useSelectionColouredView();
 
     void showPopup() override;
 
@@ -36,6 +36,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void setSelectionColouredView();
+
     int m_indexAtLastPress = 0;
     bool m_listPoppedUp = false;
+    bool m_selectionColouredView = false;
 };

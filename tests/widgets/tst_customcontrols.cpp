@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QEnterEvent>
 #include <QFrame>
+#include <QListView>
 #include <QSignalSpy>
 
 namespace {
@@ -112,6 +113,23 @@ private slots:
         box->hidePopup();
         box->setFont(QFont(QStringLiteral("DejaVu Sans"), 11));
         QCOMPARE(box->view()->font().pointSize(), 11);
+    }
+
+    // The selection-coloured view replaces the list's own as the list first
+    // pops up; rows hidden before stay hidden.
+    void aComboBoxTakesItsColouredViewWhenItFirstPopsUp()
+    {
+        QWidget window;
+        auto *box = new MyConmboBox(&window);
+        box->addItems({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
+        box->useSelectionColouredView();
+        window.show();
+        const auto coloured = [box] { return box->view()->styleSheet().contains(QStringLiteral("item:selected")); };
+        QVERIFY(!coloured());
+        static_cast<QListView *>(box->view())->setRowHidden(1, true);
+        box->showPopup();
+        QVERIFY(coloured());
+        QVERIFY(static_cast<QListView *>(box->view())->isRowHidden(1));
     }
 
     void aComboBoxPaintsEditableOrNot()
