@@ -28,4 +28,3 @@ public:
 
 // A colour of the look, `Option` group of Config.ini, as "r,g,b".
 QString optionColour(const char *key);
-

@@ -80,7 +80,8 @@ QString keyPageStyleSheet()
                             "#ProjectChoose QAbstractItemView{outline: 0px;border: 0px;color: rgb(%2);"
                             "background-color: rgb(%3);border-image: url(%1ComboboxTextBack.png);"
                             "selection-background-color: rgb(%4);}")
-                 .arg(dir, optionColour("ComboxTextColor"), optionColour("ComboxBackGroundColor"), optionColour("ComboxSelectColor"));
+                 .arg(dir, optionColour("ComboxTextColor"), optionColour("ComboxBackGroundColor"),
+                      optionColour("ComboxSelectColor"));
     return sheet;
 }
 

@@ -4,12 +4,12 @@
 
 #include <array>
 
+class DeferredSkin;
+class MyConmboBox;
 class QAbstractButton;
 class QButtonGroup;
 class QColorDialog;
-class MyConmboBox;
 class QComboBox;
-class DeferredSkin;
 class QLabel;
 class QSlider;
 

@@ -3,8 +3,6 @@
 #include "appinfo.h"
 #include "configinistore.h"
 
-#include <QVector>
-
 namespace {
 
 QString comboBoxWithList(const QString &pictureFolder, const QString &listLook)

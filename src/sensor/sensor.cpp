@@ -315,7 +315,7 @@ void Sensor::lockModelChoice()
     ui->ModelChoose->setEnabled(false);
 }
 
-// The list's view changes once, when the page first shows.
+// The list's view changes once, when the list first pops up.
 QListView *Sensor::modelChooseView() const
 {
     return static_cast<QListView *>(ui->ModelChoose->view());

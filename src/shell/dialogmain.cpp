@@ -186,7 +186,7 @@ void DialogMain::hideToTray()
 // round trip the window would wait for before it first shows.
 void DialogMain::makeTrayIcon()
 {
-    trayIcon = new QSystemTrayIcon(QIcon(skinFolder + QStringLiteral("Logo.png")), this);
+    trayIcon = new QSystemTrayIcon(windowIcon(), this);
     trayIcon->setToolTip(appName);
     connect(trayIcon, &QSystemTrayIcon::activated, this, &DialogMain::on_activatedSysTrayIcon);
 }

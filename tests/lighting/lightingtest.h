@@ -44,7 +44,6 @@ inline FlashDataMap lightRecord()
     return record;
 }
 
-
 inline QSpinBox *box(const QWidget *window, const char *name)
 {
     return child<QSpinBox>(window, name);

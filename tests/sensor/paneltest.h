@@ -52,7 +52,6 @@ inline void presetRecordByte(int offset, int value)
     DeviceProtocolData.update([=](FlashDataMap &record) { record.bytes()[offset] = std::uint8_t(value); });
 }
 
-
 // Runs `action` and closes any modal dialog it opens; true when one opened.
 inline bool opensModalDialog(const std::function<void()> &action)
 {
