@@ -4,6 +4,18 @@
 #include <cstring>
 #include <limits>
 
+namespace {
+
+// What a block built from items that end in a delay holds after its last
+// step; no key is kind 0 with code 0.
+bool isEndMarker(const KeyStep &step)
+{
+    static const KeyStep marker = {};
+    return std::memcmp(&step, &marker, sizeof step) == 0;
+}
+
+} // namespace
+
 MacroBlockBuilder::MacroBlockBuilder(const QString &name)
 {
     std::memset(&m_block, 0, sizeof m_block);
@@ -82,6 +94,8 @@ QVector<MacroItem> macroItemsOfBlock(const KeyMacro &block)
         const KeyStep &step = block.steps[index];
         if (index > 0)
             items.append(MacroItem::pause(block.steps[index - 1].delay()));
+        if (index == block.stepCount() - 1 && isEndMarker(step))
+            break;
         const int action = step.action == KeyStep::Press ? KeyStep::Press : KeyStep::Release;
         items.append(MacroItem::key(step.kind, step.code(), action));
     }

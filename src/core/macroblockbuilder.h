@@ -13,7 +13,7 @@
 // alternate strictly (a leading delay, two keys or two delays in a row), so
 // a leading delay is dropped, consecutive delays add up, and a key after a
 // key opens a step of its own. A macro ending in a delay gets one more,
-// all-zero step, as the device has always been sent. The block holds 70
+// all-zero step that marks its end, as the device has always been sent. The block holds 70
 // steps: what comes after the seventieth is left out.
 class MacroBlockBuilder
 {
@@ -38,7 +38,9 @@ KeyMacro macroBlock(const QString &name, const QVector<MacroItem> &items);
 
 // The items a block plays, as the editor lists them: each step a key, and
 // between two steps the delay of the first. The last step's delay is not
-// listed, so a block built from items that end in a key gives them back.
+// listed, and an all-zero last step is the end marker of a macro ending in
+// a delay, not a key, so a block gives back the items it was built from
+// (once they alternate and start with a key).
 QVector<MacroItem> macroItemsOfBlock(const KeyMacro &block);
 
 // The name a block carries: its 30 name bytes in the local 8-bit encoding

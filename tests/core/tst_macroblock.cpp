@@ -74,6 +74,19 @@ QString itemsText(const QVector<MacroItem> &items)
     return texts.join(' ');
 }
 
+// The items itemsText gives.
+QVector<MacroItem> itemsOf(const QString &text)
+{
+    QVector<MacroItem> items;
+    for (const QString &item : text.split(' ', Qt::SkipEmptyParts)) {
+        if (item.endsWith("ms"))
+            items.append(MacroItem::pause(item.chopped(2).toUInt()));
+        else
+            items.append(MacroItem::key(item.mid(1, 1).toInt(), item.mid(3).toInt(nullptr, 16), item.startsWith('-')));
+    }
+    return items;
+}
+
 // An exchanged macro's stream with items "<text>+" (a press), "<text>-" (a
 // release) or "<text>ms" (a delay, no flag), each with an icon of `engine`.
 QByteArray exchangeStream(const QByteArray &marker, const QByteArray &name, const QByteArray &repeat, int count,
@@ -217,6 +230,25 @@ private slots:
         QCOMPARE(stepsOf(rebound), stepsOf(bound));
         QCOMPARE(readMacroRepeatText("Device"), QString("1"));
         QVERIFY(!writeMacroFileFromBlock("../Device", 254, bound));
+    }
+
+    // Sent as a block, read back from the device's record; a macro file
+    // without steps is bound as one empty step.
+    void macrosComeBackFromTheDeviceAsTheyWent_data()
+    {
+        QTest::addColumn<QString>("items");
+        QTest::newRow("ending in a key") << "+1:04 10ms -1:04";
+        QTest::newRow("ending in a delay") << "+1:04 10ms -1:04 20ms";
+        QTest::newRow("ending in a delay of 0 ms") << "+0:01 0ms";
+        QTest::newRow("one key") << "-4:10";
+        QTest::newRow("no steps") << "";
+    }
+
+    void macrosComeBackFromTheDeviceAsTheyWent()
+    {
+        QFETCH(QString, items);
+        QCOMPARE(itemsText(macroItemsOfBlock(macroBlock("M", itemsOf(items)))), items);
+        QCOMPARE(itemsText(macroItemsOfBlock(blockOfText(MacroText{1, itemsOf(items)}.bytes()))), items);
     }
 
     // Qt reads the icons this program writes, and this program reads
