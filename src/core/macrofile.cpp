@@ -12,13 +12,6 @@
 
 namespace {
 
-const QChar Blank = QLatin1Char(' ');
-
-QStringList lineItems(const QByteArray &line)
-{
-    return QString::fromUtf8(line).split(Blank, Qt::SkipEmptyParts);
-}
-
 bool replaceMacroFile(const QString &name, const QByteArray &content)
 {
     if (!isUsableMacroName(name))
@@ -74,38 +67,27 @@ bool renameMacroFile(const QString &name, const QString &newName)
            && QFile::rename(macroFilePath(name), macroFilePath(newName));
 }
 
-QString readMacroRepeatText(const QString &name)
-{
-    const QString none = QStringLiteral("0");
-    QFile file(macroFilePath(name));
-    if (!isUsableMacroName(name) || !file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return none;
-    const QStringList items = lineItems(file.readLine());
-    const QString repeat = items.isEmpty() ? QString() : QString(items.first()).remove(QLatin1Char('\n'));
-    return repeat.isEmpty() ? none : repeat;
-}
-
-bool saveMacroRepeatValue(const QString &name, const QString &text)
-{
-    return replaceMacroFile(name, (text + QLatin1Char('\n')).toUtf8());
-}
-
 bool buildMacroBlockFromIni(const QString &name, KeyMacro *block)
 {
     std::memset(block, 0, sizeof *block);
-    QFile file(macroFilePath(name));
-    if (!g_deviceUiLive || !isUsableMacroName(name) || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    MacroText macro;
+    if (!g_deviceUiLive || !readMacroFile(name, &macro))
         return false;
-    *block = macroBlockFromText(name, &file);
+    *block = boundMacroBlock(name, macro.items);
     return true;
+}
+
+KeyMacro boundMacroBlock(const QString &name, const QVector<MacroItem> &items)
+{
+    KeyMacro block = macroBlock(name, items);
+    if (block.stepCountByte == 0)
+        block.stepCountByte = 1;
+    return block;
 }
 
 KeyMacro macroBlockFromText(const QString &name, QIODevice *file)
 {
-    KeyMacro block = macroBlock(name, MacroText::read(file).items);
-    if (block.stepCountByte == 0)
-        block.stepCountByte = 1;
-    return block;
+    return boundMacroBlock(name, MacroText::read(file).items);
 }
 
 bool readMacroFile(const QString &name, MacroText *macro)

@@ -32,21 +32,15 @@ QStringList macroNames();
 // has a file already or the rename fails.
 bool renameMacroFile(const QString &name, const QString &newName);
 
-// The repeat mode, the first item of the file's first line; "0" when the
-// file is missing, unreadable, empty or the name is unusable.
-QString readMacroRepeatText(const QString &name);
-
-// Replaces the file with the one line `text`, atomically: a failed write
-// leaves the old file whole. False for an unusable name or a failed write.
-bool saveMacroRepeatValue(const QString &name, const QString &text);
-
 // The block of the macro file named `name`, built only while the device
 // pages may send and when the file can be read. False with a zero block
 // otherwise.
 bool buildMacroBlockFromIni(const QString &name, KeyMacro *block);
+// The block a key is sent for a macro's items. A macro without steps
+// still gives one empty step.
+KeyMacro boundMacroBlock(const QString &name, const QVector<MacroItem> &items);
 // The block of a macro file's text, read from an open device (text mode)
-// as MacroText reads it, so the key page binds what the editor shows. A
-// file without steps still gives one empty step.
+// as MacroText reads it, so the key page binds what the editor shows.
 KeyMacro macroBlockFromText(const QString &name, QIODevice *file);
 
 // The macro file named `name`; false for an unusable name or a file that

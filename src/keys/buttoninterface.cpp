@@ -513,13 +513,15 @@ void Buttoninterface::slotButtonClicked(bool checked)
         bindToSelectedKey(false, [this, name = button->text()](int key) { bindMacro(key, name); });
 }
 
-// The macro goes as its file holds it; its repeat mode rides in the entry.
+// The macro goes as its file holds it, read as the editor reads it; its
+// repeat mode rides in the entry.
 void Buttoninterface::bindMacro(int key, const QString &name)
 {
-    KeyMacro block;
-    if (!buildMacroBlockFromIni(name, &block))
+    MacroText macro;
+    if (!g_deviceUiLive || !readMacroFile(name, &macro))
         return;
-    const KeyFunction entry = {MacroBinding, std::uint8_t(key), std::uint8_t(readMacroRepeatText(name).toInt())};
+    const KeyMacro block = boundMacroBlock(name, macro.items);
+    const KeyFunction entry = {MacroBinding, std::uint8_t(key), std::uint8_t(macro.repeat)};
     if (!setKeyMacro(key, &entry.type, reinterpret_cast<const std::uint8_t *>(&block)))
         return;
     setKeyCaption(key, macroCaptionPrefix + name);
@@ -602,11 +604,13 @@ void Buttoninterface::SlotUpDataMacro(QString MacroName, int index)
         for (const int key : keys)
             emit PostMsg::instance()->SigMacroDownLoadData(MacroName, key);
     } else if (index == 1) {
-        const int repeat = readMacroRepeatText(MacroName).toInt();
+        MacroText macro;
+        if (!readMacroFile(MacroName, &macro))
+            return;
         for (const int key : keys) {
             const FlashDataMap record = DeviceProtocolData.get();
             KeyFunction entry = record.KeyFunctions[key];
-            entry.param = std::uint8_t(repeat);
+            entry.param = std::uint8_t(macro.repeat);
             const auto *body = reinterpret_cast<const std::uint8_t *>(&record.KeyMacros[key]);
             if (setKeyMacro(key, &entry.type, body))
                 SetButtonBinding(key, entry.type, entry.code, entry.param);

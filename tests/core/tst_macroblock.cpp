@@ -228,7 +228,9 @@ private slots:
 
         QVERIFY(writeMacroFileFromBlock("Device", 300, bound) && buildMacroBlockFromIni("Device", &rebound));
         QCOMPARE(stepsOf(rebound), stepsOf(bound));
-        QCOMPARE(readMacroRepeatText("Device"), QString("1"));
+        MacroText device;
+        QVERIFY(readMacroFile("Device", &device));
+        QCOMPARE(device.repeat, 1);
         QVERIFY(!writeMacroFileFromBlock("../Device", 254, bound));
     }
 
@@ -382,23 +384,20 @@ private slots:
         QCOMPARE(macroNames(), (QStringList{"A", "c"}));
     }
 
-    void repeatValueReplacesTheFileOnlyForUsableNames()
+    void macroFilesAreReadAndReplacedOnlyForUsableNames()
     {
         writeFile(macroFilePath("Saved"), "1\n0x04 1 0\n");
-        QVERIFY(saveMacroRepeatValue("Saved", "255"));
+        QVERIFY(writeMacroFile("Saved", {255, {}}));
         QFile saved(macroFilePath("Saved"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("255\n"));
-        writeFile(macroFilePath("Spaced"), "  253  x\n0x04 1 0\n");
-        QCOMPARE(readMacroRepeatText("Spaced"), QString("253"));
-        writeFile(macroFilePath("Blank"), "   \n");
-        QCOMPARE(readMacroRepeatText("Blank"), QString("0"));
 
-        QVERIFY(!saveMacroRepeatValue("../Escaped", "1"));
+        MacroText macro;
+        QVERIFY(!writeMacroFile("../Escaped", {}));
         QVERIFY(!QFile::exists(macroFolderPath() + "/../Escaped.ini"));
         writeFile(macroFolderPath() + "/../Outside.ini", "9\n");
-        QCOMPARE(readMacroRepeatText("../Outside"), QString("0"));
-        QCOMPARE(readMacroRepeatText("Missing"), QString("0"));
+        QVERIFY(!readMacroFile("../Outside", &macro));
+        QVERIFY(!readMacroFile("Missing", &macro));
     }
 
     void blocksAreBuiltOnlyFromReadableFilesWhileSending()

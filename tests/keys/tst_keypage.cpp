@@ -81,6 +81,16 @@ private:
 
     QAbstractButton *button(const QString &name) const { return m_page->findChild<QAbstractButton *>(name); }
     QString caption(int key) const { return button(KeyButtons[key])->text(); }
+    // A macro-list button by its macro's name.
+    QAbstractButton *buttonOrMacro(const QString &name) const
+    {
+        QAbstractButton *pressed = button(name);
+        for (QAbstractButton *macro : m_page->findChildren<QAbstractButton *>()) {
+            if (macro->text() == name)
+                pressed = macro;
+        }
+        return pressed;
+    }
     QString macroPrefix() const { return languageText(LanguageSection::Buttoninterface, currentLanguageIndex, 55); }
 
     // Key 3 bound as given, its macro block naming "Jump".
@@ -441,7 +451,7 @@ private slots:
         QFETCH(QByteArray, entry);
         QFETCH(QByteArray, payload);
         QFETCH(QString, caption);
-        QVERIFY(saveMacroRepeatValue("Burst", "255"));
+        QVERIFY(writeMacroFile("Burst", {255, {}}));
         m_page->SlotAddMacroButton();
         fill(openMouse(1));
         g_deviceUiLive = true;
@@ -456,11 +466,7 @@ private slots:
                 m_pasted = name.mid(6);
             const bool twice = name.endsWith('!');
             name.remove('!');
-            QAbstractButton *pressed = button(name);
-            for (QAbstractButton *macro : m_page->findChildren<QAbstractButton *>()) {
-                if (macro->text() == name)
-                    pressed = macro;
-            }
+            QAbstractButton *pressed = buttonOrMacro(name);
             if (twice)
                 emit pressed->clicked(true);
             else if (pressed)
@@ -479,6 +485,46 @@ private slots:
         QCOMPARE(this->caption(key), caption.isEmpty() ? captionBefore : expanded(caption));
         QTEST(m_closer->seen, "dialogs");
         QCOMPARE(m_page->findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName(), QString("page"));
+    }
+
+    // Binding the macro to key 5 and changing its repeat mode for key 4,
+    // bound to it by the device, send the repeat mode the editor shows.
+    void boundMacrosRepeatAsTheEditorReadsTheirFirstLine_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("repeat");
+        QTest::newRow("until released") << QByteArray("254") << 254;
+        QTest::newRow("while held") << QByteArray("253") << 253;
+        QTest::newRow("the most plays") << QByteArray("250") << 250;
+        QTest::newRow("beyond a count") << QByteArray("300") << 1;
+        QTest::newRow("negative") << QByteArray("-2") << 1;
+        QTest::newRow("zero") << QByteArray("0") << 1;
+        QTest::newRow("empty") << QByteArray("") << 1;
+        QTest::newRow("no number") << QByteArray("abc") << 1;
+    }
+
+    void boundMacrosRepeatAsTheEditorReadsTheirFirstLine()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, repeat);
+        FlashDataMap record = openMouse(1);
+        bindMacro(record, 4, "Rep", 7);
+        fill(record);
+        g_deviceUiLive = true;
+        QFile file(macroFilePath("Rep"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(line + "\n0x04 1 0\n10ms\n0x04 1 1\n");
+        file.close();
+        MacroText shown;
+        QVERIFY(readMacroFile("Rep", &shown));
+        QCOMPARE(shown.repeat, repeat);
+
+        m_page->SlotAddMacroButton();
+        for (const char *name : {"BackMusic", "DPI_10", "Rep"})
+            buttonOrMacro(name)->click();
+        QCOMPARE(int(storedRecord().KeyFunctions[5].param), repeat);
+        emit PostMsg::instance()->SigUpDataMacro("Rep", 1);
+        QCOMPARE(int(storedRecord().KeyFunctions[4].param), repeat);
     }
 
     // The binding of key 3, the fifth button: the function page shown, the
