@@ -1,5 +1,5 @@
 // Feeds the reader of exchanged macros arbitrary streams: whatever a stream
-// holds, an imported macro has a name that may name a file and a repeat
+// holds, an imported macro has a name the device carries and a repeat
 // mode a file can hold, and writing it gives a stream that reads back as
 // the same macro. Besides the input itself, the input is spliced into a
 // well-formed stream whose items carry each icon form (a picture path, a
@@ -54,7 +54,7 @@ void check(const QByteArray &stream)
     const std::optional<MacroExport> imported = MacroExport::read(input.get());
     if (!imported)
         return;
-    if (!isUsableMacroName(imported->name) || MacroText::usableRepeat(imported->macro.repeat) != imported->macro.repeat)
+    if (!isDeviceMacroName(imported->name) || MacroText::usableRepeat(imported->macro.repeat) != imported->macro.repeat)
         std::abort();
     QBuffer written;
     if (!written.open(QIODevice::WriteOnly) || !imported->write(&written))

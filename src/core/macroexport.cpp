@@ -78,7 +78,7 @@ std::optional<MacroExport> MacroExport::read(QIODevice *file, bool *nameRefused)
     MacroExport exported{QString::fromUtf8(upToZero(name)), {MacroText::usableRepeat(upToZero(repeat).toInt()), {}}};
     if (in.status() != QDataStream::Ok)
         return std::nullopt;
-    if (!isUsableMacroName(exported.name)) {
+    if (!isDeviceMacroName(exported.name)) {
         if (nameRefused)
             *nameRefused = true;
         return std::nullopt;

@@ -24,7 +24,7 @@ struct MacroExport
     bool write(QIODevice *file) const;
 
     // None unless the stream begins with the marker, its header is whole
-    // and its name may name a macro file. The repeat mode becomes one the
+    // and its name may be given to a macro (isDeviceMacroName). The repeat mode becomes one the
     // file can hold; items that name no key or delay are left out, and
     // reading stops at the item count, the stream's end or the first damaged
     // item. `nameRefused`, when given, is set for a whole header whose name

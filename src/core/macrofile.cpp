@@ -37,7 +37,7 @@ QString macroFilePath(const QString &name)
 
 bool isUsableMacroName(const QString &name)
 {
-    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
         || name.contains(QLatin1String("..")) || name.contains(QLatin1String("xml"))
         || name.contains(QLatin1String(".ini")) || name.toUtf8().size() > MaxMacroNameBytes)
         return false;
@@ -46,6 +46,11 @@ bool isUsableMacroName(const QString &name)
             return false;
     }
     return true;
+}
+
+bool isDeviceMacroName(const QString &name)
+{
+    return isUsableMacroName(name) && QString::fromLocal8Bit(macroNameBytes(name)) == name;
 }
 
 QStringList macroNames()

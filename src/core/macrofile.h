@@ -18,10 +18,19 @@ QString macroFilePath(const QString &name);
 // Whether a name may name a macro file. Names also come from device records
 // and imported profiles, so a name must not leave the folder (no path
 // separator, no ".."), must not be hidden or renamed by the macro listing
-// (no "xml", no ".ini") and holds no control characters. It holds at most
-// MaxMacroNameBytes bytes in UTF-8, what an exported macro carries.
+// (no leading ".", no "xml", no ".ini") and holds no control characters.
+// It holds at most MaxMacroNameBytes bytes in UTF-8, what an exported macro
+// carries.
 constexpr int MaxMacroNameBytes = 48;
 bool isUsableMacroName(const QString &name);
+
+// Whether a name may be given to a macro: a usable one that a device's
+// block carries whole, its name bytes (macroNameBytes) reading back to the
+// name itself. A key bound to a macro is captioned and found again by the
+// name the device holds, so every name a user gives (typed, pasted,
+// renamed to, imported) and every macro bound to a key must pass. Files
+// the folder holds under longer names stay listed, to be renamed.
+bool isDeviceMacroName(const QString &name);
 
 // The macros of the folder, sorted by name ignoring case: the usable names
 // of its "<name>.ini" files. Other files are left out, since no macro

@@ -24,6 +24,7 @@
 #include "postmsg.h"
 #include "profileexport.h"
 #include "ui_buttoninterface.h"
+#include "updatewarning.h"
 #include "worker.h"
 
 #include <HIDUsb.h>
@@ -63,6 +64,8 @@ constexpr int CategoryFontPoints = 9;
 constexpr int MacroListLength = 7;
 // How long the macro page's save takes to settle before its macro is sent.
 constexpr int MacroSaveSettle = 1500;
+// The macro page's notice of a name no macro may have, in its section.
+constexpr int MacroNameRefusedText = 32;
 
 // What a key is given back when the macro bound to it is deleted, by device key.
 constexpr std::array<std::pair<int, int>, PageKeyCount> MouseDefaults = {
@@ -517,6 +520,12 @@ void Buttoninterface::slotButtonClicked(bool checked)
 // repeat mode rides in the entry.
 void Buttoninterface::bindMacro(int key, const QString &name)
 {
+    if (!isDeviceMacroName(name)) {
+        UpDateWarning notice;
+        notice.setWarningText(languageText(LanguageSection::Macro, currentLanguageIndex, MacroNameRefusedText));
+        runDialog(notice);
+        return;
+    }
     MacroText macro;
     if (!g_deviceUiLive || !readMacroFile(name, &macro))
         return;

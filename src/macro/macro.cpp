@@ -357,7 +357,7 @@ bool Macro::acceptsNewName(const QString &name)
         showNotice<SameMacro>(this);
         return false;
     }
-    if (!isUsableMacroName(name)) {
+    if (!isDeviceMacroName(name)) {
         tell(NameRefused);
         return false;
     }

@@ -299,6 +299,8 @@ private slots:
         QTest::newRow("wrong marker") << exchangeStream("Dedi", "M", "1", -1, {}) << "none";
         QTest::newRow("header cut short") << exchangeStream("Dedid", "M", "1", -1, {}).left(20) << "none";
         QTest::newRow("name leaving the folder") << exchangeStream("Dedid", "../M", "1", -1, {}) << "none";
+        QTest::newRow("name hidden by the listing") << exchangeStream("Dedid", ".M", "1", -1, {}) << "none";
+        QTest::newRow("name the device cannot carry") << exchangeStream("Dedid", QByteArray(31, 'M'), "1", -1, {}) << "none";
         QTest::newRow("padded blocks, repeat beyond a count")
             << exchangeStream(QByteArray("Dedid\0\0", 7), QByteArray("M\0\0", 3), QByteArray("300\0", 4), -1, {})
             << "M 1: ";
@@ -347,30 +349,40 @@ private slots:
         QCOMPARE(macroNameOfBlock(block), QString::fromUtf8(bytes));
     }
 
-    void onlyNamesThatStayInTheMacroFolderNameFiles_data()
+    // Files may have names a device cannot carry; a name given to a macro may not.
+    void onlyNamesThatStayInTheMacroFolderNameFilesAndOnlyThoseTheDeviceCarriesAreGiven_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("usable");
-        QTest::newRow("plain") << "Macro 1" << true;
-        QTest::newRow("a dot") << "v1.2" << true;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("parent folder") << "../x" << false;
-        QTest::newRow("slash") << "a/b" << false;
-        QTest::newRow("backslash") << "a\\b" << false;
-        QTest::newRow("tab") << "a\tb" << false;
-        QTest::newRow("C1 control") << QString("a") + QChar(0x85) << false;
-        QTest::newRow("hidden by the listing") << "notes.xml" << false;
-        QTest::newRow("ini ending") << "a.ini" << false;
-        QTest::newRow("ini inside") << "a.ini.b" << false;
-        QTest::newRow("48 bytes") << QString(24, QChar(0xE4)) << true;
-        QTest::newRow("49 bytes") << "a" + QString(24, QChar(0xE4)) << false;
+        QTest::addColumn<bool>("given");
+        const QString cyrillic = QString::fromUtf8("ж");
+        QTest::newRow("plain") << "Macro 1" << true << true;
+        QTest::newRow("a dot") << "v1.2" << true << true;
+        QTest::newRow("empty") << "" << false << false;
+        QTest::newRow("parent folder") << "../x" << false << false;
+        QTest::newRow("slash") << "a/b" << false << false;
+        QTest::newRow("backslash") << "a\\b" << false << false;
+        QTest::newRow("tab") << "a\tb" << false << false;
+        QTest::newRow("C1 control") << QString("a") + QChar(0x85) << false << false;
+        QTest::newRow("hidden by the listing") << "notes.xml" << false << false;
+        QTest::newRow("ini ending") << "a.ini" << false << false;
+        QTest::newRow("ini inside") << "a.ini.b" << false << false;
+        QTest::newRow("a leading dot") << ".hidden" << false << false;
+        QTest::newRow("a dot alone") << "." << false << false;
+        QTest::newRow("30 bytes, Latin") << QString(30, 'x') << true << true;
+        QTest::newRow("31 bytes, Latin") << QString(31, 'x') << true << false;
+        QTest::newRow("30 bytes, Cyrillic") << cyrillic.repeated(15) << true << true;
+        QTest::newRow("31 bytes, Cyrillic") << "a" + cyrillic.repeated(15) << true << false;
+        QTest::newRow("not reading back to itself") << QString("a") + QChar(0xD800) << true << false;
+        QTest::newRow("48 bytes") << QString(24, QChar(0xE4)) << true << false;
+        QTest::newRow("49 bytes") << "a" + QString(24, QChar(0xE4)) << false << false;
     }
 
-    void onlyNamesThatStayInTheMacroFolderNameFiles()
+    void onlyNamesThatStayInTheMacroFolderNameFilesAndOnlyThoseTheDeviceCarriesAreGiven()
     {
         QFETCH(QString, name);
-        QFETCH(bool, usable);
-        QCOMPARE(isUsableMacroName(name), usable);
+        QTEST(isUsableMacroName(name), "usable");
+        QTEST(isDeviceMacroName(name), "given");
     }
 
     void onlyMacroFilesAreListedAndRenamed()
@@ -379,9 +391,12 @@ private slots:
         for (const char *file : {"b.ini", "A.ini", "x.txt", "notes.xml.ini", "a.ini.ini", "C.INI", "../d.ini"})
             writeFile(macroFolderPath() + '/' + file, "1\n");
         writeFile(macroFilePath(QString(49, 'x')), "1\n");
-        QCOMPARE(macroNames(), (QStringList{"A", "b"}));
+        writeFile(macroFilePath(QString(40, 'y')), "1\n");
+        writeFile(macroFolderPath() + "/.hidden.ini", "1\n");
+        QCOMPARE(macroNames(), (QStringList{"A", "b", QString(40, 'y')}));
         QVERIFY(renameMacroFile("b", "c") && !renameMacroFile("c", "A") && !renameMacroFile("c", "../c"));
-        QCOMPARE(macroNames(), (QStringList{"A", "c"}));
+        QVERIFY(renameMacroFile(QString(40, 'y'), "y") && !renameMacroFile("y", ".y"));
+        QCOMPARE(macroNames(), (QStringList{"A", "c", "y"}));
     }
 
     void macroFilesAreReadAndReplacedOnlyForUsableNames()

@@ -401,7 +401,8 @@ private slots:
     }
 
     // The clicks select a key and press buttons ("Burst" is the macro-list
-    // button of a macro repeating 255; "!" reports a double click); "paste=" and
+    // button of a macro repeating 255, "LLL..." one of a name beyond the
+    // device's 30 bytes; "!" reports a double click); "paste=" and
     // "cancel" say how the dialogs are answered. "entry" is the key's entry
     // on the device after them, empty when it must not change, as the
     // caption then.
@@ -425,6 +426,8 @@ private slots:
                                        << kept << "{DPI_4}-1200" << none;
         QTest::newRow("macro") << 5 << "BackMusic DPI_10 Burst" << true << QByteArray("\6\5\377", 3)
                                << QByteArray("macro") << "{prefix}Burst" << none;
+        QTest::newRow("macro whose name the device cannot carry")
+            << 5 << "BackMusic DPI_10 " + QString(31, 'L') << true << kept << kept << "" << QStringList("UpDateWarning");
         QTest::newRow("rapid fire") << 2 << "BackKey DPI_6" << true << QByteArray("\4\12\3", 3) << kept << "{DPI_6}"
                                     << QStringList("FireKey");
         QTest::newRow("pasted combination") << 1 << "RightKey DPI_8" << true << QByteArray("\5\0\0", 3)
@@ -452,6 +455,7 @@ private slots:
         QFETCH(QByteArray, payload);
         QFETCH(QString, caption);
         QVERIFY(writeMacroFile("Burst", {255, {}}));
+        QVERIFY(writeMacroFile(QString(31, 'L'), {}));
         m_page->SlotAddMacroButton();
         fill(openMouse(1));
         g_deviceUiLive = true;

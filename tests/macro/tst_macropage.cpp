@@ -7,6 +7,7 @@
 #include "devicelinktest.h"
 #include "macro.h"
 #include "macroblockbuilder.h"
+#include "macroexport.h"
 #include "macrofile.h"
 #include "macrorecorder.h"
 #include "macrosteplist.h"
@@ -100,11 +101,28 @@ private:
         return wordsOf(items);
     }
 
+    // The name is set as it stands, or typed ("typed:") or pasted
+    // ("pasted:") into the dialog's field.
     void answerName(const QString &name)
     {
         m_answers["QuestionDialog"] = [name](QWidget *dialog) {
-            dialog->findChild<QLineEdit *>("lineEdit")->setText(name);
+            auto *field = dialog->findChild<QLineEdit *>("lineEdit");
+            if (name.startsWith("typed:"))
+                QTest::keyClicks(field, name.mid(6));
+            else if (name.startsWith("pasted:"))
+                field->insert(name.mid(7));
+            else
+                field->setText(name);
             dialog->findChild<QAbstractButton *>("NewHong")->click();
+        };
+    }
+
+    // The file dialog chooses `path` as if its name had been typed.
+    void answerFile(const QString &path)
+    {
+        m_answers["QFileDialog"] = [path](QWidget *dialog) {
+            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
+            QMetaObject::invokeMethod(dialog, "accept");
         };
     }
 
@@ -316,6 +334,23 @@ private slots:
                                                     << QStringList{"Other"} << QStringList{"delete Macro: Old"} << none;
         QTest::newRow("delete a file that stays")
             << "delete" << "Old.ini/" << "" << unchanged << QStringList{"Other"} << none << warning;
+        const QString cyrillic = QString::fromUtf8("ж");
+        QTest::newRow("new, typed beyond 30 bytes") << "new" << "" << "typed:" + QString(31, 'x')
+                                                    << unchanged + QStringList(QString(30, 'x'))
+                                                    << unchanged + QStringList(QString(30, 'x')) << none << none;
+        QTest::newRow("new, typed with a dot first") << "new" << "" << "typed:.x" << unchanged + QStringList("x")
+                                                     << unchanged + QStringList("x") << none << none;
+        QTest::newRow("new, pasted with a dot first")
+            << "new" << "" << "pasted:.x" << unchanged << unchanged << none << warning;
+        QTest::newRow("new, pasted beyond 30 bytes of Cyrillic")
+            << "new" << "" << "pasted:a" + cyrillic.repeated(15) << unchanged + QStringList("a" + cyrillic.repeated(14))
+            << QStringList("a" + cyrillic.repeated(14)) + unchanged << none << none;
+        QTest::newRow("rename to a name beyond the device's 30 bytes")
+            << "rename" << "" << QString(31, 'x') << unchanged << unchanged << none << warning;
+        QTest::newRow("import") << "import" << "" << "In" << unchanged + QStringList("In")
+                                << QStringList{"In", "Old", "Other"} << none << none;
+        QTest::newRow("import a name beyond the device's 30 bytes")
+            << "import" << "" << QString(31, 'x') << unchanged << unchanged << none << warning;
         QTest::newRow("a device's macro joins the list") << "device" << "" << "Dev" << QStringList{"Old", "Other", "Dev"}
                                                          << QStringList{"Dev", "Old", "Other"} << QStringList{"add"} << none;
         QTest::newRow("a device's macro no file may hold")
@@ -335,7 +370,16 @@ private slots:
             QVERIFY(QDir(macroFolderPath()).mkpath(obstacle + "inside"));
         answerName(name);
         m_answers["DeleteConfirm"] = [](QWidget *dialog) { dialog->findChild<QAbstractButton *>("NewHong")->click(); };
-        if (operation == "device") {
+        if (operation == "new") {
+            click("NewHong");
+        } else if (operation == "import") {
+            const QString path = QDir::homePath() + "/exported.ini";
+            QFile exported(path);
+            QVERIFY(exported.open(QIODevice::WriteOnly) && MacroExport({name, {}}).write(&exported));
+            exported.close();
+            answerFile(path);
+            QMetaObject::invokeMethod(m_page.get(), "InPortMacro");
+        } else if (operation == "device") {
             FlashDataMap record = DeviceProtocolData.get();
             record.KeyMacros[1] = macroBlock(name, {});
             // As the key page does: the file first, then the page is told.
@@ -354,6 +398,7 @@ private slots:
         QStringList notices = m_closer->seen;
         notices.removeAll("QuestionDialog");
         notices.removeAll("DeleteConfirm");
+        notices.removeAll("QFileDialog");
         QTEST(notices, "notices");
     }
 };
