@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstring>
@@ -109,7 +110,10 @@ bool writeMacroFile(const QString &name, const MacroText &macro)
     return replaceMacroFile(name, macro.bytes());
 }
 
-bool writeMacroFileFromBlock(const QString &name, int repeat, const KeyMacro &block)
+bool addMacroFileFromBlock(const QString &name, int repeat, const KeyMacro &block)
 {
-    return writeMacroFile(name, {MacroText::usableRepeat(repeat), macroItemsOfBlock(block)});
+    if (!isUsableMacroName(name))
+        return false;
+    return QFileInfo::exists(macroFilePath(name))
+           || writeMacroFile(name, {MacroText::usableRepeat(repeat), macroItemsOfBlock(block)});
 }

@@ -61,8 +61,10 @@ bool readMacroFile(const QString &name, MacroText *macro);
 // write.
 bool writeMacroFile(const QString &name, const MacroText &macro);
 
-// Writes the macro a device block holds, its steps together with the
-// repeat mode (a mode or count the file cannot hold becomes 1), so that a
-// file filled from the device is never left with a repeat mode but no
-// steps.
-bool writeMacroFileFromBlock(const QString &name, int repeat, const KeyMacro &block);
+// Gives a macro a device block holds its file when the folder has none of
+// that name: the block's steps together with the repeat mode (a mode or
+// count the file cannot hold becomes 1). An existing file is the user's
+// and is left as it is, whatever the device holds: it may have more steps
+// than a block, or have been saved while the mouse was away. True when the
+// macro has its file afterwards.
+bool addMacroFileFromBlock(const QString &name, int repeat, const KeyMacro &block);

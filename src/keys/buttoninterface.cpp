@@ -207,13 +207,14 @@ std::optional<QString> Buttoninterface::bindingCaption(int key, int type, int co
     }
 }
 
-// The file is rebuilt whole from the device's copy of the macro, so the
-// macro page only has to show it. A name that cannot name a file (it came
-// from a device or an imported profile) stays a caption only.
+// A macro the folder lacks gets its file from the device's copy, so the
+// macro page only has to list it; a file the folder holds stays the
+// user's. A name that cannot name a file (it came from a device or an
+// imported profile) stays a caption only.
 void Buttoninterface::keepMacroFile(int key, int param, const FlashDataMap &record)
 {
     const KeyMacro &block = record.KeyMacros[std::size_t(key)];
-    if (writeMacroFileFromBlock(macroNameOfBlock(block), param, block))
+    if (addMacroFileFromBlock(macroNameOfBlock(block), param, block))
         emit PostMsg::instance()->SigButtonToMacro(record, key);
 }
 

@@ -43,8 +43,8 @@ public:
 
     // Records a binding the device took; sends nothing, shows nothing.
     void SetButtonBinding(int key, int type, int code, int param);
-    // Captions key `key` after its binding. A macro binding also writes the
-    // macro's file from the record and tells the macro page about it.
+    // Captions key `key` after its binding. A macro binding also gives a
+    // macro without a file one from the record, and tells the macro page.
     void ShowButtonBinding(int key, int type, int code, int param, const FlashDataMap &record);
 
     // The model's "KeyNumber": how many keys a record's bindings fill, 0 to 6.

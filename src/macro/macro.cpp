@@ -595,8 +595,8 @@ void Macro::addRecorded(const MacroItem &item)
         steps->appendKey(item);
 }
 
-// The key page has just written the macro's file from the device's block:
-// the page only lists it.
+// The key page has made sure the macro has its file (from the device's
+// block when it had none): the page only lists it.
 void Macro::SlotButtonToMacro(FlashDataMap DataMap, int KeyNumer)
 {
     const KeyMacro *block = DataMap.keyMacro(KeyNumer);

@@ -226,12 +226,12 @@ private slots:
         QVERIFY(buildMacroBlockFromIni("Typed", &bound) && readMacroFile("Typed", &typed));
         QCOMPARE(stepsOf(macroBlock("Typed", typed.items)), stepsOf(bound));
 
-        QVERIFY(writeMacroFileFromBlock("Device", 300, bound) && buildMacroBlockFromIni("Device", &rebound));
+        QVERIFY(addMacroFileFromBlock("Device", 300, bound) && buildMacroBlockFromIni("Device", &rebound));
         QCOMPARE(stepsOf(rebound), stepsOf(bound));
         MacroText device;
         QVERIFY(readMacroFile("Device", &device));
         QCOMPARE(device.repeat, 1);
-        QVERIFY(!writeMacroFileFromBlock("../Device", 254, bound));
+        QVERIFY(!addMacroFileFromBlock("../Device", 254, bound));
     }
 
     // Sent as a block, read back from the device's record; a macro file

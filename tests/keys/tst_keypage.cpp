@@ -336,6 +336,42 @@ private slots:
             QCOMPARE(readFile(macroFilePath(name)), QByteArray("255\n0x04 1 0\n10ms\n0x04 1 1\n"));
     }
 
+    // The device's copy of a macro never replaces the user's file: one of
+    // more keys than a block holds, one saved while the mouse was away or
+    // one a profile import names; a macro without a file gets the copy.
+    void aFillGivesAFileOnlyToAMacroWithoutOne_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("imported");
+        QByteArray eighty = "1\n";
+        for (int key = 0; key < 80; ++key)
+            eighty += (key % 2 ? "0x05 1 1\n" : "0x05 1 0\n") + QByteArray(key < 79 ? "5ms\n" : "");
+        QTest::newRow("no file") << QByteArray() << false;
+        QTest::newRow("80 keys") << eighty << false;
+        QTest::newRow("saved while the mouse was away") << QByteArray("3\n0x05 1 0\n20ms\n0x05 1 1\n") << false;
+        QTest::newRow("named by an imported profile") << QByteArray("254\n0x06 1 0\n") << true;
+    }
+
+    void aFillGivesAFileOnlyToAMacroWithoutOne()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, imported);
+        if (!file.isEmpty()) {
+            QFile existing(macroFilePath("Jump"));
+            QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write(file) == file.size());
+        }
+        QSignalSpy toMacroPage(PostMsg::instance(), SIGNAL(SigButtonToMacro(FlashDataMap,int)));
+        FlashDataMap record = {};
+        bindMacro(record, 4, "Jump", 255);
+        if (imported)
+            m_page->SlotUpDataButtonUIB(record);
+        else
+            m_page->SlotUpDataButtonUIButton(record);
+        QCOMPARE(readFile(macroFilePath("Jump")), file.isEmpty() ? QByteArray("255\n0x04 1 0\n10ms\n0x04 1 1\n") : file);
+        QCOMPARE(caption(4), macroPrefix() + "Jump");
+        QCOMPARE(toMacroPage.count(), 1);
+    }
+
     void aLanguageChangeOnlyRecaptions()
     {
         FlashDataMap record = {};

@@ -383,7 +383,7 @@ private slots:
             FlashDataMap record = DeviceProtocolData.get();
             record.KeyMacros[1] = macroBlock(name, {});
             // As the key page does: the file first, then the page is told.
-            if (writeMacroFileFromBlock(name, record.KeyFunctions[1].param, record.KeyMacros[1]))
+            if (addMacroFileFromBlock(name, record.KeyFunctions[1].param, record.KeyMacros[1]))
                 emit PostMsg::instance()->SigButtonToMacro(record, 1);
         } else {
             choose("Old");
