@@ -79,6 +79,12 @@ QString macroNameFitting(const QString &name)
     return text;
 }
 
+int macroStepCount(const QVector<MacroItem> &items)
+{
+    return int(std::count_if(items.cbegin(), items.cend(),
+                             [](const MacroItem &item) { return item.type == MacroItem::Key; }));
+}
+
 KeyMacro macroBlock(const QString &name, const QVector<MacroItem> &items)
 {
     MacroBlockBuilder builder(name);

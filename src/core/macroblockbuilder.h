@@ -33,6 +33,11 @@ private:
     bool m_full = false;
 };
 
+// The steps items take in a block: their keys, delays not counted. Beyond
+// KeyMacro::MaxSteps the builder leaves keys out, so the editor and the key
+// page refuse a macro more.
+int macroStepCount(const QVector<MacroItem> &items);
+
 // The block of a whole item list.
 KeyMacro macroBlock(const QString &name, const QVector<MacroItem> &items);
 

@@ -11,6 +11,7 @@
 #include "groupkey.h"
 #include "keybindingencoder.h"
 #include "keynames.h"
+#include "keynumberlimit.h"
 #include "keypagestyle.h"
 #include "keyselectionview.h"
 #include "languagetables.h"
@@ -530,6 +531,12 @@ void Buttoninterface::bindMacro(int key, const QString &name)
     MacroText macro;
     if (!g_deviceUiLive || !readMacroFile(name, &macro))
         return;
+    // The device would play the macro cut short.
+    if (macroStepCount(macro.items) > KeyMacro::MaxSteps) {
+        KeyNumberLimit notice;
+        runDialog(notice);
+        return;
+    }
     const KeyMacro block = boundMacroBlock(name, macro.items);
     const KeyFunction entry = {MacroBinding, std::uint8_t(key), std::uint8_t(macro.repeat)};
     if (!setKeyMacro(key, &entry.type, reinterpret_cast<const std::uint8_t *>(&block)))

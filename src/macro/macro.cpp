@@ -348,6 +348,15 @@ bool Macro::refusedWhileRecording()
     return recording;
 }
 
+// The device would play the macro cut short, without a word.
+bool Macro::refusedBeyondKeyLimit(int addedKeys)
+{
+    const bool refused = macroStepCount(steps->items()) + addedKeys > KeyMacro::MaxSteps;
+    if (refused)
+        showNotice<KeyNumberLimit>(this);
+    return refused;
+}
+
 // An empty name is a cancelled question and needs no word.
 bool Macro::acceptsNewName(const QString &name)
 {
@@ -498,7 +507,7 @@ void Macro::on_Amend_clicked()
 
 void Macro::on_ChooseEvent_activated(int index)
 {
-    if (index == 1 || index == 2) {
+    if ((index == 1 || index == 2) && !refusedBeyondKeyLimit(1)) {
         const std::optional<MacroItem> key = askKey(index == 1 ? KeyStep::Press : KeyStep::Release);
         if (key && !currentName().isEmpty()) {
             steps->insertKey(*key);
@@ -510,7 +519,7 @@ void Macro::on_ChooseEvent_activated(int index)
             steps->setDelayAtCurrent(delay->delay);
             stepsEdited();
         }
-    } else if (index > 3 && index <= ChoiceCount && !currentName().isEmpty()) {
+    } else if (index > 3 && index <= ChoiceCount && !currentName().isEmpty() && !refusedBeyondKeyLimit(2)) {
         steps->insertMouseClick(mouseButtonCode(index - 4));
         stepsEdited();
     }

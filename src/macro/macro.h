@@ -88,6 +88,7 @@ private:
     std::optional<MacroItem> askKey(int action);
     std::optional<MacroItem> askDelay();
     bool refusedWhileRecording();
+    bool refusedBeyondKeyLimit(int addedKeys);
     bool acceptsNewName(const QString &name);
     // A failure in the current language, at the end of the page's texts.
     void tell(int textPosition);

@@ -438,7 +438,7 @@ private slots:
 
     // The clicks select a key and press buttons ("Burst" is the macro-list
     // button of a macro repeating 255, "LLL..." one of a name beyond the
-    // device's 30 bytes; "!" reports a double click); "paste=" and
+    // device's 30 bytes, "Long" one of 71 keys; "!" reports a double click); "paste=" and
     // "cancel" say how the dialogs are answered. "entry" is the key's entry
     // on the device after them, empty when it must not change, as the
     // caption then.
@@ -464,6 +464,8 @@ private slots:
                                << QByteArray("macro") << "{prefix}Burst" << none;
         QTest::newRow("macro whose name the device cannot carry")
             << 5 << "BackMusic DPI_10 " + QString(31, 'L') << true << kept << kept << "" << QStringList("UpDateWarning");
+        QTest::newRow("macro of more keys than the device plays")
+            << 5 << "BackMusic DPI_10 Long" << true << kept << kept << "" << QStringList("KeyNumberLimit");
         QTest::newRow("rapid fire") << 2 << "BackKey DPI_6" << true << QByteArray("\4\12\3", 3) << kept << "{DPI_6}"
                                     << QStringList("FireKey");
         QTest::newRow("pasted combination") << 1 << "RightKey DPI_8" << true << QByteArray("\5\0\0", 3)
@@ -492,6 +494,7 @@ private slots:
         QFETCH(QString, caption);
         QVERIFY(writeMacroFile("Burst", {255, {}}));
         QVERIFY(writeMacroFile(QString(31, 'L'), {}));
+        QVERIFY(writeMacroFile("Long", {1, QVector<MacroItem>(KeyMacro::MaxSteps + 1, MacroItem::key(1, 0x04, 0))}));
         m_page->SlotAddMacroButton();
         fill(openMouse(1));
         g_deviceUiLive = true;

@@ -92,14 +92,16 @@ private:
         return names;
     }
 
-    QString shownSteps()
+    QVector<MacroItem> shownItems()
     {
         auto *list = child<QListWidget>("listWidgetKey");
         QVector<MacroItem> items;
         for (int row = 0; row < list->count(); ++row)
             items << list->item(row)->data(Qt::UserRole).value<MacroItem>();
-        return wordsOf(items);
+        return items;
     }
+
+    QString shownSteps() { return wordsOf(shownItems()); }
 
     // The name is set as it stands, or typed ("typed:") or pasted
     // ("pasted:") into the dialog's field.
@@ -306,6 +308,47 @@ private slots:
         click("DeleteKey");
         click("Save");
         QCOMPARE(m_hub.last(), "changed Jump 0");
+    }
+
+    // Keys and mouse clicks (two keys) inserted after the last step of a
+    // macro of `keys` keys; delays do not count.
+    void insertedKeysStopAtWhatTheDevicePlays_data()
+    {
+        QTest::addColumn<int>("keys");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<int>("keysAfter");
+        QTest::addColumn<QStringList>("notices");
+        const QStringList none;
+        const QStringList limit = {"KeyNumberLimit"};
+        QTest::newRow("the seventieth key") << 69 << 1 << 70 << none;
+        QTest::newRow("a seventy-first key") << 70 << 1 << 70 << limit;
+        QTest::newRow("a seventy-first key released") << 70 << 2 << 70 << limit;
+        QTest::newRow("a click up to seventy") << 68 << 4 << 70 << none;
+        QTest::newRow("a click beyond seventy") << 69 << 4 << 69 << limit;
+    }
+
+    void insertedKeysStopAtWhatTheDevicePlays()
+    {
+        QFETCH(int, keys);
+        QFETCH(int, choice);
+        MacroText full;
+        for (int key = 0; key < keys; ++key)
+            full.items << MacroItem::key(KeyStep::Key, 0x04, key % 2) << MacroItem::pause(10);
+        full.items.removeLast();
+        QVERIFY(writeMacroFile("Full", full));
+        m_page = std::make_unique<Macro>(nullptr, m_clock);
+        choose("Full");
+        auto *steps = child<QListWidget>("listWidgetKey");
+        steps->setCurrentRow(steps->count() - 1);
+        m_answers["addKey"] = [](QWidget *dialog) {
+            QTest::keyClick(dialog->findChild<QLineEdit *>("lineEdit"), Qt::Key_K);
+            dialog->findChild<QAbstractButton *>("NewHong")->click();
+        };
+        QMetaObject::invokeMethod(m_page.get(), "on_ChooseEvent_activated", Q_ARG(int, choice));
+        QTEST(macroStepCount(shownItems()), "keysAfter");
+        QStringList notices = m_closer->seen;
+        notices.removeAll("addKey");
+        QTEST(notices, "notices");
     }
 
     void listFilesAndBindingsChangeTogetherOrNotAtAll_data()

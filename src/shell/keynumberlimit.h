@@ -6,7 +6,9 @@ namespace Ui {
 class KeyNumberLimit;
 }
 
-// Tells the user that a recording stopped at the most keys a macro holds.
+// Tells the user that a macro holds the most keys a device plays: a
+// recording stopped, a key more is refused, or a macro of more keys cannot
+// be bound.
 class KeyNumberLimit : public NoticeDialog
 {
     Q_OBJECT
