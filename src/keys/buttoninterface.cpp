@@ -7,6 +7,7 @@
 #include "deviceprofileactions.h"
 #include "dialogplacement.h"
 #include "eventwait.h"
+#include "exportfiledialog.h"
 #include "firekey.h"
 #include "groupkey.h"
 #include "keybindingencoder.h"
@@ -31,9 +32,6 @@
 #include <HIDUsb.h>
 
 #include <QButtonGroup>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
@@ -720,14 +718,9 @@ void Buttoninterface::mousePressEvent(QMouseEvent *event)
 
 void Buttoninterface::on_OutputData_clicked()
 {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("FileSave"), QDir::homePath(),
-                                                QStringLiteral("File(*.bin)"));
-    if (path.isEmpty())
-        return;
-    // The import lists ".bin" files only.
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".bin");
-    exportProfileFile(path, DeviceProtocolData.get());
+    const QString path = askExportPath(this, QStringLiteral("bin"));
+    if (!path.isEmpty())
+        exportProfileFile(path, DeviceProtocolData.get());
 }
 
 // The page is built with the program but shows only once a device is

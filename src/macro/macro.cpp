@@ -7,6 +7,7 @@
 #include "deleteconfirm.h"
 #include "dialogplacement.h"
 #include "exeisrun.h"
+#include "exportfiledialog.h"
 #include "keynames.h"
 #include "keynumberlimit.h"
 #include "languagetables.h"
@@ -440,8 +441,7 @@ void Macro::ExPortMacro()
     const QString name = currentName();
     if (name.isEmpty())
         return;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("FileSave"), QDir::homePath(),
-                                                      QStringLiteral("File(*.ini)"));
+    const QString path = askExportPath(this, QStringLiteral("ini"));
     if (path.isEmpty())
         return;
     QSaveFile file(path);

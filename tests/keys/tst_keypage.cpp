@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -78,6 +79,8 @@ private:
     std::unique_ptr<ShellTest::ModalCloser> m_closer;
     QString m_pasted;
     bool m_confirm = true;
+    // How dialogs of these classes are answered instead.
+    QHash<QString, std::function<void(QWidget *)>> m_answers;
 
     QAbstractButton *button(const QString &name) const { return m_page->findChild<QAbstractButton *>(name); }
     QString caption(int key) const { return button(KeyButtons[key])->text(); }
@@ -161,7 +164,12 @@ private slots:
         emit PostMsg::instance()->SigAllLanguage(0);
         m_pasted = "ctrl+space";
         m_confirm = true;
+        m_answers.clear();
         m_closer = std::make_unique<ShellTest::ModalCloser>([this](QWidget *dialog) {
+            if (const auto answer = m_answers.value(dialog->metaObject()->className())) {
+                answer(dialog);
+                return false;
+            }
             if (!m_confirm)
                 return true;
             if (auto *edit = dialog->findChild<QLineEdit *>("lineEdit"))
@@ -615,6 +623,40 @@ private slots:
         }
         QTEST(checked, "checked");
         QTEST(m_page->findChild<QScrollArea *>(list)->verticalScrollBar()->value(), "scrolled");
+    }
+
+    // Typed without its extension, the export gets the one the import
+    // lists before the dialog asks whether to replace a file.
+    void aProfileExportAsksBeforeReplacingTheFileItWrites_data()
+    {
+        QTest::addColumn<QByteArray>("existing");
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<int>("size");
+        QTest::newRow("a new file") << QByteArray() << false << 10464;
+        QTest::newRow("over a file, replaced") << QByteArray("mine") << true << 10464;
+        QTest::newRow("over a file, kept") << QByteArray("mine") << false << 4;
+    }
+
+    void aProfileExportAsksBeforeReplacingTheFileItWrites()
+    {
+        QFETCH(QByteArray, existing);
+        QFETCH(bool, replace);
+        const QString path = QDir::home().filePath("profile.bin");
+        QFile::remove(path);
+        if (!existing.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(existing) == existing.size());
+        }
+        m_answers["QFileDialog"] = [](QWidget *dialog) { ShellTest::typeFileName(dialog, "profile"); };
+        m_answers["QMessageBox"] = [replace](QWidget *question) {
+            static_cast<QMessageBox *>(question)->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            if (!replace)
+                QMetaObject::invokeMethod(question->parentWidget(), "reject", Qt::QueuedConnection);
+        };
+        button("OutputData")->click();
+        QCOMPARE(m_closer->seen.contains("QMessageBox"), !existing.isEmpty());
+        QTEST(int(QFileInfo(path).size()), "size");
+        QCOMPARE(QDir::home().entryList({"profile*"}), QStringList("profile.bin"));
     }
 
     void theResetAsksThenClearsTheDevice()

@@ -119,13 +119,9 @@ private:
         };
     }
 
-    // The file dialog chooses `path` as if its name had been typed.
-    void answerFile(const QString &path)
+    void answerFile(const QString &name)
     {
-        m_answers["QFileDialog"] = [path](QWidget *dialog) {
-            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        };
+        m_answers["QFileDialog"] = [name](QWidget *dialog) { ShellTest::typeFileName(dialog, name); };
     }
 
 private slots:
@@ -349,6 +345,20 @@ private slots:
         QStringList notices = m_closer->seen;
         notices.removeAll("addKey");
         QTEST(notices, "notices");
+    }
+
+    // Typed without its extension, the export gets the one the import lists.
+    void anExportCarriesTheExtensionTheImportLists()
+    {
+        choose("Old");
+        answerFile("hello-export");
+        QMetaObject::invokeMethod(m_page.get(), "ExPortMacro");
+        QTRY_VERIFY(m_closer->seen.contains("QFileDialog"));
+        QFile exported(QDir::home().filePath("hello-export.ini"));
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        const std::optional<MacroExport> imported = MacroExport::read(&exported);
+        QVERIFY(imported);
+        QCOMPARE(wordsOf(imported->macro.items), "A+ 10 A-");
     }
 
     void listFilesAndBindingsChangeTogetherOrNotAtAll_data()

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -60,6 +61,15 @@ inline QStringList windowCalls()
             calls.append(call);
     }
     return calls;
+}
+
+// Answers a file dialog as a user who typed `name` and pressed Enter. Its
+// questions, such as whether to replace a file, are modal dialogs of their
+// own, so the answer waits for the event loop.
+inline void typeFileName(QWidget *fileDialog, const QString &name)
+{
+    fileDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
+    QMetaObject::invokeMethod(fileDialog, "accept", Qt::QueuedConnection);
 }
 
 // Watches for modal dialogs: writes down the class of each that opens and
