@@ -35,6 +35,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
+#include <QSet>
 
 #include <algorithm>
 #include <cstring>
@@ -105,7 +106,6 @@ QToolButton *macroListButton(QWidget *holder, const QString &name, int height)
     button->setFont(QFont(QStringLiteral("微软雅黑"), 9));
     button->setMinimumSize(174, height);
     button->setCheckable(true);
-    holder->layout()->addWidget(button);
     return button;
 }
 
@@ -124,7 +124,7 @@ Buttoninterface::Buttoninterface(QWidget *parent)
     makeButtonGroups();
     connectFunctionButtons();
     ui->verticalLayout_6->setSizeConstraint(QLayout::SetFixedSize);
-    buildMacroButtonList();
+    SlotAddMacroButton();
     ui->DPI_3->hide();
     ui->DPI_9->hide();
 
@@ -292,27 +292,51 @@ void Buttoninterface::SlotMouseIndex(int)
 
 void Buttoninterface::SlotAddMacroButton()
 {
-    qDeleteAll(macroButtons);
-    macroButtons.clear();
-    buildMacroButtonList();
+    showMacroList(macroNames());
 }
 
-void Buttoninterface::buildMacroButtonList()
+// Every click on the page's tab asks for the list again: only the buttons
+// of macros that came or went are made or deleted, since a folder of
+// thousands would hold the window for seconds. Both lists are in the
+// folder's order, so the buttons that stay keep theirs and a new one goes
+// in at its own place; whatever is left past the names goes.
+void Buttoninterface::showMacroList(const QStringList &names)
 {
-    QWidget *holder = ui->scrollAreaWidgetContents_7;
-    for (const QString &name : macroNames()) {
-        QToolButton *button = macroListButton(holder, name, 22);
-        otherFunctionGroup->addButton(button);
-        connect(button, SIGNAL(clicked(bool)), this, SLOT(slotButtonClicked(bool)));
-        macroButtons.append(button);
+    const QSet<QString> listed(names.cbegin(), names.cend());
+    for (int index = int(macroButtons.size()) - 1; index >= 0; --index) {
+        if (!listed.contains(macroButtons[index]->text()))
+            delete macroButtons.takeAt(index);
     }
-    if (macroButtons.isEmpty())
-        return;
-    while (macroButtons.size() < MacroListLength) {
-        QToolButton *filler = macroListButton(holder, QString(), 23);
+    for (int index = 0; index < names.size(); ++index) {
+        if (index == macroButtons.size() || macroButtons[index]->text() != names[index])
+            macroButtons.insert(index, newMacroButton(names[index], index));
+    }
+    while (macroButtons.size() > names.size())
+        delete macroButtons.takeLast();
+    padMacroList();
+}
+
+QToolButton *Buttoninterface::newMacroButton(const QString &name, int place)
+{
+    QToolButton *button = macroListButton(ui->scrollAreaWidgetContents_7, name, 22);
+    ui->verticalLayout_6->insertWidget(place, button);
+    otherFunctionGroup->addButton(button);
+    connect(button, SIGNAL(clicked(bool)), this, SLOT(slotButtonClicked(bool)));
+    return button;
+}
+
+// A shorter list is padded with hidden buttons below the macros.
+void Buttoninterface::padMacroList()
+{
+    const int wanted = macroButtons.isEmpty() ? 0 : std::max(0, MacroListLength - int(macroButtons.size()));
+    while (macroListFillers.size() > wanted)
+        delete macroListFillers.takeLast();
+    while (macroListFillers.size() < wanted) {
+        QToolButton *filler = macroListButton(ui->scrollAreaWidgetContents_7, QString(), 23);
+        ui->verticalLayout_6->addWidget(filler);
         filler->setEnabled(false);
         filler->hide();
-        macroButtons.append(filler);
+        macroListFillers.append(filler);
     }
 }
 

@@ -103,7 +103,9 @@ private:
     void bindMacro(int key, const QString &name);
     void runDialog(QDialog &dialog);
     void setKeyListBarWidth(int pixels);
-    void buildMacroButtonList();
+    void showMacroList(const QStringList &names);
+    QToolButton *newMacroButton(const QString &name, int place);
+    void padMacroList();
     void fillFrom(const FlashDataMap &record);
     void recaptionKeys();
     std::optional<QString> bindingCaption(int key, int type, int code, const FlashDataMap &record) const;
@@ -132,7 +134,10 @@ private:
     bool bindingsKnown = false;
     QString pageSensorId;
     const SensorCapabilities sensorCapabilities;
+    // The folder's macros in its order, then hidden buttons that pad a
+    // short list.
     QVector<QToolButton *> macroButtons;
+    QVector<QToolButton *> macroListFillers;
     QString macroCaptionPrefix;
     QString configItemPrefix;
 };

@@ -16,6 +16,7 @@
 #include "testenvironment.h"
 
 #include <QAbstractButton>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -378,6 +379,52 @@ private slots:
         QCOMPARE(readFile(macroFilePath("Jump")), file.isEmpty() ? QByteArray("255\n0x04 1 0\n10ms\n0x04 1 1\n") : file);
         QCOMPARE(caption(4), macroPrefix() + "Jump");
         QCOMPARE(toMacroPage.count(), 1);
+    }
+
+    // The macro list shows the folder's macros in its order, padded to seven
+    // rows by hidden buttons ("-"); a rebuild keeps the buttons of the
+    // macros that stay.
+    void theMacroListFollowsTheFolderKeepingTheButtonsThatStay_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("one added in the middle") << "a c" << "a B c" << "a B c - - - -";
+        QTest::newRow("one gone") << "a B c" << "a c" << "a c - - - - -";
+        QTest::newRow("one renamed") << "a B c" << "a c d" << "a c d - - - -";
+        QTest::newRow("seven and more") << "a b c d e f" << "a b c d e f g h" << "a b c d e f g h";
+        QTest::newRow("the last gone") << "a" << "" << "";
+    }
+
+    void theMacroListFollowsTheFolderKeepingTheButtonsThatStay()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        const auto listed = [this] {
+            QVector<QWidget *> rows;
+            QLayout *list = m_page->findChild<QWidget *>("scrollAreaWidgetContents_7")->layout();
+            for (int row = 0; row < list->count(); ++row)
+                rows.append(list->itemAt(row)->widget());
+            return rows;
+        };
+        for (const QString &name : before.split(' ', Qt::SkipEmptyParts))
+            QVERIFY(writeMacroFile(name, {}));
+        m_page->SlotAddMacroButton();
+        const QVector<QWidget *> first = listed();
+        QDir(macroFolderPath()).removeRecursively();
+        QDir().mkpath(macroFolderPath());
+        for (const QString &name : after.split(' ', Qt::SkipEmptyParts))
+            QVERIFY(writeMacroFile(name, {}));
+        m_page->SlotAddMacroButton();
+
+        QStringList rows;
+        for (QWidget *row : listed()) {
+            auto *macro = static_cast<QAbstractButton *>(row);
+            rows << (macro->isHidden() ? "-" : macro->text());
+            if (!macro->isHidden() && before.split(' ').contains(macro->text()))
+                QVERIFY2(first.contains(macro), qPrintable(macro->text()));
+        }
+        QTEST(rows.join(' '), "rows");
     }
 
     void aLanguageChangeOnlyRecaptions()
