@@ -314,6 +314,10 @@ void Buttoninterface::showMacroList(const QStringList &names)
     while (macroButtons.size() > names.size())
         delete macroButtons.takeLast();
     padMacroList();
+    // Like a list built anew, it shows no macro chosen: a click the binding
+    // refused would stay checked otherwise.
+    if (macroButtons.contains(qobject_cast<QToolButton *>(otherFunctionGroup->checkedButton())))
+        clearOtherFunctionChecks();
 }
 
 QToolButton *Buttoninterface::newMacroButton(const QString &name, int place)
