@@ -74,7 +74,6 @@ private slots:
     void initTestCase()
     {
         QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-        QVERIFY(QDir().mkpath(macroFolderPath()));
     }
 
     void aClickOnTheKeyPageTabWithNoMacroChanged_data() { folderSizes(); }
@@ -105,8 +104,6 @@ private slots:
         QVERIFY(std::any_of(buttons.cbegin(), buttons.cend(), [&middle](const QAbstractButton *button) {
             return button->text() == middle + QStringLiteral(" added %1").arg(Rounds - 1);
         }));
-        for (int round = 0; round < Rounds; ++round)
-            QFile::remove(macroFilePath(middle + QStringLiteral(" added %1").arg(round)));
     }
 };
 

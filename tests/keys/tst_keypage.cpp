@@ -16,6 +16,7 @@
 #include "testenvironment.h"
 
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -80,21 +81,9 @@ private:
     std::unique_ptr<ShellTest::ModalCloser> m_closer;
     QString m_pasted;
     bool m_confirm = true;
-    // How dialogs of these classes are answered instead.
-    QHash<QString, std::function<void(QWidget *)>> m_answers;
 
     QAbstractButton *button(const QString &name) const { return m_page->findChild<QAbstractButton *>(name); }
     QString caption(int key) const { return button(KeyButtons[key])->text(); }
-    // A macro-list button by its macro's name.
-    QAbstractButton *buttonOrMacro(const QString &name) const
-    {
-        QAbstractButton *pressed = button(name);
-        for (QAbstractButton *macro : m_page->findChildren<QAbstractButton *>()) {
-            if (macro->text() == name)
-                pressed = macro;
-        }
-        return pressed;
-    }
     QString macroPrefix() const { return languageText(LanguageSection::Buttoninterface, currentLanguageIndex, 55); }
 
     // Key 3 bound as given, its macro block naming "Jump".
@@ -165,12 +154,13 @@ private slots:
         emit PostMsg::instance()->SigAllLanguage(0);
         m_pasted = "ctrl+space";
         m_confirm = true;
-        m_answers.clear();
         m_closer = std::make_unique<ShellTest::ModalCloser>([this](QWidget *dialog) {
-            if (const auto answer = m_answers.value(dialog->metaObject()->className())) {
-                answer(dialog);
+            if (auto *question = qobject_cast<QMessageBox *>(dialog))
+                question->button(QMessageBox::Yes)->click();
+            if (qobject_cast<QFileDialog *>(dialog))
+                ShellTest::typeFileName(dialog, m_pasted);
+            if (qobject_cast<QMessageBox *>(dialog) || qobject_cast<QFileDialog *>(dialog))
                 return false;
-            }
             if (!m_confirm)
                 return true;
             if (auto *edit = dialog->findChild<QLineEdit *>("lineEdit"))
@@ -318,20 +308,29 @@ private slots:
         QCOMPARE(caption(0), languageText(LanguageSection::Buttoninterface, 1, 4));
     }
 
+    // A file the folder holds stays the user's: one of more keys than a
+    // block holds, one saved while the mouse was away.
     void aMacroNameFromARecordNamesAFileOnlyWhenItCan_data()
     {
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<bool>("usable");
-        QTest::newRow("plain") << QByteArray("Jump") << true;
-        QTest::newRow("parent folder") << QByteArray("../x") << false;
-        QTest::newRow("path") << QByteArray("a/b") << false;
-        QTest::newRow("listing suffix") << QByteArray("x.ini") << false;
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray none;
+        QTest::newRow("plain") << QByteArray("Jump") << true << none;
+        QTest::newRow("parent folder") << QByteArray("../x") << false << none;
+        QTest::newRow("path") << QByteArray("a/b") << false << none;
+        QTest::newRow("listing suffix") << QByteArray("x.ini") << false << none;
+        QTest::newRow("a file of 80 keys") << QByteArray("Jump") << true << "1\n" + QByteArray("0x05 1 0\n").repeated(80);
+        QTest::newRow("a file saved offline") << QByteArray("Jump") << true << QByteArray("3\n0x05 1 0\n20ms\n");
     }
 
     void aMacroNameFromARecordNamesAFileOnlyWhenItCan()
     {
         QFETCH(QByteArray, name);
         QFETCH(bool, usable);
+        QFETCH(QByteArray, file);
+        QFile existing(macroFilePath(name));
+        QVERIFY(file.isEmpty() || (existing.open(QIODevice::WriteOnly) && existing.write(file) && existing.flush()));
         QSignalSpy toMacroPage(PostMsg::instance(), SIGNAL(SigButtonToMacro(FlashDataMap,int)));
         FlashDataMap record = {};
         bindMacro(record, 0, name, 255);
@@ -342,91 +341,7 @@ private slots:
                                     + QDir(macroFolderPath()).entryList(QDir::Files);
         QCOMPARE(written, usable ? QStringList({name + ".ini"}) : QStringList());
         if (usable) // the steps come with the repeat mode
-            QCOMPARE(readFile(macroFilePath(name)), QByteArray("255\n0x04 1 0\n10ms\n0x04 1 1\n"));
-    }
-
-    // The device's copy of a macro never replaces the user's file: one of
-    // more keys than a block holds, one saved while the mouse was away or
-    // one a profile import names; a macro without a file gets the copy.
-    void aFillGivesAFileOnlyToAMacroWithoutOne_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<bool>("imported");
-        QByteArray eighty = "1\n";
-        for (int key = 0; key < 80; ++key)
-            eighty += (key % 2 ? "0x05 1 1\n" : "0x05 1 0\n") + QByteArray(key < 79 ? "5ms\n" : "");
-        QTest::newRow("no file") << QByteArray() << false;
-        QTest::newRow("80 keys") << eighty << false;
-        QTest::newRow("saved while the mouse was away") << QByteArray("3\n0x05 1 0\n20ms\n0x05 1 1\n") << false;
-        QTest::newRow("named by an imported profile") << QByteArray("254\n0x06 1 0\n") << true;
-    }
-
-    void aFillGivesAFileOnlyToAMacroWithoutOne()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(bool, imported);
-        if (!file.isEmpty()) {
-            QFile existing(macroFilePath("Jump"));
-            QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write(file) == file.size());
-        }
-        QSignalSpy toMacroPage(PostMsg::instance(), SIGNAL(SigButtonToMacro(FlashDataMap,int)));
-        FlashDataMap record = {};
-        bindMacro(record, 4, "Jump", 255);
-        if (imported)
-            m_page->SlotUpDataButtonUIB(record);
-        else
-            m_page->SlotUpDataButtonUIButton(record);
-        QCOMPARE(readFile(macroFilePath("Jump")), file.isEmpty() ? QByteArray("255\n0x04 1 0\n10ms\n0x04 1 1\n") : file);
-        QCOMPARE(caption(4), macroPrefix() + "Jump");
-        QCOMPARE(toMacroPage.count(), 1);
-    }
-
-    // The macro list shows the folder's macros in its order, padded to seven
-    // rows by hidden buttons ("-"); a rebuild keeps the buttons of the
-    // macros that stay, none of them checked.
-    void theMacroListFollowsTheFolderKeepingTheButtonsThatStay_data()
-    {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("rows");
-        QTest::newRow("one added in the middle") << "a c" << "a B c" << "a B c - - - -";
-        QTest::newRow("one gone") << "a B c" << "a c" << "a c - - - - -";
-        QTest::newRow("one renamed") << "a B c" << "a c d" << "a c d - - - -";
-        QTest::newRow("seven and more") << "a b c d e f" << "a b c d e f g h" << "a b c d e f g h";
-        QTest::newRow("the last gone") << "a" << "" << "";
-    }
-
-    void theMacroListFollowsTheFolderKeepingTheButtonsThatStay()
-    {
-        QFETCH(QString, before);
-        QFETCH(QString, after);
-        const auto listed = [this] {
-            QVector<QWidget *> rows;
-            QLayout *list = m_page->findChild<QWidget *>("scrollAreaWidgetContents_7")->layout();
-            for (int row = 0; row < list->count(); ++row)
-                rows.append(list->itemAt(row)->widget());
-            return rows;
-        };
-        for (const QString &name : before.split(' ', Qt::SkipEmptyParts))
-            QVERIFY(writeMacroFile(name, {}));
-        m_page->SlotAddMacroButton();
-        const QVector<QWidget *> first = listed();
-        static_cast<QAbstractButton *>(first.value(0))->setChecked(true);
-        QDir(macroFolderPath()).removeRecursively();
-        QDir().mkpath(macroFolderPath());
-        for (const QString &name : after.split(' ', Qt::SkipEmptyParts))
-            QVERIFY(writeMacroFile(name, {}));
-        m_page->SlotAddMacroButton();
-
-        QStringList rows;
-        for (QWidget *row : listed()) {
-            auto *macro = static_cast<QAbstractButton *>(row);
-            rows << (macro->isHidden() ? "-" : macro->text());
-            QVERIFY(!macro->isChecked());
-            if (!macro->isHidden() && before.split(' ').contains(macro->text()))
-                QVERIFY2(first.contains(macro), qPrintable(macro->text()));
-        }
-        QTEST(rows.join(' '), "rows");
+            QCOMPARE(readFile(macroFilePath(name)), file.isEmpty() ? QByteArray("255\n0x04 1 0\n10ms\n0x04 1 1\n") : file);
     }
 
     void aLanguageChangeOnlyRecaptions()
@@ -495,7 +410,8 @@ private slots:
 
     // The clicks select a key and press buttons ("Burst" is the macro-list
     // button of a macro repeating 255, "LLL..." one of a name beyond the
-    // device's 30 bytes, "Long" one of 71 keys; "!" reports a double click); "paste=" and
+    // device's 30 bytes, "Long" one of 71 keys, "R300" one whose first line
+    // is "300"; "!" reports a double click); "paste=" and
     // "cancel" say how the dialogs are answered. "entry" is the key's entry
     // on the device after them, empty when it must not change, as the
     // caption then.
@@ -523,6 +439,9 @@ private slots:
             << 5 << "BackMusic DPI_10 " + QString(31, 'L') << true << kept << kept << "" << QStringList("UpDateWarning");
         QTest::newRow("macro of more keys than the device plays")
             << 5 << "BackMusic DPI_10 Long" << true << kept << kept << "" << QStringList("KeyNumberLimit");
+        for (const char *line : {"300", "-2", "abc"}) // read as the editor reads them: play once
+            QTest::addRow("macro repeating %s", line) << 5 << QString("BackMusic DPI_10 R") + line << true
+                                                     << QByteArray("\6\5\1", 3) << kept << QString("{prefix}R") + line << none;
         QTest::newRow("rapid fire") << 2 << "BackKey DPI_6" << true << QByteArray("\4\12\3", 3) << kept << "{DPI_6}"
                                     << QStringList("FireKey");
         QTest::newRow("pasted combination") << 1 << "RightKey DPI_8" << true << QByteArray("\5\0\0", 3)
@@ -549,9 +468,12 @@ private slots:
         QFETCH(QByteArray, entry);
         QFETCH(QByteArray, payload);
         QFETCH(QString, caption);
-        QVERIFY(writeMacroFile("Burst", {255, {}}));
-        QVERIFY(writeMacroFile(QString(31, 'L'), {}));
-        QVERIFY(writeMacroFile("Long", {1, QVector<MacroItem>(KeyMacro::MaxSteps + 1, MacroItem::key(1, 0x04, 0))}));
+        QVERIFY(writeMacroFile("Burst", {255, {}}) && writeMacroFile(QString(31, 'L'), {})
+                && writeMacroFile("Long", {1, QVector<MacroItem>(71, MacroItem::key(1, 0x04, 0))}));
+        for (const QByteArray line : {"300", "-2", "abc"}) {
+            QFile file(macroFilePath("R" + line));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(line + "\n0x04 1 0\n"));
+        }
         m_page->SlotAddMacroButton();
         fill(openMouse(1));
         g_deviceUiLive = true;
@@ -566,7 +488,11 @@ private slots:
                 m_pasted = name.mid(6);
             const bool twice = name.endsWith('!');
             name.remove('!');
-            QAbstractButton *pressed = buttonOrMacro(name);
+            QAbstractButton *pressed = button(name);
+            for (QAbstractButton *macro : m_page->findChildren<QAbstractButton *>()) {
+                if (macro->text() == name)
+                    pressed = macro;
+            }
             if (twice)
                 emit pressed->clicked(true);
             else if (pressed)
@@ -585,46 +511,6 @@ private slots:
         QCOMPARE(this->caption(key), caption.isEmpty() ? captionBefore : expanded(caption));
         QTEST(m_closer->seen, "dialogs");
         QCOMPARE(m_page->findChild<QStackedWidget *>("stackedWidget")->currentWidget()->objectName(), QString("page"));
-    }
-
-    // Binding the macro to key 5 and changing its repeat mode for key 4,
-    // bound to it by the device, send the repeat mode the editor shows.
-    void boundMacrosRepeatAsTheEditorReadsTheirFirstLine_data()
-    {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<int>("repeat");
-        QTest::newRow("until released") << QByteArray("254") << 254;
-        QTest::newRow("while held") << QByteArray("253") << 253;
-        QTest::newRow("the most plays") << QByteArray("250") << 250;
-        QTest::newRow("beyond a count") << QByteArray("300") << 1;
-        QTest::newRow("negative") << QByteArray("-2") << 1;
-        QTest::newRow("zero") << QByteArray("0") << 1;
-        QTest::newRow("empty") << QByteArray("") << 1;
-        QTest::newRow("no number") << QByteArray("abc") << 1;
-    }
-
-    void boundMacrosRepeatAsTheEditorReadsTheirFirstLine()
-    {
-        QFETCH(QByteArray, line);
-        QFETCH(int, repeat);
-        FlashDataMap record = openMouse(1);
-        bindMacro(record, 4, "Rep", 7);
-        fill(record);
-        g_deviceUiLive = true;
-        QFile file(macroFilePath("Rep"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(line + "\n0x04 1 0\n10ms\n0x04 1 1\n");
-        file.close();
-        MacroText shown;
-        QVERIFY(readMacroFile("Rep", &shown));
-        QCOMPARE(shown.repeat, repeat);
-
-        m_page->SlotAddMacroButton();
-        for (const char *name : {"BackMusic", "DPI_10", "Rep"})
-            buttonOrMacro(name)->click();
-        QCOMPARE(int(storedRecord().KeyFunctions[5].param), repeat);
-        emit PostMsg::instance()->SigUpDataMacro("Rep", 1);
-        QCOMPARE(int(storedRecord().KeyFunctions[4].param), repeat);
     }
 
     // The binding of key 3, the fifth button: the function page shown, the
@@ -674,37 +560,50 @@ private slots:
         QTEST(m_page->findChild<QScrollArea *>(list)->verticalScrollBar()->value(), "scrolled");
     }
 
-    // Typed without its extension, the export gets the one the import
-    // lists before the dialog asks whether to replace a file.
-    void aProfileExportAsksBeforeReplacingTheFileItWrites_data()
+    // The folder's macros in its order, padded to seven rows by hidden
+    // buttons ("-"); the buttons of macros that stay are kept, unchecked.
+    void theMacroListFollowsTheFolder_data()
     {
-        QTest::addColumn<QByteArray>("existing");
-        QTest::addColumn<bool>("replace");
-        QTest::addColumn<int>("size");
-        QTest::newRow("a new file") << QByteArray() << false << 10464;
-        QTest::newRow("over a file, replaced") << QByteArray("mine") << true << 10464;
-        QTest::newRow("over a file, kept") << QByteArray("mine") << false << 4;
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("one added") << QStringList{"c", "a", "B"} << "a B c - - - -";
+        QTest::newRow("one renamed") << QStringList{"a", "d"} << "a d - - - - -";
+        QTest::newRow("eight") << QString("abcdefgh").split("", Qt::SkipEmptyParts) << "a b c d e f g h";
+        QTest::newRow("none") << QStringList() << "";
     }
 
+    void theMacroListFollowsTheFolder()
+    {
+        QFETCH(QStringList, after);
+        QVERIFY(writeMacroFile("a", {}) && writeMacroFile("c", {}));
+        m_page->SlotAddMacroButton();
+        QLayout *list = m_page->findChild<QWidget *>("scrollAreaWidgetContents_7")->layout();
+        QPointer<QAbstractButton> a = static_cast<QAbstractButton *>(list->itemAt(0)->widget());
+        a->setChecked(true);
+        QFile::remove(macroFilePath("a"));
+        QFile::remove(macroFilePath("c"));
+        for (const QString &name : after)
+            QVERIFY(writeMacroFile(name, {}));
+        m_page->SlotAddMacroButton();
+        QStringList rows;
+        for (int row = 0; row < list->count(); ++row) {
+            auto *macro = static_cast<QAbstractButton *>(list->itemAt(row)->widget());
+            rows << (macro->isHidden() ? "-" : macro->text());
+        }
+        QTEST(rows.join(' '), "rows");
+        QVERIFY(after.isEmpty() ? !a : list->itemAt(0)->widget() == a && !a->isChecked());
+    }
+
+    // Typed without its extension, the export gets the one the import lists
+    // before the dialog asks whether to replace a file.
     void aProfileExportAsksBeforeReplacingTheFileItWrites()
     {
-        QFETCH(QByteArray, existing);
-        QFETCH(bool, replace);
-        const QString path = QDir::home().filePath("profile.bin");
-        QFile::remove(path);
-        if (!existing.isEmpty()) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(existing) == existing.size());
-        }
-        m_answers["QFileDialog"] = [](QWidget *dialog) { ShellTest::typeFileName(dialog, "profile"); };
-        m_answers["QMessageBox"] = [replace](QWidget *question) {
-            static_cast<QMessageBox *>(question)->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
-            if (!replace)
-                QMetaObject::invokeMethod(question->parentWidget(), "reject", Qt::QueuedConnection);
-        };
+        QFile existing(QDir::home().filePath("profile.bin"));
+        QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("mine") && existing.flush());
+        m_pasted = "profile";
         button("OutputData")->click();
-        QCOMPARE(m_closer->seen.contains("QMessageBox"), !existing.isEmpty());
-        QTEST(int(QFileInfo(path).size()), "size");
+        QCOMPARE(m_closer->seen, QStringList({"QFileDialog", "QMessageBox"}));
+        QCOMPARE(QFileInfo(existing.fileName()).size(), 10464);
         QCOMPARE(QDir::home().entryList({"profile*"}), QStringList("profile.bin"));
     }
 
