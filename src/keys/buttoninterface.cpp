@@ -548,27 +548,35 @@ void Buttoninterface::slotButtonClicked(bool checked)
 // repeat mode rides in the entry.
 void Buttoninterface::bindMacro(int key, const QString &name)
 {
-    if (!isDeviceMacroName(name)) {
-        UpDateWarning notice;
-        notice.setWarningText(languageText(LanguageSection::Macro, currentLanguageIndex, MacroNameRefusedText));
-        runDialog(notice);
-        return;
-    }
     MacroText macro;
-    if (!g_deviceUiLive || !readMacroFile(name, &macro))
+    if (!readBindableMacro(name, &macro))
         return;
-    // The device would play the macro cut short.
-    if (macroStepCount(macro.items) > KeyMacro::MaxSteps) {
-        KeyNumberLimit notice;
-        runDialog(notice);
-        return;
-    }
     const KeyMacro block = boundMacroBlock(name, macro.items);
     const KeyFunction entry = {MacroBinding, std::uint8_t(key), std::uint8_t(macro.repeat)};
     if (!setKeyMacro(key, &entry.type, reinterpret_cast<const std::uint8_t *>(&block)))
         return;
     setKeyCaption(key, macroCaptionPrefix + name);
     SetButtonBinding(key, entry.type, entry.code, entry.param);
+}
+
+// The device holds a macro whole or the user is told: a key is captioned
+// and found again by the name its block carries, and a block plays 70 keys.
+bool Buttoninterface::readBindableMacro(const QString &name, MacroText *macro)
+{
+    if (!isDeviceMacroName(name)) {
+        UpDateWarning notice;
+        notice.setWarningText(languageText(LanguageSection::Macro, currentLanguageIndex, MacroNameRefusedText));
+        runDialog(notice);
+        return false;
+    }
+    if (!g_deviceUiLive || !readMacroFile(name, macro))
+        return false;
+    if (macroStepCount(macro->items) > KeyMacro::MaxSteps) {
+        KeyNumberLimit notice;
+        runDialog(notice);
+        return false;
+    }
+    return true;
 }
 
 // The device must answer before the dialog opens: it binds as it closes.

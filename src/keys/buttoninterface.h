@@ -18,6 +18,7 @@ class IniFileStore;
 class QButtonGroup;
 class QDialog;
 class QToolButton;
+struct MacroText;
 
 namespace Ui {
 class Buttoninterface;
@@ -101,6 +102,7 @@ private:
     void bindToSelectedKey(bool keepsLeftClick, const std::function<void(int)> &bind);
     bool sendKeyFunction(int key, int type, int code, int param, const QString &caption);
     void bindMacro(int key, const QString &name);
+    bool readBindableMacro(const QString &name, MacroText *macro);
     void runDialog(QDialog &dialog);
     void setKeyListBarWidth(int pixels);
     void showMacroList(const QStringList &names);
