@@ -266,6 +266,8 @@ private slots:
             dialog->findChild<QAbstractButton *>("NewHong")->click();
         };
         m_answers["addKey"] = [](QWidget *dialog) {
+            // The dialog hears keys only once it has the keyboard.
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
             QTest::keyClick(dialog->findChild<QLineEdit *>("lineEdit"), Qt::Key_K);
             dialog->findChild<QAbstractButton *>("NewHong")->click();
         };
@@ -320,6 +322,8 @@ private slots:
         choose("Full");
         child<QListWidget>("listWidgetKey")->setCurrentRow(keys - 1);
         m_answers["addKey"] = [](QWidget *dialog) {
+            // The dialog hears keys only once it has the keyboard.
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
             QTest::keyClick(dialog->findChild<QLineEdit *>("lineEdit"), Qt::Key_K);
             dialog->findChild<QAbstractButton *>("NewHong")->click();
         };
