@@ -1,5 +1,6 @@
 #include "postmsg.h"
 #include "testenvironment.h"
+#include "upgradereport.h"
 
 #include <QMetaMethod>
 #include <QThread>
@@ -128,6 +129,29 @@ private slots:
         QTRY_COMPARE(frame.order, (QList<int>{0, 1}));
         QCOMPARE(frame.calls.load(), 1); // a registered record type is delivered, not dropped
         QCOMPARE(frame.slotThread, QThread::currentThreadId());
+    }
+
+    // The library's upgrade reports take the same road; one without its
+    // bytes is dropped where it is given.
+    void anUpgradeReportReachesTheGuiThreadAsACopyAndANullOneNothing()
+    {
+        static QList<QByteArray> handled;
+        static Qt::HANDLE handlingThread = nullptr;
+        const auto handle = [](const QByteArray &report) {
+            handled.append(report);
+            handlingThread = QThread::currentThreadId();
+        };
+        QThread *library = QThread::create([handle] {
+            unsigned char report[3] = {7, 1, 40};
+            postUpgradeReport(nullptr, handle);
+            postUpgradeReport(report, handle);
+            report[2] = 0; // gone before the GUI thread handles it
+        });
+        library->start();
+        library->wait();
+        delete library;
+        QTRY_COMPARE(handled, QList<QByteArray>{QByteArray("\x07\x01\x28", 3)});
+        QCOMPARE(handlingThread, QThread::currentThreadId());
     }
 };
 
