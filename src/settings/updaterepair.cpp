@@ -15,7 +15,7 @@ namespace {
 // "AutoRepair" positions.
 enum RepairText {
     ToolText = 0, Cancel = 1, Confirm = 2, UpdateNotMove = 3, UpdateFail = 6, UpdateSuccess = 7,
-    StartUpdate = 8, ReadyUpdate = 16
+    StartUpdate = 8, ReadyUpdate = 16, MouseWaits = 17
 };
 
 // The start or confirm button, for the Enter keys, when it is offered.
@@ -78,6 +78,7 @@ void UpDateRepair::SlotAllLanguage(int index)
     updateNotMoveText = text(UpdateNotMove);
     updateFailText = text(UpdateFail);
     updateSuccessText = text(UpdateSuccess);
+    mouseWaitsText = text(MouseWaits);
     startText = text(StartUpdate);
     readyText = text(ReadyUpdate);
 }
@@ -175,7 +176,7 @@ void UpDateRepair::SlotProgress(int schedue, int Discrib)
         ui->NewHong_2->setText(confirmText);
         ui->NewHong_2->show();
         ui->progressBar_2->setValue(50);
-        showResult(updateFailText);
+        showResult(mouseWaitsText);
         break;
     case 6:
         showResult(updateFailText);

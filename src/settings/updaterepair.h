@@ -73,6 +73,7 @@ private:
     QString updateNotMoveText;
     QString updateFailText;
     QString updateSuccessText;
+    QString mouseWaitsText;
     QString startText;
     QString readyText;
 };
