@@ -134,6 +134,8 @@ void FormSetting::connectHub()
     connect(updateRun, &FirmwareUpdateRun::upToDate, this, &FormSetting::SetVerText);
     connect(updateRun, &FirmwareUpdateRun::updateOffered, this, &FormSetting::showUpdateOffered);
     connect(updateRun, &FirmwareUpdateRun::warningRaised, this, &FormSetting::showWarning);
+    connect(updateRun, &FirmwareUpdateRun::endedWithoutResult, this,
+            [](const QString &reason) { g_repairDialog->endUpgradingView(reason); });
 }
 
 // The page's texts take the look's label colour: the page is drawn dark.

@@ -85,6 +85,9 @@ void UpDateRepair::SlotAllLanguage(int index)
 
 void UpDateRepair::resetView()
 {
+    view = View::Start;
+    ui->NewHong->setEnabled(true);
+    ui->CloseButton->setEnabled(true);
     ui->NewHong_2->setText(startText);
     ui->ToolText_2->clear();
     ui->ToolText_2->show();
@@ -98,6 +101,7 @@ void UpDateRepair::resetView()
 
 void UpDateRepair::showReadyView()
 {
+    view = View::Ready;
     ui->NewHong_2->setText(startText);
     ui->NewHong_2->show();
     ui->NewHong->show();
@@ -112,6 +116,7 @@ void UpDateRepair::showReadyView()
 
 void UpDateRepair::showMessageView()
 {
+    view = View::Message;
     ui->NewHong->setEnabled(true);
     ui->CloseButton->setEnabled(true);
     ui->ToolText_2->show();
@@ -124,6 +129,7 @@ void UpDateRepair::showMessageView()
 
 void UpDateRepair::showUpgradingView()
 {
+    view = View::Upgrading;
     ui->NewHong_2->hide();
     ui->NewHong->hide();
     ui->CloseButton->show();
@@ -131,6 +137,14 @@ void UpDateRepair::showUpgradingView()
     ui->CloseButton->setEnabled(false);
     ui->ToolText_2->setText(updateNotMoveText);
     ui->progressBar_2->show();
+}
+
+void UpDateRepair::endUpgradingView(const QString &message)
+{
+    if (view != View::Upgrading)
+        return;
+    setMessage(message);
+    showMessageView();
 }
 
 void UpDateRepair::setMessage(const QString &text)
@@ -141,6 +155,7 @@ void UpDateRepair::setMessage(const QString &text)
 // A result brings the buttons back, and with them the way out.
 void UpDateRepair::showResult(const QString &message)
 {
+    view = View::Result;
     ui->ToolText_2->setText(message);
     ui->ToolText_2->show();
     ui->NewHong->show();
@@ -225,14 +240,21 @@ void UpDateRepair::closeAfterUpgrade()
 
 void UpDateRepair::on_NewHong_2_clicked()
 {
-    if (!ui->progressBar_2->isHidden()) {
+    switch (view) {
+    case View::Upgrading:
+    case View::Result:
         closeAfterUpgrade();
-    } else if (ui->NewHong_2->text() == confirmText) {
+        break;
+    case View::Message:
         LanguageDialog::reject();
-    } else if (g_devicePageState != 0) {
-        emit PostMsg::instance()->SigUpdateStart();
-    } else {
-        startRepair();
+        break;
+    case View::Start:
+    case View::Ready:
+        if (g_devicePageState != 0)
+            emit PostMsg::instance()->SigUpdateStart();
+        else
+            startRepair();
+        break;
     }
 }
 
@@ -276,7 +298,7 @@ void UpDateRepair::showOutcome(FirmwareRepairRun::Outcome outcome, const QString
 // all while an upgrade runs.
 void UpDateRepair::reject()
 {
-    if (ui->CloseButton->isEnabled())
+    if (view != View::Upgrading)
         closeAfterUpgrade();
 }
 
