@@ -62,8 +62,6 @@ public:
     int upgradeState(Target target) const { return state(target); }
     int noticeReason(Target target) const;
     bool isRunning(Target target) const;
-    // A target's timer steps a run, this one or one it chained.
-    bool runInProgress() const;
 
 signals:
     void noticeChanged(FirmwareUpdateRun::Target target, bool shown);
@@ -78,6 +76,8 @@ signals:
     void endedWithoutResult(const QString &reason);
 
 private:
+    // A target's timer steps a run, this one or one it chained.
+    bool runInProgress() const;
     void step(Target target);
     void findImage(Target target);
     void countTargetsAndStart(Target target);

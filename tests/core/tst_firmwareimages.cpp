@@ -37,8 +37,7 @@ SampleFirmwareImage modelImage(int kind, const char *identifierKey, quint32 vers
 
 // "name:version" files of the mouse image of model 1; a third field makes
 // the file "foreign" (another model), "short" (cut inside the header),
-// "large" (beyond the size an image may have) or "unreadable" (a link to a
-// file that not even root may read).
+// "large" (beyond the size an image may have) or "unreadable" (even by root).
 void writeImages(const QStringList &files)
 {
     QDir(firmwareFolder()).removeRecursively();

@@ -98,31 +98,6 @@ private slots:
         QCOMPARE(back.count(), 0);
     }
 
-    void anUpgradeThatEndsWithoutAResultSaysWhyAndClosesAtEsc_data()
-    {
-        QTest::addColumn<int>("toldStep"); // 0 for none
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("nothing written") << 0 << "why not";
-        QTest::newRow("after its result") << 2 << repairText(7);
-    }
-
-    void anUpgradeThatEndsWithoutAResultSaysWhyAndClosesAtEsc()
-    {
-        QFETCH(int, toldStep);
-        QFETCH(QString, shown);
-        g_devicePageState = 1;
-        QSignalSpy back(PostMsg::instance(), SIGNAL(SigChangeMainDialog(int)));
-        m_dialog->showUpgradingView();
-        if (toldStep != 0)
-            emit PostMsg::instance()->SigProgress(0, toldStep);
-        m_dialog->endUpgradingView("why not");
-        QCOMPARE(message(), shown);
-        QCOMPARE(bar()->isHidden(), toldStep == 0);
-        QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
-        QVERIFY(!m_dialog->isVisible());
-        QCOMPARE(back.count(), 0);
-    }
-
     void closingAfterAFailureOnTheFrameGoesBackToTheSelection()
     {
         g_devicePageState = 1;
