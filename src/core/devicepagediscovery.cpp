@@ -67,6 +67,10 @@ const DeviceAllInfo *listedReceiverBesideCable()
 
 void usbHotplugCallback()
 {
+    // A firmware upgrade makes its devices vanish and come back: the run
+    // keeps the devices it counted, and nothing it set is cleared.
+    if (!g_hotplugEnabled)
+        return;
     PostMsg *hub = PostMsg::instance();
     emit hub->SigSetver(4);
     const QString vendorId = ConfigIniStore::instance()->value(QStringLiteral("Option"), QStringLiteral("VID"));
@@ -74,11 +78,8 @@ void usbHotplugCallback()
     enumerateDevices(vendorId, productIdsToEnumerate(configuredProductIdLists()));
 
     if (WorkerDeviceList.isEmpty()) {
-        // During a firmware upgrade the device is expected to vanish and return.
-        if (g_hotplugEnabled) {
-            forgetCurrentDevice();
-            emit hub->SigChangeMainDialog(0);
-        }
+        forgetCurrentDevice();
+        emit hub->SigChangeMainDialog(0);
     } else {
         if (!CurrentDevice.get().path.isEmpty()) {
             int elsewhere = 0;
@@ -88,7 +89,7 @@ void usbHotplugCallback()
                 if (found.path != CurrentDevice.get().path)
                     ++elsewhere;
             }
-            if (elsewhere == WorkerDeviceList.size() && g_hotplugEnabled)
+            if (elsewhere == WorkerDeviceList.size())
                 emit hub->SigChangeMainDialog(0);
         }
         if (CurrentDevice.get().isWired)

@@ -11,6 +11,7 @@
 // CurrentDevice and CurrentDevicePath on the chosen device, lets the mouse's
 // cable take over from its receiver, starts the worker for the new link,
 // and sends the window back to the selection page when the device is gone.
+// While a firmware upgrade runs (g_hotplugEnabled cleared) it does nothing.
 
 void usbHotplugCallback();
 void enumerateDevices(const QString &vendorId, const QStringList &productIds);

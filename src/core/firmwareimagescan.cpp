@@ -62,9 +62,10 @@ bool scanImages(const ImageRequest &request, ScanRules rules, QList<QByteArray> 
         return false;
     bool found = false;
     for (const QString &name : imageFiles(folder)) {
+        // A file that cannot be read is no image: it must not hide the ones after it.
         QFile file(folder.filePath(name));
         if (!file.open(QIODevice::ReadOnly))
-            return false;
+            continue;
         // Only the chosen image is read whole: the scan runs at every hot-plug.
         FirmwareImageHeader header;
         if (!readImageHeader(file, &header)

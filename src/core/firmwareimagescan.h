@@ -11,9 +11,8 @@
 // firmwareFolderPath): kind MouseImage or ReceiverImage. An
 // image matches a request when its kind, customer id, model id and
 // identifier are the ones asked for; an empty version asks for any. Files
-// shorter than a header or larger than MaxImageSize are no images and are
-// skipped; a file that cannot be opened ends a scan with false. GUI thread
-// only.
+// that cannot be opened, are shorter than a header or are larger than
+// MaxImageSize are no images and are skipped. GUI thread only.
 
 constexpr qint64 MaxImageSize = 4 * 1024 * 1024;
 

@@ -7,7 +7,7 @@
 void postUpgradeReport(const unsigned char *report, void (*handle)(const QByteArray &report))
 {
     QCoreApplication *application = QCoreApplication::instance();
-    if (!application)
+    if (!report || !application)
         return;
     // Qt hands the posted call over inside its own code, where a thread
     // sanitizer cannot see it. The lock, held while the call is posted and

@@ -73,6 +73,12 @@ void Worker::requestRun()
     start(QThread::InheritPriority);
 }
 
+void Worker::requestReopen()
+{
+    m_reopen = true;
+    requestRun();
+}
+
 void Worker::stop()
 {
     m_onlineCheck->stop();
@@ -150,7 +156,8 @@ void Worker::runOnce()
         g_workerConnected = currentDeviceAnswers();
 
     const DeviceAllInfo device = CurrentDevice.get();
-    const bool unchanged = device.path == lastPath && device.kind == lastKind
+    const bool reopen = m_reopen.exchange(false);
+    const bool unchanged = !reopen && device.path == lastPath && device.kind == lastKind
                            && g_lastRunOnline == g_workerConnected && !g_forceFullRead;
     if (!unchanged && g_devicePageState == 1) {
         if (currentDeviceAnswers()) {

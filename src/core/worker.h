@@ -29,6 +29,9 @@ public:
     // Asks for a run and returns at once; a request made during a run makes
     // that run go again.
     void requestRun();
+    // As requestRun, and the run opens the link and reads the whole record
+    // as for a newly chosen device, even when it is the one opened last.
+    void requestReopen();
     // No run starts from now on. Waits for a run in progress while still
     // handling events, since the run may be waiting for a page slot on this
     // very thread.
@@ -61,6 +64,7 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     std::atomic<bool> m_stopping{false};
+    std::atomic<bool> m_reopen{false};
     bool m_busy = false;
 };
 

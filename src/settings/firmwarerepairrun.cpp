@@ -298,8 +298,9 @@ void FirmwareRepairRun::finishStage(bool succeeded)
             emit hub->SigProgress(0, ShowFailure);
             return endUpgrade();
         }
-        // Upgraded directly, the receiver was all there was to do.
-        if (!directStart) {
+        // A failed mouse whose image is gone still waits; otherwise the
+        // receiver, repaired or upgraded directly, was all there was to do.
+        if (finalStage == 1) {
             emit hub->SigAutoRepair(1);
             emit hub->SigUpDateButton(true);
             emit hub->SigProgress(0, ShowHalfDone);

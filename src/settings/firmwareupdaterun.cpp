@@ -29,10 +29,10 @@ namespace {
 constexpr int TickMs = 1000;
 
 // What the hub's SigProgress tells the update dialog besides progress.
-enum ProgressStep { ShowProgress = 0, ShowFailure = 1, ShowSuccess = 2 };
+enum ProgressStep { ShowProgress = 0, ShowFailure = 1, ShowSuccess = 2, ShowHalfDone = 5 };
 
 // Positions of the settings page's texts.
-enum FormText { NoDevice = 15, SameDevice = 17 };
+enum FormText { NoDevice = 15, SameDevice = 17, UpToDate = 18 };
 
 QString formText(int position)
 {
@@ -127,6 +127,11 @@ bool FirmwareUpdateRun::isRunning(Target target) const
     return target == Target::Receiver ? receiverUpdateRunning : mouseUpdateRunning;
 }
 
+bool FirmwareUpdateRun::runInProgress() const
+{
+    return dongleCheckTimer->isActive() || mouseCheckTimer->isActive();
+}
+
 int *FirmwareUpdateRun::bootCountOf(int receiverClass)
 {
     switch (receiverClass) {
@@ -146,6 +151,8 @@ void FirmwareUpdateRun::clearNotice(Target target)
 
 void FirmwareUpdateRun::forgetOutcome()
 {
+    if (runInProgress())
+        return;
     clearNotice(Target::Mouse);
     clearNotice(Target::Receiver);
     receiverNoNewImage = false;
@@ -179,13 +186,15 @@ void FirmwareUpdateRun::startMouseRun()
     if (current.isWired
         && (WorkerDeviceList.isEmpty() || !WorkerDeviceList.first().isWired
             || WorkerDeviceList.first().mid != current.mid)) {
-        emit PostMsg::instance()->SigProgress(0, 5);
+        tellResult(ShowHalfDone);
         return;
     }
-    if (!mouseNoNewImage && !receiverUpdateRunning)
+    if (!mouseNoNewImage && !receiverUpdateRunning) {
         begin(Target::Mouse);
-    else if (mouseNoNewImage)
+    } else if (mouseNoNewImage) {
+        endReason = formText(UpToDate);
         emit upToDate();
+    }
 }
 
 void FirmwareUpdateRun::startReceiverRun()
@@ -197,6 +206,9 @@ void FirmwareUpdateRun::startReceiverRun()
 
 void FirmwareUpdateRun::startOfferedRun()
 {
+    imageWritten = false;
+    resultTold = false;
+    endReason = formText(NoDevice);
     bootCounts = {};
     const bool receiverImage = checkFirmwareFile(ReceiverImage, deviceVersion(Target::Receiver), receiverIdent,
                                                  configuredCustomerId(), modelMid() & 0xFF);
@@ -207,9 +219,11 @@ void FirmwareUpdateRun::startOfferedRun()
                && !receiverNoNewImage) {
         begin(Target::Receiver);
     } else if (receiverNoNewImage) {
+        endReason = formText(UpToDate);
         emit updateOffered(false);
         continueChain();
     }
+    endIfOver();
 }
 
 void FirmwareUpdateRun::continueChain()
@@ -290,13 +304,10 @@ void FirmwareUpdateRun::findImage(Target target)
                 receiverTargets.append(device.path);
         }
     }
-    if (!found && receiverClass != 0) {
-        state(target) = NothingToDo;
-        finishTarget(target);
-        noNewImage(target) = true;
-    } else {
+    if (!found && receiverClass != 0)
+        endWithNothingToDo(target);
+    else
         updatePhase = 1;
-    }
 }
 
 void FirmwareUpdateRun::countTargetsAndStart(Target target)
@@ -312,13 +323,18 @@ void FirmwareUpdateRun::countTargetsAndStart(Target target)
                            ? checkFirmwareFile(MouseImage, deviceVersion(Target::Mouse),
                                                currentModelValue(QStringLiteral("MM")), configCid, configMid)
                            : loadReceiverImage();
-    if (!found) {
-        state(target) = NothingToDo;
-        finishTarget(target);
-        noNewImage(target) = true;
-        return;
-    }
-    startUpgrade(target);
+    if (found)
+        startUpgrade(target);
+    else
+        endWithNothingToDo(target);
+}
+
+void FirmwareUpdateRun::endWithNothingToDo(Target target)
+{
+    state(target) = NothingToDo;
+    finishTarget(target);
+    noNewImage(target) = true;
+    endReason = formText(UpToDate);
 }
 
 // A receiver waiting in boot mode takes its image whatever the version;
@@ -356,22 +372,24 @@ void FirmwareUpdateRun::startUpgrade(Target target)
         return;
     }
     state(target) = Failed;
-    emit PostMsg::instance()->SigProgress(0, ShowFailure);
+    tellResult(ShowFailure);
     updatePhase = 4;
 }
 
-// A run the program chained tells why in the warning dialog; one the user
-// started shows the target's notice mark.
+// A run the user started shows the target's notice mark; one the program
+// chained tells why in the warning dialog once the update dialog has told
+// its result, else the update dialog tells it as the run ends.
 void FirmwareUpdateRun::showNoTarget(Target target, int targets)
 {
     state(target) = Idle;
     finishTarget(target);
+    endReason = targets > 1                 ? formText(SameDevice)
+                : target == Target::Mouse ? g_updateWarningText
+                                          : formText(NoDevice);
     if (chainedUpdate) {
-        const QString text = targets > 1                 ? formText(SameDevice)
-                             : target == Target::Mouse ? g_updateWarningText
-                                                       : formText(NoDevice);
         chainedUpdate = false;
-        emit warningRaised(text);
+        if (imageWritten || resultTold)
+            emit warningRaised(endReason);
     } else {
         noticeReasonOf(target) = targets > 1 ? SeveralTargets : NoTarget;
         emit noticeChanged(target, true);
@@ -389,14 +407,32 @@ void FirmwareUpdateRun::finishRun(Target target)
     dongleCheckTimer->stop();
     mouseCheckTimer->stop();
     g_updateCheckBusy = false;
-    if (target != Target::Receiver)
-        return;
-    if (mouseRepairPending) {
+    if (target == Target::Receiver && mouseRepairPending) {
         chainedUpdate = true;
         startMouseRun();
-    } else {
+    } else if (target == Target::Receiver) {
         continueChain();
     }
+    endIfOver();
+}
+
+void FirmwareUpdateRun::tellResult(int step)
+{
+    resultTold = true;
+    emit PostMsg::instance()->SigProgress(0, step);
+}
+
+// Nothing runs any more. A receiver written as the first of two images
+// tells its success now that no mouse image followed it; a run that wrote
+// nothing says why.
+void FirmwareUpdateRun::endIfOver()
+{
+    if (runInProgress() || resultTold)
+        return;
+    if (imageWritten)
+        tellResult(ShowSuccess);
+    else
+        emit endedWithoutResult(endReason);
 }
 
 void FirmwareUpdateRun::finishTarget(Target target)
@@ -462,15 +498,17 @@ void FirmwareUpdateRun::reportSuccess()
     PostMsg *hub = PostMsg::instance();
     if (receiverUpgradeState == Running) {
         receiverUpgradeState = Succeeded;
+        imageWritten = true;
         if (upgradeImageCount == 1)
-            emit hub->SigProgress(0, ShowSuccess);
+            tellResult(ShowSuccess);
         emit hub->SigLabelText(0, version);
     }
     if (mouseUpgradeState == Running) {
         mouseUpgradeState = Succeeded;
+        imageWritten = true;
         recordMouseVersion(ConfigIniStore::instance()->value(QStringLiteral("Option"), QStringLiteral("CID")),
                            currentModelValue(QStringLiteral("MID")), version);
-        emit hub->SigProgress(0, ShowSuccess);
+        tellResult(ShowSuccess);
         emit hub->SigLabelText(1, version);
     }
     clearFirmwareFailure();
@@ -487,6 +525,6 @@ void FirmwareUpdateRun::reportFailure()
         if (state(target) == Running)
             state(target) = Failed;
     }
-    emit PostMsg::instance()->SigProgress(0, ShowFailure);
+    tellResult(ShowFailure);
     recordFirmwareFailure(upgradeKind, receiverClass, configCid, configMid);
 }

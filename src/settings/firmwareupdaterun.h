@@ -16,8 +16,10 @@ class QTimer;
 // its result (2, 3), finish (4). A finished receiver run goes on with the
 // mouse when that waits too. Progress and results reach the update dialog
 // through the hub's SigProgress, new versions the page through
-// SigLabelText. The library's upgrade reports are handed to the GUI
-// thread, where all of the run's state lives.
+// SigLabelText; a run that ends with nothing to tell it says why
+// (endedWithoutResult), so the dialog never keeps showing an upgrade that
+// is over. The library's upgrade reports are handed to the GUI thread,
+// where all of the run's state lives.
 class FirmwareUpdateRun : public QObject
 {
     Q_OBJECT
@@ -49,7 +51,7 @@ public:
     bool receiverUpToDate() const { return receiverNoNewImage; }
     void lookForReceiverImageAgain() { receiverNoNewImage = false; }
     // A settings update or a device change: the notices go and the next
-    // start looks for images again.
+    // start looks for images again. A run in progress keeps its own state.
     void forgetOutcome();
 
     // The receiver class (1, 2, 4 or 8) of the chosen device's link: its own
@@ -66,10 +68,16 @@ signals:
     // The update button's captions and looks.
     void upToDate();
     void updateOffered(bool offered);
-    // A run the program chained found no target, or several.
+    // A run the program chained found no target, or several, when the
+    // update dialog has already told its result.
     void warningRaised(const QString &text);
+    // The run the update dialog started, and whatever it chained, wrote no
+    // image and ended without a result: `reason` says why.
+    void endedWithoutResult(const QString &reason);
 
 private:
+    // A target's timer steps a run, this one or one it chained.
+    bool runInProgress() const;
     void step(Target target);
     void findImage(Target target);
     void countTargetsAndStart(Target target);
@@ -81,7 +89,10 @@ private:
     void reportSuccess();
     void reportFailure();
     void showNoTarget(Target target, int targets);
+    void endWithNothingToDo(Target target);
     void begin(Target target);
+    void tellResult(int step);
+    void endIfOver();
 
     int &state(Target target);
     int state(Target target) const;
@@ -111,6 +122,11 @@ private:
     QString receiverIdent;
     // The image being written, kept whole while the library reads it.
     QByteArray upgradingImage;
+    // Since the update dialog's start: an image was written, the dialog
+    // was told a result, and why the last run wrote nothing.
+    bool imageWritten = false;
+    bool resultTold = false;
+    QString endReason;
 
     int receiverUpgradeState = Idle;
     int mouseUpgradeState = Idle;

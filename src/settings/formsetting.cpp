@@ -5,13 +5,11 @@
 #include "autostart.h"
 #include "configinistore.h"
 #include "desktopmousesettings.h"
-#include "deviceeventcallback.h"
 #include "deferredskin.h"
 #include "deviceidentification.h"
 #include "devicepagediscovery.h"
 #include "dialogplacement.h"
 #include "firmwareimagescan.h"
-#include "founddevices.h"
 #include "languagetables.h"
 #include "macroinistore.h"
 #include "pagestate.h"
@@ -134,6 +132,8 @@ void FormSetting::connectHub()
     connect(updateRun, &FirmwareUpdateRun::upToDate, this, &FormSetting::SetVerText);
     connect(updateRun, &FirmwareUpdateRun::updateOffered, this, &FormSetting::showUpdateOffered);
     connect(updateRun, &FirmwareUpdateRun::warningRaised, this, &FormSetting::showWarning);
+    connect(updateRun, &FirmwareUpdateRun::endedWithoutResult, this,
+            [](const QString &reason) { g_repairDialog->endUpgradingView(reason); });
 }
 
 // The page's texts take the look's label colour: the page is drawn dark.
@@ -263,15 +263,9 @@ void FormSetting::on_checkBox_clicked(bool checked)
         AutoStart::disable(name);
 }
 
-// Whatever became of the pairing, the device page watches the devices and
-// talks to the chosen one again.
 void FormSetting::on_pushButton_2_clicked()
 {
-    if (!runPairingDialog(this, -70, -30))
-        return;
-    StartUsbChanged(usbHotplugCallback, HotplugInterval);
-    const QByteArray path = CurrentDevicePath.get();
-    UsbServerC_Start(path.constData(), path.constData(), deviceEventCallback);
+    pairChosenReceiver(this, -70, -30);
 }
 
 void FormSetting::on_pushButton_clicked()

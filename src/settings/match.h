@@ -36,6 +36,8 @@ public:
     void prepare();
     // It closed (rather than the program ending while it was open).
     bool closedItself() const { return closed; }
+    // Its last attempt paired the receiver with a mouse.
+    bool paired() const { return pairState == Succeeded; }
 
     // The library's pairing callback, on its event thread: a pairing status
     // reaches the dialog through the hub.

@@ -15,7 +15,7 @@ namespace {
 // "AutoRepair" positions.
 enum RepairText {
     ToolText = 0, Cancel = 1, Confirm = 2, UpdateNotMove = 3, UpdateFail = 6, UpdateSuccess = 7,
-    StartUpdate = 8, ReadyUpdate = 16
+    StartUpdate = 8, ReadyUpdate = 16, MouseWaits = 17
 };
 
 // The start or confirm button, for the Enter keys, when it is offered.
@@ -78,12 +78,16 @@ void UpDateRepair::SlotAllLanguage(int index)
     updateNotMoveText = text(UpdateNotMove);
     updateFailText = text(UpdateFail);
     updateSuccessText = text(UpdateSuccess);
+    mouseWaitsText = text(MouseWaits);
     startText = text(StartUpdate);
     readyText = text(ReadyUpdate);
 }
 
 void UpDateRepair::resetView()
 {
+    view = View::Start;
+    ui->NewHong->setEnabled(true);
+    ui->CloseButton->setEnabled(true);
     ui->NewHong_2->setText(startText);
     ui->ToolText_2->clear();
     ui->ToolText_2->show();
@@ -97,6 +101,7 @@ void UpDateRepair::resetView()
 
 void UpDateRepair::showReadyView()
 {
+    view = View::Ready;
     ui->NewHong_2->setText(startText);
     ui->NewHong_2->show();
     ui->NewHong->show();
@@ -111,6 +116,7 @@ void UpDateRepair::showReadyView()
 
 void UpDateRepair::showMessageView()
 {
+    view = View::Message;
     ui->NewHong->setEnabled(true);
     ui->CloseButton->setEnabled(true);
     ui->ToolText_2->show();
@@ -123,6 +129,7 @@ void UpDateRepair::showMessageView()
 
 void UpDateRepair::showUpgradingView()
 {
+    view = View::Upgrading;
     ui->NewHong_2->hide();
     ui->NewHong->hide();
     ui->CloseButton->show();
@@ -130,6 +137,14 @@ void UpDateRepair::showUpgradingView()
     ui->CloseButton->setEnabled(false);
     ui->ToolText_2->setText(updateNotMoveText);
     ui->progressBar_2->show();
+}
+
+void UpDateRepair::endUpgradingView(const QString &message)
+{
+    if (view != View::Upgrading)
+        return;
+    setMessage(message);
+    showMessageView();
 }
 
 void UpDateRepair::setMessage(const QString &text)
@@ -140,6 +155,7 @@ void UpDateRepair::setMessage(const QString &text)
 // A result brings the buttons back, and with them the way out.
 void UpDateRepair::showResult(const QString &message)
 {
+    view = View::Result;
     ui->ToolText_2->setText(message);
     ui->ToolText_2->show();
     ui->NewHong->show();
@@ -175,7 +191,7 @@ void UpDateRepair::SlotProgress(int schedue, int Discrib)
         ui->NewHong_2->setText(confirmText);
         ui->NewHong_2->show();
         ui->progressBar_2->setValue(50);
-        showResult(updateFailText);
+        showResult(mouseWaitsText);
         break;
     case 6:
         showResult(updateFailText);
@@ -224,14 +240,21 @@ void UpDateRepair::closeAfterUpgrade()
 
 void UpDateRepair::on_NewHong_2_clicked()
 {
-    if (!ui->progressBar_2->isHidden()) {
+    switch (view) {
+    case View::Upgrading:
+    case View::Result:
         closeAfterUpgrade();
-    } else if (ui->NewHong_2->text() == confirmText) {
+        break;
+    case View::Message:
         LanguageDialog::reject();
-    } else if (g_devicePageState != 0) {
-        emit PostMsg::instance()->SigUpdateStart();
-    } else {
-        startRepair();
+        break;
+    case View::Start:
+    case View::Ready:
+        if (g_devicePageState != 0)
+            emit PostMsg::instance()->SigUpdateStart();
+        else
+            startRepair();
+        break;
     }
 }
 
@@ -275,7 +298,7 @@ void UpDateRepair::showOutcome(FirmwareRepairRun::Outcome outcome, const QString
 // all while an upgrade runs.
 void UpDateRepair::reject()
 {
-    if (ui->CloseButton->isEnabled())
+    if (view != View::Upgrading)
         closeAfterUpgrade();
 }
 

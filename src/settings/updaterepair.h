@@ -15,7 +15,8 @@ class UpDateRepair;
 // page to update (SigUpdateStart). On the device-selection page it repairs
 // a failed update itself (SigRepairCheckUpdate checks whether it can, its
 // start button starts it), or upgrades a receiver directly. It cannot be
-// closed while an upgrade shows its progress. One instance, g_repairDialog,
+// closed while it shows an upgrade in progress, and every upgrade ends in
+// a result or a message. One instance, g_repairDialog,
 // serves the whole program; the top-level window makes one of its own for
 // the direct upgrade.
 class UpDateRepair : public LanguageDialog
@@ -34,6 +35,9 @@ public:
     void showMessageView();
     // Upgrading: the do-not-unplug message and the progress bar only.
     void showUpgradingView();
+    // The upgrade it shows ended without a result: the message view, with
+    // `message`. Any other view stays.
+    void endUpgradingView(const QString &message);
     void setMessage(const QString &text);
     // Upgrades the receiver `device` is linked through (and its mouse, when
     // it is on its cable) without the repair check.
@@ -59,6 +63,9 @@ private slots:
     void on_NewHong_2_clicked();
 
 private:
+    // Only the upgrading view holds the user.
+    enum class View { Start, Ready, Message, Upgrading, Result };
+
     void reject() override;
     void showResult(const QString &message);
     void closeAfterUpgrade();
@@ -67,12 +74,14 @@ private:
 
     Ui::UpDateRepair *ui;
     FirmwareRepairRun *repairRun;
+    View view = View::Start;
     // The "AutoRepair" texts by their element names.
     QString cancelText;
     QString confirmText;
     QString updateNotMoveText;
     QString updateFailText;
     QString updateSuccessText;
+    QString mouseWaitsText;
     QString startText;
     QString readyText;
 };

@@ -4,6 +4,7 @@
 #include "configinistore.h"
 #include "deferredskin.h"
 #include "deviceidentification.h"
+#include "deviceopening.h"
 #include "deviceregistry.h"
 #include "dialogplacement.h"
 #include "firmwareimagescan.h"
@@ -24,7 +25,6 @@
 
 #include <HIDUsb.h>
 
-#include <QDir>
 #include <QThread>
 
 DialogChange *g_selectionPage = nullptr;
@@ -275,20 +275,13 @@ void DialogChange::SlotUpDateButton(bool IsHide)
 
 void DialogChange::slotButtonClicked()
 {
-    PostMsg *hub = PostMsg::instance();
-    emit hub->SigSetver(6);
     // Copies: dialogs opened below let discovery rebuild the list and the tiles.
     const int k = tileIndex(sender());
     if (k < 0 || k >= FoundDeviceList.size())
         return;
     const DeviceAllInfo device = FoundDeviceList.at(k);
     const QList<DeviceAllInfo> found = FoundDeviceList;
-
-    const int mid = ConfigIniStore::instance()->value(device.driveGroup(), QStringLiteral("MID")).toInt();
-    if (mid == 1)
-        emit hub->SigMouseIndex(0);
-    else if (mid == 2)
-        emit hub->SigMouseIndex(1);
+    announceOpening(device);
 
     // The same model twice, the clicked one silent and the other answering:
     // the mouse may have to be paired with this receiver first.
@@ -305,15 +298,8 @@ void DialogChange::slotButtonClicked()
         return;
     }
 
-    emit hub->SigSelectMouseInfo(device);
-    QString updateWaiting;
-    if (QDir(firmwareFolderPath()).exists()) {
-        g_receiverUpdateAvailable = hasFirmwareUpdate(ReceiverImage, device.version, DeviceAllInfo::receiverClass(device.kind));
-        if (g_receiverUpdateAvailable)
-            updateWaiting = QStringLiteral("true");
-    }
-    emit hub->SigLabelTextB(device.version, updateWaiting);
-    emit hub->SigChangeMainDialog(1);
+    chooseDevice(device);
+    emit PostMsg::instance()->SigChangeMainDialog(1);
     QThread::msleep(OpenDelay);
     // The page is active before the worker runs: a quick run would otherwise
     // find it inactive and open no link.

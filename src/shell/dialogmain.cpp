@@ -304,10 +304,8 @@ void DialogMain::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Space:
         if (configurationFrameShown()) {
-            if (!pair(true))
-                break;
-            StartUsbChanged(usbHotplugCallback, HotplugInterval);
-            startDeviceServer();
+            g_matchOpen = true;
+            pairChosenReceiver(this);
         } else {
             pairFromSelectionPage();
         }
@@ -335,14 +333,13 @@ void DialogMain::changeEvent(QEvent *event)
     QDialog::changeEvent(event);
 }
 
-bool DialogMain::pair(bool openedDevice)
+// The device server is bound to the chosen device again, whatever became
+// of the pairing.
+void DialogMain::pairFoundReceiver()
 {
-    g_matchOpen = openedDevice;
-    return runPairingDialog(this);
-}
-
-void DialogMain::startDeviceServer()
-{
+    g_matchOpen = false;
+    if (runPairingDialog(this) == PairingOutcome::ProgramEnded)
+        return;
     const QByteArray path = CurrentDevicePath.get();
     UsbServerC_Start(path.constData(), path.constData(), deviceEventCallback);
 }
@@ -356,14 +353,12 @@ void DialogMain::pairFromSelectionPage()
     const DeviceAllInfo device = FoundDeviceList.first();
     const QString mouseVersion = recordedMouseVersion(device);
     if (mouseVersion.isEmpty()) {
-        if (pair(false))
-            startDeviceServer();
+        pairFoundReceiver();
         return;
     }
     const FirmwareUpdates updates = checkModelFirmware(device, mouseVersion);
     if (updates.mouse == updates.receiver) {
-        if (pair(false))
-            startDeviceServer();
+        pairFoundReceiver();
     } else if (updates.mouse) {
         UpDateWarning::showFirmwareWarning(this);
     } else {

@@ -56,10 +56,8 @@ private:
     void restore(bool announceDriver);
     bool configurationFrameShown() const;
     void endProgram(bool announceInactive);
-    // False when the program ended while the pairing dialog was open.
-    bool pair(bool openedDevice);
     void pairFromSelectionPage();
-    void startDeviceServer();
+    void pairFoundReceiver();
 
     Ui::DialogMain *ui;
     // Made when the window first goes to the tray; hidden while the window shows.

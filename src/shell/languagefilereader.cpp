@@ -66,7 +66,7 @@ const std::array<SectionSchema, languageSectionCount> &schemas()
         {"AutoRepair",
          {"ToolText", "Cancel", "Confirm", "UpdateNotMove", "NoDevice", "SameDevice",
           "UpdateFail", "UpdateSuccess", "NewHong_2", "NoRecieve", "NoUSB", "Error",
-          "FileError", "Error2", "MultiMouse", "MultiDongle", "ReadyUpdate"}},
+          "FileError", "Error2", "MultiMouse", "MultiDongle", "ReadyUpdate", "MouseWaits"}},
         {"SameMacro", {"label", "NewHong"}},
         {"RePair", {"label", "OK", "Cancel"}},
         {"MakeMacro", {"label", "NewHong"}},

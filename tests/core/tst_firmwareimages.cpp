@@ -36,8 +36,8 @@ SampleFirmwareImage modelImage(int kind, const char *identifierKey, quint32 vers
 }
 
 // "name:version" files of the mouse image of model 1; a third field makes
-// the file "foreign" (another model), "short" (cut inside the header) or
-// "large" (beyond the size an image may have).
+// the file "foreign" (another model), "short" (cut inside the header),
+// "large" (beyond the size an image may have) or "unreadable" (even by root).
 void writeImages(const QStringList &files)
 {
     QDir(firmwareFolder()).removeRecursively();
@@ -54,6 +54,11 @@ void writeImages(const QStringList &files)
         if (flaw == "short")
             bytes.truncate(FirmwareImageHeader::Size - 1);
         QFile out(QDir(firmwareFolder()).filePath(fields.at(0)));
+        if (flaw == "unreadable") {
+            QVERIFY(QFile::link("/proc/sys/vm/drop_caches", out.fileName()));
+            QVERIFY(!out.open(QIODevice::ReadOnly));
+            continue;
+        }
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write(bytes);
     }
@@ -148,6 +153,8 @@ private slots:
             << QStringList{"a.bin:0x0106", "b.bin:0x0107:short"} << "v1.5" << "v1.6" << "v1.6";
         QTest::newRow("a file too large for an image")
             << QStringList{"a.bin:0x0106", "b.bin:0x0107:large"} << "v1.5" << "v1.6" << "v1.6";
+        QTest::newRow("an unreadable file before an image")
+            << QStringList{"a.bin:0x0107:unreadable", "b.bin:0x0106"} << "v1.5" << "v1.6" << "v1.6";
         QTest::newRow("no image files") << QStringList{} << "v1.5" << "" << "";
     }
 

@@ -1,5 +1,6 @@
 #include "postmsg.h"
 #include "testenvironment.h"
+#include "upgradereport.h"
 
 #include <QMetaMethod>
 #include <QThread>
@@ -128,6 +129,16 @@ private slots:
         QTRY_COMPARE(frame.order, (QList<int>{0, 1}));
         QCOMPARE(frame.calls.load(), 1); // a registered record type is delivered, not dropped
         QCOMPARE(frame.slotThread, QThread::currentThreadId());
+    }
+
+    // The library's upgrade reports take the same road; one without its
+    // bytes is dropped where it is given.
+    void aNullUpgradeReportPostsNothing()
+    {
+        static int handled = 0;
+        postUpgradeReport(nullptr, [](const QByteArray &) { ++handled; });
+        QCoreApplication::processEvents();
+        QCOMPARE(handled, 0);
     }
 };
 

@@ -80,14 +80,15 @@ private slots:
         QVERIFY(!g_deviceRecordLoaded);
     }
 
-    void duringAnUpgradeAVanishingDeviceIsExpected()
+    void duringAnUpgradeAVanishingDeviceIsExpectedAndNotLookedFor()
     {
         chooseAndOpen(chosenReceiver());
         QTRY_COMPARE(m_probe->count("SigForm"), 1);
         waitUntilQuiet();
         g_hotplugEnabled = false;
         HidUsbSim::plugReceiver("Receiver1", false);
-        QTRY_COMPARE(m_probe->count("SigSetver(4)"), 2);
+        usbHotplugCallback(); // as the library calls it for the change
+        QCOMPARE(m_probe->count("SigSetver(4)"), 1); // which would end the upgrade's run
         QCOMPARE(m_probe->count("SigChangeMainDialog"), 0);
         QCOMPARE(CurrentDevice.get().path, QString::fromLatin1(receiverPath()));
     }

@@ -9,6 +9,7 @@
 #include "devicepagediscovery.h"
 #include "deviceregistry.h"
 #include "firmwaretest.h"
+#include "firmwareupdaterun.h"
 #include "formsetting.h"
 #include "languagetables.h"
 #include "postmsg.h"
@@ -148,6 +149,10 @@ private slots:
         click(m_page.get(), "Receive_2");
         QVERIFY(g_repairDialog->isVisible());
         click(g_repairDialog, "NewHong_2");
+        // A device change or a settings update meanwhile leaves the run as it is.
+        usbHotplugCallback();
+        emit PostMsg::instance()->SigSetver(4);
+        QVERIFY(m_page->findChild<FirmwareUpdateRun *>()->isRunning(FirmwareUpdateRun::Target::Receiver));
         QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last().at(1).toInt() == 2, 20000);
         QTRY_VERIFY(!g_updateCheckBusy);
 
@@ -217,6 +222,33 @@ private slots:
             QVERIFY(log.at(7).isEmpty()); // a line the library left null
         }
         QCOMPARE(label(m_page.get(), "label_7"), QString("v2.13"));
+    }
+
+    void aStartThatStartsNothingSaysWhyAndTheDialogCloses_data()
+    {
+        QTest::addColumn<QStringList>("listed"); // by the device page when Start is pressed
+        QTest::addColumn<int>("message");        // the page's text position, 18 when the images are gone
+        QTest::newRow("the receiver gone") << QStringList{"mouse:1"} << 15;
+        QTest::newRow("two receivers") << QStringList{"mouse:1", "receiver:1", "receiver:1"} << 17;
+        QTest::newRow("the images gone") << QStringList{"mouse:1", "receiver:1"} << 18;
+    }
+
+    void aStartThatStartsNothingSaysWhyAndTheDialogCloses()
+    {
+        QFETCH(QStringList, listed);
+        QFETCH(int, message);
+        openCabledMouse();
+        click(m_page.get(), "Receive_2");
+        StopUsbChanged();
+        WorkerDeviceList = listedDevices(listed);
+        if (message == 18)
+            QDir(firmwareFolder()).removeRecursively();
+        click(g_repairDialog, "NewHong_2");
+        QTRY_COMPARE(g_repairDialog->findChild<QLabel *>("ToolText_2")->text(), formText(message));
+        QVERIFY(g_repairDialog->findChild<QProgressBar *>("progressBar_2")->isHidden());
+        QCOMPARE(HidUsbSim::callCount("UsbUpgrade_Start"), 0);
+        QTest::keyClick(g_repairDialog, Qt::Key_Escape);
+        QVERIFY(!g_repairDialog->isVisible());
     }
 
     void withoutNewerImagesTheButtonSaysUpToDate()

@@ -56,7 +56,7 @@ private slots:
 
         QTest::newRow("failed") << 1 << 6 << 30 << true;
         QTest::newRow("succeeded") << 2 << 7 << 100 << true;
-        QTest::newRow("half done, the second image missing") << 5 << 6 << 50 << true;
+        QTest::newRow("half done, the second image missing") << 5 << 17 << 50 << true;
         QTest::newRow("failed, without the confirm button") << 6 << 6 << 30 << true;
         QTest::newRow("cancel hidden") << 3 << 3 << 30 << false;
     }

@@ -13,6 +13,7 @@
 #include "formsetting.h"
 #include "founddevices.h"
 #include "hubprobe.h"
+#include "match.h"
 #include "shelltest.h"
 #include "testenvironment.h"
 
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStackedWidget>
 
 #include <atomic>
@@ -57,6 +59,22 @@ ModalCloser::Handler sparingTheWait(ModalCloser::Handler handle = {})
 int storedDebounce()
 {
     return quint8(HidUsbSim::storedConfiguration("Mouse1", 0).at(6));
+}
+
+// pairing.ini, its first mouse on another version than the waiting one.
+const QByteArray PairingScenario = "[Receiver1]\nKind=5\nPid=0x5A18\nId=0x12,0x34,0x56\nVersion=0x0105\n"
+                                   "Mouse=Mouse1\n[Mouse1]\nCid=35\nMid=1\nVersion=0x0214\n"
+                                   "[Mouse2]\nCid=35\nMid=1\nVersion=0x0213\nPairing=true\n";
+
+// Pairs in the pairing dialog, as a user does, and closes it.
+bool pairInTheDialog(QWidget *dialog)
+{
+    if (auto *match = qobject_cast<Match *>(dialog)) {
+        QTest::qWait(250); // the button is offered once the dialog knows the target is wireless
+        match->findChild<QPushButton *>("MatchButton")->click();
+        static_cast<void>(QTest::qWaitFor([match] { return match->paired(); }));
+    }
+    return true;
 }
 
 } // namespace
@@ -218,6 +236,42 @@ private slots:
         QCOMPARE(windowCalls(), QStringList({"StartUsbChanged(600)", "StartUsbChanged(600)",
                                              "UsbServerC_Start(" + path + "," + path + ")"}));
         QVERIFY(g_matchOpen);
+    }
+
+    void aPairedMouseShowsAndKeepsItsOwnRecord_data()
+    {
+        QTest::addColumn<bool>("fromSettingsPage"); // else Space on the frame
+        QTest::newRow("the settings page's button") << true;
+        QTest::newRow("Space on the frame") << false;
+    }
+
+    void aPairedMouseShowsAndKeepsItsOwnRecord()
+    {
+        QFETCH(bool, fromSettingsPage);
+        QDir(qEnvironmentVariable("XDG_STATE_HOME")).removeRecursively();
+        QVERIFY(loadScenario(PairingScenario));
+        FlashDataMap first = recordOf(HidUsbSim::storedConfiguration("Mouse1", 0));
+        first.SleepTime = 90; // as its user left it
+        UsbServerC_Start(receiverPath().constData(), receiverPath().constData(), ignoreEvents);
+        ProtocolDataUpdate(first.bytes());
+        QByteArray waiting = HidUsbSim::storedConfiguration("Mouse2", 0);
+        openWindow();
+        openDevice();
+        auto *settings = frame()->findChild<FormSetting *>();
+        ModalCloser walk(sparingTheWait(pairInTheDialog));
+        if (fromSettingsPage) {
+            settings->findChild<QPushButton *>("pushButton_2")->click();
+        } else {
+            QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_window.get(), &space);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(walk.seen.contains("UpDataParam"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!waitDialog()->isVisible(), 15000);
+        QCOMPARE(settings->findChild<QLabel *>("label_7")->text(), QString("v2.13"));
+        debounce()->findChild<QComboBox *>("Debunce")->setCurrentIndex(12);
+        waiting[6] = 12; // that one change, and nothing of the first mouse's record
+        QCOMPARE(HidUsbSim::storedConfiguration("Mouse2", 0), waiting);
+        QDir(qEnvironmentVariable("XDG_STATE_HOME")).removeRecursively();
     }
 
     void minimisingAndRestoringTheFrameTellTheDevice()
