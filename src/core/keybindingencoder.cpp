@@ -1,12 +1,12 @@
 #include "keybindingencoder.h"
 
+#include "bindingtype.h"
 #include "configurationsenders.h"
 #include "dpicodec.h"
 #include "keynames.h"
 
 namespace {
 
-constexpr int KeySequenceType = 5;
 constexpr int PageKeys = 6;
 constexpr int StepDelay = 10;
 
@@ -21,7 +21,7 @@ bool isPageKey(int key)
 
 bool sendKeySequence(int key, const KeyData &data)
 {
-    const std::uint8_t entry[3] = {KeySequenceType, 0, 0};
+    const std::uint8_t entry[3] = {KeySequence, 0, 0};
     return setKeyFunctionPayload(key, entry, reinterpret_cast<const std::uint8_t *>(&data));
 }
 

@@ -1,5 +1,6 @@
 #include "buttoninterface.h"
 
+#include "bindingtype.h"
 #include "configinistore.h"
 #include "configurationsenders.h"
 #include "deferredskin.h"
@@ -40,8 +41,6 @@
 #include <cstring>
 
 namespace {
-
-enum BindingType { MouseButton = 1, DpiSwitch = 2, RapidFire = 4, KeySequence = 5, MacroBinding = 6, DpiLock = 10 };
 
 constexpr int LeftClick = 1;
 // Where the page's own dialogs stand from the page's centre.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bindingtype.h"
+
 #include <QVector>
 
 #include <array>

@@ -1,0 +1,25 @@
+#pragma once
+
+// What a key entry of the record ({type, code, param}, `KeyFunction`) binds
+// its key to, by its type byte. The code picks the function of the kind.
+enum BindingType {
+    Disabled = 0,
+    // Code: the button's bit, 1 left, 2 right, 4 middle, 8 back, 16 forward.
+    MouseButton = 1,
+    // Code: 1 cycles, 2 up, 3 down.
+    DpiSwitch = 2,
+    HorizontalScroll = 3,
+    // Code and param: the rapid-fire dialog's two values.
+    RapidFire = 4,
+    // A media function or a key combination, in the key's payload.
+    KeySequence = 5,
+    // Code: the key; param: the macro's repeat mode; the macro's steps in
+    // the key's macro body.
+    MacroBinding = 6,
+    PollingRateSwitch = 7,
+    LightingSwitch = 8,
+    ProfileSwitch = 9,
+    // Code: the DPI's code for the mouse's sensor (`DpiCodeForValue`).
+    DpiLock = 10,
+    VerticalScroll = 11,
+};
