@@ -1,5 +1,7 @@
 #pragma once
 
+#include "flashdatamap.h"
+
 // What a key entry of the record ({type, code, param}, `KeyFunction`) binds
 // its key to, by its type byte. The code picks the function of the kind.
 enum BindingType {
@@ -23,3 +25,8 @@ enum BindingType {
     DpiLock = 10,
     VerticalScroll = 11,
 };
+
+// The mouse's programmable keys, device keys 0 to 5; the record keeps
+// entries for more keys than the mouse has.
+constexpr int PageKeyCount = 6;
+static_assert(PageKeyCount <= FlashDataMap::KeyCount, "every key has its entries in the record");

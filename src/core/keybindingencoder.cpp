@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int PageKeys = 6;
 constexpr int StepDelay = 10;
 
 // The media functions the page offers, by the usages of the HID consumer page.
@@ -16,7 +15,7 @@ const int ConsumerUsages[] = {0x0221, 0x0223, 0x0224, 0x0225, 0x0226, 0x0227, 0x
 
 bool isPageKey(int key)
 {
-    return key >= 0 && key < PageKeys;
+    return key >= 0 && key < PageKeyCount;
 }
 
 bool sendKeySequence(int key, const KeyData &data)

@@ -18,8 +18,6 @@ class Buttoninterface;
 // positions of the captions. Handlers find buttons here rather than by
 // their object names, which do not follow their captions.
 
-constexpr int PageKeyCount = 6;
-
 // Device keys in the order their buttons stand on the page: the fourth
 // button is key 4, the fifth key 3.
 constexpr std::array<int, PageKeyCount> KeysInPageOrder = {0, 1, 2, 4, 3, 5};
