@@ -2,6 +2,8 @@
 
 #include "flashdatamap.h"
 
+#include <array>
+
 // What a key entry of the record ({type, code, param}, `KeyFunction`) binds
 // its key to, by its type byte. The code picks the function of the kind.
 enum BindingType {
@@ -30,3 +32,20 @@ enum BindingType {
 // entries for more keys than the mouse has.
 constexpr int PageKeyCount = 6;
 static_assert(PageKeyCount <= FlashDataMap::KeyCount, "every key has its entries in the record");
+
+struct DefaultBinding
+{
+    BindingType type;
+    int code;
+};
+
+// What each key does as the mouse leaves the factory, by device key: the
+// five mouse buttons, then DPI cycling.
+constexpr std::array<DefaultBinding, PageKeyCount> MouseDefaults = {{
+    {MouseButton, 1},
+    {MouseButton, 2},
+    {MouseButton, 4},
+    {MouseButton, 8},
+    {MouseButton, 16},
+    {DpiSwitch, 1},
+}};

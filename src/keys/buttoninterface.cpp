@@ -63,10 +63,6 @@ constexpr int MacroListLength = 7;
 // How long the macro page's save takes to settle before its macro is sent.
 constexpr int MacroSaveSettle = 1500;
 
-// What a key is given back when the macro bound to it is deleted, by device key.
-constexpr std::array<std::pair<int, int>, PageKeyCount> MouseDefaults = {
-    {{MouseButton, 1}, {MouseButton, 2}, {MouseButton, 4}, {MouseButton, 8}, {MouseButton, 16}, {DpiSwitch, 1}}};
-
 QButtonGroup *exclusiveGroup(QObject *owner, const QVector<QAbstractButton *> &buttons)
 {
     auto *group = new QButtonGroup(owner);
@@ -256,9 +252,8 @@ void Buttoninterface::SlotFormResetButton()
     emit PostMsg::instance()->SigMouseIndex(0);
     ui->stackedWidget->setCurrentWidget(ui->page);
     ui->stackedWidget_2->setCurrentWidget(ui->page_9);
-    keyTypeList = {1, 1, 1, 1, 1, 2};
-    keyCodeList = {1, 2, 4, 8, 16, 1};
-    keyParamList = {};
+    for (int key = 0; key < PageKeyCount; ++key)
+        SetButtonBinding(key, MouseDefaults[std::size_t(key)].type, MouseDefaults[std::size_t(key)].code, 0);
     bindingsKnown = true;
     ui->DebunceButton->setDebounceIndex(DefaultDebounce);
     emit PostMsg::instance()->SigLightToFrom(DefaultSleepSeconds);
