@@ -1,5 +1,6 @@
 #include "deviceeventcallback.h"
 
+#include "bindingtype.h"
 #include "configinistore.h"
 #include "configurationsenders.h"
 #include "deviceallinfo.h"
@@ -65,7 +66,7 @@ void clearUnboundKeySlots(FlashDataMap &record, const DeviceAllInfo &device)
 {
     ConfigIniStore *config = ConfigIniStore::instance();
     bool kept[FlashDataMap::KeyCount] = {};
-    for (int param = 1; param <= 6; ++param) {
+    for (int param = 1; param <= PageKeyCount; ++param) {
         const QStringList items = config->valueList(device.driveGroup(), QStringLiteral("KeyParam%1").arg(param));
         kept[param - 1] = !items.isEmpty() && items.first().trimmed() == QLatin1String("0x05");
     }

@@ -76,14 +76,14 @@ int DpiCodec::arithmeticValue(int dpi, Unit unit) const
 }
 
 // A DPI without a row of its own takes the row of the nearest DPI, so that
-// it reads back as a DPI the sensor has rather than as 0.
+// it reads back as a DPI the sensor has rather than as 0. A table has no
+// high bits: whatever the value byte cannot hold is clamped like the
+// arithmetic values.
 int DpiCodec::tableValue(int dpi, Unit unit, int fallback) const
 {
-    int value = 0;
-    if (m_capabilities.tableValueOf(m_sensorId, dpi / unit.multiplier, &value)
-        || m_capabilities.nearestTableValueOf(m_sensorId, dpi / unit.multiplier, &value))
-        return value;
-    return fallback;
+    int value = fallback;
+    m_capabilities.nearestTableValueOf(m_sensorId, dpi / unit.multiplier, &value);
+    return qBound(0, value, ByteValueMax);
 }
 
 int DpiCodec::decode(std::uint8_t valueByte, std::uint8_t flags) const

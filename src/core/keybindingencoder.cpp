@@ -1,15 +1,13 @@
 #include "keybindingencoder.h"
 
+#include "bindingtype.h"
 #include "configurationsenders.h"
+#include "dpicodec.h"
 #include "keynames.h"
-#include "sensorcapabilities.h"
 
 namespace {
 
-constexpr int KeySequenceType = 5;
-constexpr int PageKeys = 6;
 constexpr int StepDelay = 10;
-constexpr int DpiStep = 50;
 
 // The media functions the page offers, by the usages of the HID consumer page.
 const int ConsumerUsages[] = {0x0221, 0x0223, 0x0224, 0x0225, 0x0226, 0x0227, 0x022A, 0x0183, 0x018A,
@@ -17,13 +15,20 @@ const int ConsumerUsages[] = {0x0221, 0x0223, 0x0224, 0x0225, 0x0226, 0x0227, 0x
 
 bool isPageKey(int key)
 {
-    return key >= 0 && key < PageKeys;
+    return key >= 0 && key < PageKeyCount;
 }
 
 bool sendKeySequence(int key, const KeyData &data)
 {
-    const std::uint8_t entry[3] = {KeySequenceType, 0, 0};
+    const std::uint8_t entry[3] = {KeySequence, 0, 0};
     return setKeyFunctionPayload(key, entry, reinterpret_cast<const std::uint8_t *>(&data));
+}
+
+// A lock's code is what a DPI level of the sensor stores in its smallest
+// unit, so that both pages send one DPI the same way.
+DpiCodec lockCodec(const SensorCapabilities &capabilities, const QString &sensorId)
+{
+    return DpiCodec(sensorId, DpiRange(), capabilities);
 }
 
 } // namespace
@@ -69,17 +74,10 @@ bool AssignKeyCombination(int key, const QString &text)
 
 int DpiCodeForValue(const SensorCapabilities &capabilities, const QString &sensorId, int dpi)
 {
-    if (!capabilities.isTableSensor(sensorId))
-        return dpi / DpiStep - 1;
-    int value = 0;
-    return capabilities.tableValueOf(sensorId, dpi, &value) ? value : dpi / DpiStep;
+    return lockCodec(capabilities, sensorId).encode(dpi, 0).value;
 }
 
 int DpiValueForCode(const SensorCapabilities &capabilities, const QString &sensorId, int code)
 {
-    if (!capabilities.isTableSensor(sensorId))
-        return (code + 1) * DpiStep;
-    int dpi = 0;
-    capabilities.tableDpiOf(sensorId, code, &dpi);
-    return dpi;
+    return lockCodec(capabilities, sensorId).decode(std::uint8_t(code), 0);
 }

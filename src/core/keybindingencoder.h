@@ -24,8 +24,9 @@ int consumerLowByteOf(const KeyData &data);
 bool KeyBindingEncoder(int key, int lowByte);
 bool AssignKeyCombination(int key, const QString &text);
 
-// The code of a fixed DPI value and back, for the sensor of id `sensorId`:
-// a table-driven sensor takes the value of its row for that DPI, any other
-// counts DPI in steps of 50 from 50 (code 15 is 800).
+// The code of a fixed DPI value and back, for the sensor of id `sensorId`,
+// stored as a DPI level stores it in steps of 50: a table-driven sensor
+// takes the value of its row nearest that DPI (the lower one on a tie), any
+// other counts DPI in steps of 50 from 50 (code 15 is 800).
 int DpiCodeForValue(const SensorCapabilities &capabilities, const QString &sensorId, int dpi);
 int DpiValueForCode(const SensorCapabilities &capabilities, const QString &sensorId, int code);

@@ -8,11 +8,26 @@ QString currentSensorId;
 SensorCapabilities g_sensorCapabilities;
 DpiRange g_dpiRange;
 
+namespace {
+
+QString modelGroup(int driveNumber)
+{
+    return QStringLiteral("Drive") + QString::number(driveNumber);
+}
+
+} // namespace
+
 void readSensorModel(const ConfigIniStore &settings, int driveNumber)
 {
-    const QString group = QStringLiteral("Drive") + QString::number(driveNumber);
+    const QString group = modelGroup(driveNumber);
     currentSensorId = settings.value(group, QStringLiteral("Sensor"));
     g_dpiRange = DpiRange::fromItems(settings.valueList(group, QStringLiteral("DPIRange")));
+}
+
+int modelDpiLevelCount(const ConfigIniStore &settings, int driveNumber)
+{
+    const int claimed = settings.value(modelGroup(driveNumber), QStringLiteral("DPIMaxGrade")).toInt();
+    return qBound(0, claimed, int(FlashDataMap::DpiLevelCount));
 }
 
 // An empty id is a substring of every text: it would switch on every feature

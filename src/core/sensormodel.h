@@ -22,6 +22,9 @@ extern DpiRange g_dpiRange;
 
 // Takes the sensor id and the DPI range of the model group "Drive" + driveNumber.
 void readSensorModel(const ConfigIniStore &settings, int driveNumber);
+// How many levels the model shows: its "DPIMaxGrade", at most the record's
+// eight, whatever the model claims.
+int modelDpiLevelCount(const ConfigIniStore &settings, int driveNumber);
 
 // Whether a feature switch names the sensor: its value text holds the id
 // (any notation, case-sensitive). An empty id or text names no sensor.

@@ -1,5 +1,6 @@
 #include "buttoninterface.h"
 
+#include "bindingtype.h"
 #include "configinistore.h"
 #include "configurationsenders.h"
 #include "deferredskin.h"
@@ -42,8 +43,6 @@
 
 namespace {
 
-enum BindingType { MouseButton = 1, DpiSwitch = 2, RapidFire = 4, KeySequence = 5, MacroBinding = 6, DpiLock = 10 };
-
 constexpr int LeftClick = 1;
 // Where the page's own dialogs stand from the page's centre.
 constexpr int DialogOffsetX = -50;
@@ -66,10 +65,6 @@ constexpr int MacroListLength = 7;
 constexpr int MacroSaveSettle = 1500;
 // The macro page's notice of a name no macro may have, in its section.
 constexpr int MacroNameRefusedText = 32;
-
-// What a key is given back when the macro bound to it is deleted, by device key.
-constexpr std::array<std::pair<int, int>, PageKeyCount> MouseDefaults = {
-    {{MouseButton, 1}, {MouseButton, 2}, {MouseButton, 4}, {MouseButton, 8}, {MouseButton, 16}, {DpiSwitch, 1}}};
 
 QButtonGroup *exclusiveGroup(QObject *owner, const QVector<QAbstractButton *> &buttons)
 {
@@ -260,9 +255,8 @@ void Buttoninterface::SlotFormResetButton()
     emit PostMsg::instance()->SigMouseIndex(0);
     ui->stackedWidget->setCurrentWidget(ui->page);
     ui->stackedWidget_2->setCurrentWidget(ui->page_9);
-    keyTypeList = {1, 1, 1, 1, 1, 2};
-    keyCodeList = {1, 2, 4, 8, 16, 1};
-    keyParamList = {};
+    for (int key = 0; key < PageKeyCount; ++key)
+        SetButtonBinding(key, MouseDefaults[std::size_t(key)].type, MouseDefaults[std::size_t(key)].code, 0);
     bindingsKnown = true;
     ui->DebunceButton->setDebounceIndex(DefaultDebounce);
     emit PostMsg::instance()->SigLightToFrom(DefaultSleepSeconds);

@@ -22,8 +22,9 @@ GroupKey::GroupKey(QWidget *parent, const ElapsedClock &clock)
     , clock(clock)
 {
     ui->setupUi(this);
-    capture = KeyboardCapture::install([this](int keyCode, bool down, bool) { UpdateCapslockTip(keyCode, down); },
-                                       KeyboardCapture::SystemKeys::KeepDownFlag);
+    capture = KeyboardCapture::install(
+        [this](int keyCode, bool down, bool repeat) { UpdateCapslockTip(keyCode, down && !repeat); },
+        KeyboardCapture::SystemKeys::KeepDownFlag);
     applySkin(ui->groupKeyA, ui->label, ui->CloseButton, {ui->NewHong, ui->NewHong_2});
     const QString boxStyle = QStringLiteral("QCheckBox{color: rgb(255, 255, 255);}"
                                             "QCheckBox::indicator:checked {image: url(%1CheckBoxCheck.png);}"
@@ -50,11 +51,15 @@ void GroupKey::SlotAllLanguage(int index)
     ui->NewHong_2->setText(languageText(LanguageSection::GroupKey, index, 2));
 }
 
-// Only presses count. A key held down or pressed twice counts once; after
-// the third key, or once the time is up, a key starts a new combination.
-void GroupKey::UpdateCapslockTip(int keyCode, bool down)
+// Only presses count, and a key held down is ordinary typing: its repeats
+// count for nothing, however long it is held. A key pressed twice counts
+// once; after the third key, or once the time is up, a key starts a new
+// combination. Modifiers come from the boxes: a key without a name changes
+// nothing.
+void GroupKey::UpdateCapslockTip(int keyCode, bool pressed)
 {
-    if (!down)
+    const QString name = combinationKeyName(keyCode);
+    if (!pressed || name.isEmpty())
         return;
     const qint64 now = clock.milliseconds();
     if (comboStart && now - *comboStart > ComboWindow) {
@@ -67,14 +72,13 @@ void GroupKey::UpdateCapslockTip(int keyCode, bool down)
     if (keyCode == lastKeyCode)
         return;
     lastKeyCode = keyCode;
-    const QString name = combinationKeyName(keyCode);
     QStringList names = typedNames();
     if (names.size() >= MaxKeys) {
         ui->lineEdit->setText(name);
         return;
     }
     // Whole names count: "D" joins "Del", "1" joins "Num1".
-    if (name.isEmpty() || names.contains(name))
+    if (names.contains(name))
         return;
     names.append(name);
     ui->lineEdit->setText(names.join(QLatin1Char('+')));

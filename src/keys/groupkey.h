@@ -47,7 +47,8 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void UpdateCapslockTip(int keyCode, bool down);
+    // `pressed`: a key went down, not by its auto-repeat.
+    void UpdateCapslockTip(int keyCode, bool pressed);
     QStringList typedNames() const;
     QStringList tickedModifiers() const;
 

@@ -27,13 +27,26 @@ QAbstractButton *keyButton(const Ui::Buttoninterface &ui, int key)
 QVector<FunctionButton> fixedFunctionButtons(const Ui::Buttoninterface &ui)
 {
     return {
-        {0, AnyCode, ui.DPI_5},      {1, 1, ui.LeftKey_3},        {1, 2, ui.RightKey_3},
-        {1, 4, ui.MidKey},           {1, 8, ui.BackKey_2},        {1, 16, ui.ForWardKey},
-        {2, 1, ui.VolumeUp_8},       {2, 2, ui.VolumeUp_9},       {2, 3, ui.VolumeUp_10},
-        {3, 1, ui.VolumeUp_2},       {3, 2, ui.VolumeDown_2},     {4, AnyCode, ui.DPI_6},
-        {7, AnyCode, ui.DPI_2},      {8, 0, ui.VolumeUp_4},       {8, 1, ui.VolumeUp_5},
-        {8, 3, ui.VolumeUp_6},       {8, 4, ui.VolumeUp_7},       {9, AnyCode, ui.DPI_3},
-        {11, 1, ui.VolumeUp_14},     {11, 2, ui.VolumeDown_14},
+        {Disabled, AnyCode, ui.DPI_5},
+        {MouseButton, 1, ui.LeftKey_3},
+        {MouseButton, 2, ui.RightKey_3},
+        {MouseButton, 4, ui.MidKey},
+        {MouseButton, 8, ui.BackKey_2},
+        {MouseButton, 16, ui.ForWardKey},
+        {DpiSwitch, 1, ui.VolumeUp_8},
+        {DpiSwitch, 2, ui.VolumeUp_9},
+        {DpiSwitch, 3, ui.VolumeUp_10},
+        {HorizontalScroll, 1, ui.VolumeUp_2},
+        {HorizontalScroll, 2, ui.VolumeDown_2},
+        {RapidFire, AnyCode, ui.DPI_6},
+        {PollingRateSwitch, AnyCode, ui.DPI_2},
+        {LightingSwitch, 0, ui.VolumeUp_4},
+        {LightingSwitch, 1, ui.VolumeUp_5},
+        {LightingSwitch, 3, ui.VolumeUp_6},
+        {LightingSwitch, 4, ui.VolumeUp_7},
+        {ProfileSwitch, AnyCode, ui.DPI_3},
+        {VerticalScroll, 1, ui.VolumeUp_14},
+        {VerticalScroll, 2, ui.VolumeDown_14},
     };
 }
 
@@ -44,7 +57,7 @@ QAbstractButton *fixedFunctionButton(const Ui::Buttoninterface &ui, int type, in
 
 QVector<FunctionButton> mediaButtons(const Ui::Buttoninterface &ui)
 {
-    constexpr int Media = 5;
+    constexpr BindingType Media = KeySequence;
     return {
         {Media, 0x83, ui.Player},         {Media, 0xCD, ui.StartPause_2},  {Media, 0xB5, ui.BackMusic_2},
         {Media, 0xB6, ui.TopMusic_2},     {Media, 0xB7, ui.Mute},          {Media, 0xE2, ui.VolumeUp},
@@ -66,7 +79,6 @@ QAbstractButton *mediaButton(const Ui::Buttoninterface &ui, int lowByte)
 
 QVector<FunctionButton> dpiLockButtons(const Ui::Buttoninterface &ui)
 {
-    constexpr int DpiLock = 10;
     const QVector<QAbstractButton *> buttons = {ui.VolumeUp_11, ui.VolumeUp_12, ui.VolumeUp_13, ui.VolumeUp_16,
                                                 ui.VolumeUp_15, ui.VolumeUp_19, ui.VolumeUp_20, ui.VolumeUp_22,
                                                 ui.VolumeUp_18, ui.VolumeUp_24, ui.VolumeUp_23, ui.VolumeUp_21};

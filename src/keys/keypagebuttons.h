@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bindingtype.h"
+
 #include <QVector>
 
 #include <array>
@@ -15,8 +17,6 @@ class Buttoninterface;
 // the function button whose caption names each binding, and the language
 // positions of the captions. Handlers find buttons here rather than by
 // their object names, which do not follow their captions.
-
-constexpr int PageKeyCount = 6;
 
 // Device keys in the order their buttons stand on the page: the fourth
 // button is key 4, the fifth key 3.

@@ -1,13 +1,12 @@
 #include "keyselectionview.h"
 
+#include "bindingtype.h"
 #include "keypagebuttons.h"
 #include "ui_buttoninterface.h"
 
 #include <algorithm>
 
 namespace {
-
-enum BindingType { KeySequence = 5, MacroBinding = 6, DpiLock = 10 };
 
 // A binding type, the page its function buttons are on and the category
 // button that opens that page, with the category's row in the list. A type
@@ -23,10 +22,20 @@ struct TypeView
 
 QVector<TypeView> typeViews(const Ui::Buttoninterface &ui)
 {
-    return {{0, ui.page_9, nullptr, 0},       {1, ui.page_9, nullptr, 0},       {2, ui.page_7, ui.DPI_7, 13},
-            {3, ui.page_4, ui.DPI_11, 10},    {4, ui.page_9, nullptr, 0},       {KeySequence, ui.page_9, ui.DPI_8, 8},
-            {6, ui.page_5, ui.DPI_10, 15},    {7, ui.page_9, nullptr, 0},       {8, ui.page_6, ui.DPI_9, 12},
-            {9, ui.page_9, nullptr, 0},       {DpiLock, ui.page_8, ui.DPI_4, 15}, {11, ui.page_10, ui.DPI_13, 10}};
+    return {
+        {Disabled, ui.page_9, nullptr, 0},
+        {MouseButton, ui.page_9, nullptr, 0},
+        {DpiSwitch, ui.page_7, ui.DPI_7, 13},
+        {HorizontalScroll, ui.page_4, ui.DPI_11, 10},
+        {RapidFire, ui.page_9, nullptr, 0},
+        {KeySequence, ui.page_9, ui.DPI_8, 8},
+        {MacroBinding, ui.page_5, ui.DPI_10, 15},
+        {PollingRateSwitch, ui.page_9, nullptr, 0},
+        {LightingSwitch, ui.page_6, ui.DPI_9, 12},
+        {ProfileSwitch, ui.page_9, nullptr, 0},
+        {DpiLock, ui.page_8, ui.DPI_4, 15},
+        {VerticalScroll, ui.page_10, ui.DPI_13, 10},
+    };
 }
 
 constexpr int MediaCategoryRow = 16;

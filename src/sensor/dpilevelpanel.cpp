@@ -155,12 +155,17 @@ int DpiLevelPanel::snapOnto(QSlider *slider, int value)
     return snapped.value;
 }
 
+// A value the program shows is what the device holds, also where it lies
+// in a gap of the range: only what the user sets moves onto the range.
 bool DpiLevelPanel::takeSliderValue(QSlider *slider, int level, int &value) const
 {
     if (!m_showingOwnValue && stopsOffline())
         return false;
-    value = snapOnto(slider, value);
-    if (!m_showingOwnValue && !g_importActive)
+    const int snapped = snapOnto(slider, value);
+    if (m_showingOwnValue)
+        return true;
+    value = snapped;
+    if (!g_importActive)
         encodeDpiValue(level, value);
     return true;
 }
@@ -171,13 +176,14 @@ void DpiLevelPanel::showOwnValue(QSlider *slider, int value)
     slider->setValue(value);
 }
 
-void DpiLevelPanel::showColorPicker()
+void DpiLevelPanel::showColorPicker(const QColor &levelColour)
 {
     // Built on first use: the dialog is heavy and most sessions never pick a colour.
     if (!colorDialog) {
         colorDialog = new QColorDialog(this);
         connect(colorDialog, &QColorDialog::colorSelected, this, &DpiLevelPanel::SetColor);
     }
+    colorDialog->setCurrentColor(levelColour);
     colorDialog->show();
 }
 

@@ -82,14 +82,16 @@ protected:
     // step of the segment that holds it.
     static int snapOnto(QSlider *slider, int value);
     // A slider's change of `level`'s value: false when the device went
-    // offline. `value` comes back snapped; a change the user made is sent.
+    // offline. A change the user made comes back snapped and is sent; a
+    // value the program shows stays as it is.
     bool takeSliderValue(QSlider *slider, int level, int &value) const;
     // Shows a value the program chose on a slider without sending it.
     void showOwnValue(QSlider *slider, int value);
 
     // Exchanges what the screen shows of the two levels and selects `to`.
     virtual void exchangeShownLevels(int from, int to) = 0;
-    void showColorPicker();
+    // Opens the picker on the colour the level has.
+    void showColorPicker(const QColor &levelColour);
 
     int currentLevel = 1;
     int levelCount = 1;

@@ -196,9 +196,7 @@ void Sensor::fillFrom(const FlashDataMap &record)
     ui->frame_4->setSwitchChecked(record.StraightLine != 0);
     ui->frame_3->setSwitchChecked(record.MotionSync != 0);
     showDpiLight(record);
-    // The record holds eight levels, whatever the model claims.
-    const int levels = qBound(0, config->value(group, QStringLiteral("DPIMaxGrade")).toInt(), int(SensorDPI::LevelCount));
-    showDpiLevels(record, levels);
+    showDpiLevels(record, modelDpiLevelCount(*config, device.driveIndex + 1));
     useLayout(config->value(group, QStringLiteral("XIn1")).toInt());
     if (const KindDefaults *defaults = defaultsOfKind(device.kind))
         ui->frameRate->setRateMode(defaults->rateMode);

@@ -10,6 +10,7 @@
 #include "ui_sensordpi.h"
 
 #include <QButtonGroup>
+#include <QColor>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -99,7 +100,7 @@ SensorDPI::SensorDPI(QWidget *parent)
         connect(button, &QAbstractButton::toggled, this, [this, level](bool checked) { levelToggled(level, checked); });
         connect(button, &QAbstractButton::clicked, this, [this, level] { showLevelValue(level); });
         connect(bar, &QAbstractButton::toggled, this, [this, level](bool checked) { barToggled(level, checked); });
-        connect(bar, &QAbstractButton::clicked, this, &SensorDPI::showColorPicker);
+        connect(bar, &QAbstractButton::clicked, this, [this, level] { showColorPicker(levelColour(level)); });
     }
     skin()->setStyleSheet(
         ui->label_8,
@@ -188,6 +189,12 @@ void SensorDPI::moveLevelMarker(int position)
         ui->label_8->move(MarkerSpots[position - 1]);
 }
 
+QColor SensorDPI::levelColour(int level) const
+{
+    const QStringList parts = levelColors[level].split(QLatin1Char(','));
+    return QColor(parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt());
+}
+
 int SensorDPI::levelValue(int level) const
 {
     return levelButton(level)->text().toInt();
@@ -274,7 +281,7 @@ void SensorDPI::exchangeShownLevels(int from, int to)
 }
 
 // The slider keeps the value it was given; the level and the box show the
-// snapped one.
+// value taken (snapped when the user set it).
 void SensorDPI::on_horizontalSliderC_valueChanged(int value)
 {
     const int level = checkedLevel();

@@ -56,6 +56,7 @@ private slots:
 private:
     void levelToggled(int level, bool checked);
     void barToggled(int level, bool checked);
+    QColor levelColour(int level) const;
     int levelValue(int level) const;
     void showLevelValue(int level);
     void styleLevelButton(int level, bool selected);

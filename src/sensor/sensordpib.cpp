@@ -6,6 +6,7 @@
 #include "panelstyle.h"
 #include "ui_sensordpib.h"
 
+#include <QColor>
 #include <QSignalBlocker>
 
 namespace {
@@ -50,7 +51,7 @@ SensorDPIB::SensorDPIB(QWidget *parent)
         connect(toggles[level], &QCheckBox::toggled, this, [this, level](bool checked) { levelToggled(level, checked); });
         connect(colourButtons[level], &QToolButton::clicked, this, [this, level] {
             pickerLevel = level;
-            showColorPicker();
+            showColorPicker(QColor(levelColors[level]));
         });
     }
 }
@@ -140,7 +141,8 @@ void SensorDPIB::exchangeShownLevels(int from, int to)
     blockSliderSignals(false);
 }
 
-// The slider keeps the value it was given; the box shows the snapped one.
+// The slider keeps the value it was given; the box shows the value taken
+// (snapped when the user set it).
 void SensorDPIB::levelSliderChanged(int level, int value)
 {
     takeSliderValue(sliders[level], level, value);

@@ -183,6 +183,8 @@ private slots:
         row("table row of a doubled unit", "3950", TwoSegments, "SENSOR_3950_DPI_6000=60", 12000, 60, 0x22, 12000);
         row("table without numbered rows", "3950", "100,26000,50,0", "SENSOR_3950_DPI=7", 1000, 20, 0x00, 0);
         row("and a level in step 100", "3950", "100,26000,50,0", "SENSOR_3950_DPI=7", 1000, 10, 0x00, 0, 0x22);
+        row("no numbered row, too large for a byte", "3950", "100,26000,50,0", "SENSOR_3950_DPI=7", 26000, 255, 0x00,
+            0);
         row("another sensor's table", "3395", TwoSegments, TableRows, 800, 15, 0x00, 800);
     }
 

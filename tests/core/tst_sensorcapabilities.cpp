@@ -82,7 +82,10 @@ private slots:
         QTest::newRow("another sensor's table") << QByteArray("#define SENSOR_3950_DPI_400\t4\n") << "3395" << 400
                                                 << 7 << 15 << 800;
         QTest::newRow("table row") << row1600 << "3395" << 1600 << 31 << 31 << 1600;
-        QTest::newRow("table without the row") << row1600 << "3395" << 800 << 16 << 5 << 0;
+        const QByteArray rows200To1600 = "#define SENSOR_3395_DPI_200\t4\n#define SENSOR_3395_DPI_400\t7\n" + row1600;
+        QTest::newRow("table without the row") << row1600 << "3395" << 800 << 31 << 5 << 0;
+        QTest::newRow("without the row: the nearest") << rows200To1600 << "3395" << 800 << 7 << 7 << 400;
+        QTest::newRow("below every row") << rows200To1600 << "3395" << 100 << 4 << 4 << 200;
         QTest::newRow("row without a number") << QByteArray("#define SENSOR_3395_DPI_\t9\n") << "3395" << 100 << 2
                                               << 9 << 0;
     }

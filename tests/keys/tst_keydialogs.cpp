@@ -19,8 +19,8 @@
 namespace {
 
 // Keys as QKeySequence names them, "Num" in front for the keypad's: "A"
-// clicks the key, "A*" presses it again as its auto-repeat, "+2001" lets
-// that many milliseconds pass.
+// clicks the key, "A_" presses and holds it, "A*" presses it again as its
+// auto-repeat, "+2001" lets that many milliseconds pass.
 void type(QWidget *window, ManualClock &clock, const QString &script)
 {
     for (QString word : script.split(' ')) {
@@ -29,11 +29,12 @@ void type(QWidget *window, ManualClock &clock, const QString &script)
             continue;
         }
         const bool repeat = word.endsWith('*');
+        const bool held = repeat || word.endsWith('_');
         const Qt::KeyboardModifiers keypad = word.startsWith("Num") ? Qt::KeypadModifier : Qt::NoModifier;
-        word.remove('*').remove("Num");
+        word.remove('*').remove('_').remove("Num");
         const int key = word == "Shift" ? Qt::Key_Shift : QKeySequence(word)[0];
         QTest::simulateEvent(window, true, key, keypad, QString(), repeat);
-        if (!repeat)
+        if (!held)
             QTest::simulateEvent(window, false, key, keypad, QString(), false);
     }
 }
@@ -69,10 +70,13 @@ private slots:
         QTest::newRow("a fourth key starts anew") << "A B C D" << "D";
         QTest::newRow("the third key again starts anew") << "A B C C" << "C";
         QTest::newRow("a held key counts once") << "A A* A* B" << "A+B";
+        QTest::newRow("a held third key counts once") << "A B C_ C* C*" << "A+B+C";
+        QTest::newRow("a key held past two seconds") << "A B_ +2500 B*" << "A+B";
         QTest::newRow("two seconds after the first key") << "A +1000 B +1001 C" << "C";
         QTest::newRow("whole names count") << "Del D Num1" << "Del+D+Num1";
         QTest::newRow("the keypad plus is one key") << "Num+ 1 B C" << "C";
         QTest::newRow("modifier keys count only by their boxes") << "Shift A" << "A";
+        QTest::newRow("a modifier leaves three keys shown") << "A B C Shift" << "A+B+C";
         QTest::newRow("Esc and Return are keys") << "Esc Return" << "Esc+Enter";
     }
 

@@ -115,6 +115,11 @@ private slots:
         QTest::newRow("plus") << false << plus << false << 350 << 350 << 1;
         QTest::newRow("a level clicked shows its value, makes it current")
             << false << Action([](DpiLevelPanel *p) { click(p, LevelButtons[3]); }) << false << 400 << -1 << 1;
+        QTest::newRow("a level clicked shows a value in a gap of the range as it is")
+            << false << Action([](DpiLevelPanel *p) {
+                   p->setLevelText(3, "10050");
+                   click(p, LevelButtons[3]);
+               }) << false << 10050 << -1 << 1;
         QTest::newRow("the page's own value")
             << false << Action([](DpiLevelPanel *p) { static_cast<SensorDPI *>(p)->setSliderValue(5000); }) << false
             << 5000 << -1 << 0;
@@ -250,22 +255,25 @@ private slots:
     {
         QTest::addColumn<bool>("eightSliders");
         QTest::addColumn<int>("level");
+        QTest::addColumn<QColor>("levelColour"); // the picker's colour when it opens
         QTest::addColumn<QColor>("colour");
         QTest::addColumn<int>("writes"); // a colour bar also selects its level
-        QTest::newRow("one slider: red for level 4") << false << 4 << QColor(255, 0, 0) << 2;
-        QTest::newRow("eight sliders: level 5") << true << 5 << QColor(5, 160, 255) << 1;
+        QTest::newRow("one slider: red for level 4") << false << 4 << QColor(255, 255, 0) << QColor(255, 0, 0) << 2;
+        QTest::newRow("eight sliders: level 5") << true << 5 << QColor(0xaa, 0x55, 0xff) << QColor(5, 160, 255) << 1;
     }
 
     void aPickedColourGoesToTheLevelWhoseColourWasClicked()
     {
         QFETCH(bool, eightSliders);
         QFETCH(int, level);
+        QFETCH(QColor, levelColour);
         QFETCH(QColor, colour);
         QFETCH(int, writes);
         std::unique_ptr<DpiLevelPanel> panel(levels(eightSliders, 1));
         click(panel.get(), (QByteArray(LevelButtons[level]) + 'A').constData());
         auto *picker = panel->findChild<QColorDialog *>();
         QVERIFY(picker && picker->isVisible());
+        QCOMPARE(picker->currentColor(), levelColour);
         picker->setCurrentColor(colour);
         picker->accept();
         const QByteArray picked = QByteArray(1, char(colour.red())) + char(colour.green()) + char(colour.blue());

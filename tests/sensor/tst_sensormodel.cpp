@@ -55,16 +55,18 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         // "3327" in Base64, as the file keeps sensor ids.
-        file.write("[Drive3]\nSensor=MzMyNw==\nDPIRange=100,1200,100,1600,3200,400,0\n");
+        file.write("[Drive3]\nSensor=MzMyNw==\nDPIRange=100,1200,100,1600,3200,400,0\nDPIMaxGrade=10\n");
         file.close();
         currentSensorId = QStringLiteral("3395");
         readSensorModel(ConfigIniStore(path), 3);
         QCOMPARE(currentSensorId, QStringLiteral("3327"));
         QCOMPARE(g_dpiRange.maximums(), (QVector<int>{1200, 3200}));
+        QCOMPARE(modelDpiLevelCount(ConfigIniStore(path), 3), 8); // the record's levels
 
         readSensorModel(ConfigIniStore(path), 9);
         QVERIFY(currentSensorId.isEmpty());
         QCOMPARE(g_dpiRange.count(), 0);
+        QCOMPARE(modelDpiLevelCount(ConfigIniStore(path), 9), 0);
     }
 
     void aLevelsDpiReachesTheMouse_data()

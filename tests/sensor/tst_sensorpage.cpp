@@ -87,16 +87,19 @@ private slots:
         QTest::addColumn<QString>("rates");
         QTest::addColumn<bool>("reduced");
         QTest::addColumn<int>("highest"); // the slider's; without a DPI range its default
+        QTest::addColumn<bool>("live"); // whether the page may send when the reports come
         QTest::newRow("model 1 on an 8000 Hz receiver")
-            << 1 << 5 << false << "400,800,1600,3200,6400,12800,19200,30000" << "1111111" << false << 30000;
+            << 1 << 5 << false << "400,800,1600,3200,6400,12800,19200,30000" << "1111111" << false << 30000 << true;
         QTest::newRow("model 2 on a 4000 Hz receiver")
-            << 2 << 1 << false << "400,800,1600,3200,6400,12800" << "1111110" << true << 26000;
+            << 2 << 1 << false << "400,800,1600,3200,6400,12800" << "1111110" << true << 26000 << true;
         QTest::newRow("model 3 on a 2000 Hz receiver")
-            << 3 << 4 << false << "400,800,1600,3200,6400,12800,25600,42000" << "1111100" << false << 42000;
+            << 3 << 4 << false << "400,800,1600,3200,6400,12800,25600,42000" << "1111100" << false << 42000 << true;
         QTest::newRow("model 4 on a 1000 Hz receiver")
-            << 4 << 0 << false << "400,800,1200,1600,2400,3200" << "1111000" << true << 3200;
+            << 4 << 0 << false << "400,800,1200,1600,2400,3200" << "1111000" << true << 3200 << true;
         QTest::newRow("a damaged record of an unknown model")
-            << 42 << 5 << true << "100,200,200,100,100,200,100,200" << "1111111" << false << 26000;
+            << 42 << 5 << true << "100,200,200,100,100,200,100,200" << "1111111" << false << 26000 << true;
+        QTest::newRow("reports while the page may not send")
+            << 4 << 0 << false << "400,800,1200,1600,2400,3200" << "1111000" << true << 3200 << false;
     }
 
     void aRecordAndTheDevicesReportsAreShownAndNothingIsSent()
@@ -108,6 +111,7 @@ private slots:
         QFETCH(QString, rates);
         QFETCH(bool, reduced);
         QFETCH(int, highest);
+        QFETCH(bool, live);
         FlashDataMap record = chooseMouse(model, kind);
         if (damaged) {
             record.DPIGradeCount = 0;
@@ -135,6 +139,7 @@ private slots:
         QCOMPARE(child<QWidget>(&page, "frame")->isHidden(), damaged); // every model has ripple control
         QCOMPARE(child<QSlider>(&page, "horizontalSliderC")->maximum(), highest);
 
+        g_deviceUiLive = live;
         for (int code : {8, 64, 48})
             page.SlotUpDataReportRate(code);
         page.SlotHideModel(1);
@@ -147,7 +152,7 @@ private slots:
         page.SlotUpDataDPILed(record);
         QCOMPARE(checkedLevel(&page), 3);
         QCOMPARE(child<QLabel>(&page, "label_8")->pos(), QPoint(300, 154));
-        QVERIFY(g_deviceUiLive);
+        QCOMPARE(g_deviceUiLive.load(), live);
         QVERIFY(!g_sensorUiFilling);
         QCOMPARE(recordsSent(), 0);
     }
