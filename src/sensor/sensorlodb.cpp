@@ -2,6 +2,7 @@
 
 #include "configurationsenders.h"
 #include "deferredskin.h"
+#include "fittedtext.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "ui_sensorlodb.h"
@@ -83,14 +84,17 @@ void SensorLODB::setLodValue(int value)
         ui->MM0->setChecked(true);
 }
 
+// The title's width leaves room for a short word only.
 void SensorLODB::setTitleText(const QString &text)
 {
-    ui->label->setText(text);
+    titleText = text;
+    setFittedText(ui->label, titleText, titleToolTip);
 }
 
 void SensorLODB::setTitleToolTip(const QString &text)
 {
-    ui->label->setToolTip(text);
+    titleToolTip = text;
+    setFittedText(ui->label, titleText, titleToolTip);
 }
 
 void SensorLODB::on_MM0_clicked(bool)
