@@ -39,8 +39,8 @@ SensorLODB::SensorLODB(QWidget *parent)
     auto *skin = new DeferredSkin(this);
     skin->setStyleSheet(ui->label, PanelStyle::titleLabel());
     const QString look = PanelStyle::checkBox(picturePath);
-    skin->setStyleSheet(ui->MM1, look);
-    skin->setStyleSheet(ui->MM2, look);
+    for (QCheckBox *box : {ui->MM0, ui->MM1, ui->MM2})
+        skin->setStyleSheet(box, look);
     boxGroup->setExclusive(true);
     boxGroup->addButton(ui->MM0);
     boxGroup->addButton(ui->MM1);
