@@ -52,11 +52,9 @@ int captionRoom(QAbstractButton *button)
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
-    auto *push = qobject_cast<QPushButton *>(button);
-    if (push && push->autoDefault())
-        option.features |= QStyleOptionButton::AutoDefaultButton;
-    const auto contents = push ? QStyle::SE_PushButtonContents : QStyle::SE_CheckBoxContents;
-    return style->subElementRect(contents, &option, button).width();
+    const bool push = qobject_cast<QPushButton *>(button);
+    return style->subElementRect(push ? QStyle::SE_PushButtonContents : QStyle::SE_CheckBoxContents, &option, button)
+        .width();
 }
 
 // Each text the widget shows on one line, with the width it has for it; none
