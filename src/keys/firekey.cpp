@@ -9,8 +9,8 @@ FireKey::FireKey(QWidget *parent)
 {
     ui->setupUi(this);
     applySkin(ui->FireKeyA, ui->label_3, ui->CloseButton, {ui->NewHong, ui->NewHong_2});
-    for (QLabel *label : {ui->label, ui->label_2})
-        label->setStyleSheet(ui->label_3->styleSheet());
+    skinLabel(ui->label);
+    skinLabel(ui->label_2);
     colourInputField(ui->Count);
     colourInputField(ui->Time);
     // This dialog is larger than the picture drawn for the small ones: it stretches it.

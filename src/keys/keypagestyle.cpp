@@ -49,7 +49,7 @@ QString keyPageStyleSheet()
                        "#groupBox{border: 0px;border-image: url(%1TiltleBack.png);}"
                        "#groupBox_4{border: 0;}"
                        "#scrollArea_3,#scrollArea_4,#scrollArea_6,#scrollArea_7,#scrollArea_8,#scrollArea_9,"
-                       "#scrollArea_10,#scrollArea_12{border: 0;}"
+                       "#scrollArea_10,#scrollArea_11,#scrollArea_12{border: 0;}"
                        // The lists show the page's ground, the function pages' lists too.
                        "#scrollAreaWidgetContents_3,#scrollAreaWidgetContents_4,#scrollAreaWidgetContents_6,"
                        "#scrollAreaWidgetContents_7,#scrollAreaWidgetContents_8,#scrollAreaWidgetContents_9,"

@@ -32,13 +32,13 @@ DebounceTime::DebounceTime(QWidget *parent)
     skin->setStyleSheet(
         ui->Debunce,
         QStringLiteral("QComboBox{border: 1px solid gray; color: rgb(%1); border-image: url(%2ComboboxBack1.png);}"
-                       "QComboBox::drop-down:button{border-radius:5px; background:rgb(239,50,64);}"
+                       "QComboBox::drop-down:button{border-radius:5px; background:rgb(%4);}"
                        " QComboBox::down-arrow{image: url(%2Menu.png); right: 8px; }"
                        "QComboBox::down-arrow:on{ image: url(%2MenuClicked.png);}"
                        "QComboBox QAbstractItemView::item{height:25px;}"
                        "QComboBox QAbstractItemView {outline: 0px solid gray; border: 0px  solid black;"
                        "color: rgb(%1);background-color: rgb(0,0,0);selection-background-color: rgb(%3); }")
-            .arg(text, picturePath, select));
+            .arg(text, picturePath, select, config->colourText(QStringLiteral("ComboxBackGroundColor"))));
     ui->Debunce->useSelectionColouredView();
     ui->Debunce->setMaxVisibleItems(5);
 }

@@ -2,6 +2,7 @@
 
 #include "configurationsenders.h"
 #include "deferredskin.h"
+#include "fittedtext.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "postmsg.h"
@@ -70,9 +71,10 @@ void RatePanel::setRateMode(int mode)
         m_buttons[FirstFastRate + fast]->setVisible(FastRatesShown[mode][fast]);
 }
 
+// The second layout's title is narrower than many a language's name of the rate.
 void RatePanel::setTitleText(const QString &text)
 {
-    m_title->setText(text);
+    setFittedText(m_title, text);
 }
 
 // An offline device keeps its rate; the sender reports it, and the page

@@ -2,6 +2,7 @@
 
 #include "configurationsenders.h"
 #include "deferredskin.h"
+#include "fittedtext.h"
 #include "pagestate.h"
 #include "panelstyle.h"
 #include "ui_sensorlodb.h"
@@ -38,8 +39,8 @@ SensorLODB::SensorLODB(QWidget *parent)
     auto *skin = new DeferredSkin(this);
     skin->setStyleSheet(ui->label, PanelStyle::titleLabel());
     const QString look = PanelStyle::checkBox(picturePath);
-    skin->setStyleSheet(ui->MM1, look);
-    skin->setStyleSheet(ui->MM2, look);
+    for (QCheckBox *box : {ui->MM0, ui->MM1, ui->MM2})
+        skin->setStyleSheet(box, look);
     boxGroup->setExclusive(true);
     boxGroup->addButton(ui->MM0);
     boxGroup->addButton(ui->MM1);
@@ -83,14 +84,17 @@ void SensorLODB::setLodValue(int value)
         ui->MM0->setChecked(true);
 }
 
+// The title's width leaves room for a short word only.
 void SensorLODB::setTitleText(const QString &text)
 {
-    ui->label->setText(text);
+    titleText = text;
+    setFittedText(ui->label, titleText, titleToolTip);
 }
 
 void SensorLODB::setTitleToolTip(const QString &text)
 {
-    ui->label->setToolTip(text);
+    titleToolTip = text;
+    setFittedText(ui->label, titleText, titleToolTip);
 }
 
 void SensorLODB::on_MM0_clicked(bool)

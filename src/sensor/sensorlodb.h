@@ -37,4 +37,6 @@ private:
     Ui::SensorLODB *ui;
     const QString picturePath;
     QButtonGroup *boxGroup;
+    QString titleText;
+    QString titleToolTip;
 };

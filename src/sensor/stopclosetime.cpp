@@ -31,14 +31,14 @@ StopCloseTime::StopCloseTime(QWidget *parent)
     skin->setStyleSheet(
         ui->StopClose,
         QStringLiteral("QComboBox{border: 1px solid gray; color: rgb(%1); border-image: url(%2ComboboxBack.png);}"
-                       "QComboBox::drop-down:button{border-radius:5px; background:rgb(0,0,0);}"
+                       "QComboBox::drop-down:button{border-radius:5px; background:rgb(%4);}"
                        " QComboBox::down-arrow{image: url(%2Menu.png); right: 8px; }"
                        "QComboBox::down-arrow:on{ image: url(%2MenuClicked.png);}"
                        "QComboBox QAbstractItemView::item{height:25px;}"
                        "QComboBox QAbstractItemView {outline: 0px solid gray; border: 1px  solid gray;"
                        "color: rgb(%1); border-image: url(%2ComboboxTextBack.png);"
                        "selection-background-color: rgb(%3); }")
-            .arg(text, picturePath, select));
+            .arg(text, picturePath, select, config->colourText(QStringLiteral("ComboxBackGroundColor"))));
     ui->StopClose->setMaxVisibleItems(15);
 }
 

@@ -147,7 +147,12 @@ void FormSetting::applyStyles()
                                        "QScrollBar:vertical{width:13px;background:rgb(30,30,30);}"
                                        "QScrollBar::handle:vertical{background:rgb(117,117,117);border-radius:3px;"
                                        "min-height:30px;}"
-                                       "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:25px;}"));
+                                       // The end buttons keep their room but draw nothing of their own.
+                                       "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:25px;"
+                                       "background:rgb(30,30,30);border:none;}"
+                                       "QScrollBar::up-arrow:vertical,QScrollBar::down-arrow:vertical,"
+                                       "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical"
+                                       "{background:transparent;border:none;}"));
     const QString label = QStringLiteral("QLabel{color: rgb(%1);}").arg(textColour);
     for (QLabel *caption : {ui->label, ui->label_2, ui->label_3, ui->label_4, ui->label_5, ui->label_6, ui->label_7,
                             ui->label_8, ui->label_9, ui->label_10, ui->label_11, ui->label_12, ui->label_13,
@@ -311,12 +316,14 @@ void FormSetting::setLedVisible(bool visible)
         widget->setVisible(visible);
 }
 
-// The LED section makes the page longer; the maker's lines follow it.
+// The LED section makes the page longer; the maker's lines close it at
+// the same distance from its foot, wholly below what the page first shows.
 void FormSetting::applyLayout(bool withLed)
 {
-    ui->scrollAreaWidgetContents->setFixedSize(880, LayoutOffset + (withLed ? 780 : 630));
-    ui->pushButton_3->move(610, withLed ? 790 : 620);
-    ui->pushButton_4->move(490, withLed ? 810 : 640);
+    const int foot = LayoutOffset + (withLed ? 780 : 630);
+    ui->scrollAreaWidgetContents->setFixedSize(880, foot);
+    ui->pushButton_3->move(610, foot - 70);
+    ui->pushButton_4->move(490, foot - 50);
 }
 
 // The LED section comes back only when the receiver reports its light.

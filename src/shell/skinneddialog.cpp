@@ -29,7 +29,7 @@ void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeBu
                               const QList<QToolButton *> &textButtons)
 {
     setWindowFlags(dialogWindowFlags);
-    skin->setStyleSheet(label, QStringLiteral("QLabel{color: rgb(255, 255, 255);}"));
+    skinLabel(label);
     const QString textButtonStyle =
         QStringLiteral("QToolButton{border: 0px; background-position: center;"
                        " background-repeat: no-repeat; color: rgb(255, 255, 255);"
@@ -58,4 +58,9 @@ void SkinnedDialog::colourInputField(QWidget *field)
                                               " border: 1px solid rgb(117,117,117);}")
                                    .arg(QLatin1String(field->metaObject()->className()),
                                         ConfigIniStore::instance()->colourText(QStringLiteral("LinEditColor"))));
+}
+
+void SkinnedDialog::skinLabel(QLabel *label)
+{
+    skin->setStyleSheet(label, QStringLiteral("QLabel{color: rgb(255, 255, 255);}"));
 }

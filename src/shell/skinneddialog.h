@@ -24,6 +24,8 @@ protected:
     // reach the children.
     void applySkin(QFrame *frame, QLabel *label, QToolButton *closeButton,
                    const QList<QToolButton *> &textButtons);
+    // The white text of the skin, for a dialog's further labels.
+    void skinLabel(QLabel *label);
     // Gives an input field the text colour the Option "LinEditColor" names
     // on black: only the fields take a colour of the program settings, and
     // that colour is light.

@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(child<QWidget>(&page, "textEdit_3")->isVisible(), ledAfterReport);
         QCOMPARE(child<QCheckBox>(&page, "ReUntil_2")->isChecked(), ledAfterReport);
         QCOMPARE(content->height(), ledAfterReport ? 860 : 710);
-        QCOMPARE(child<QWidget>(&page, "pushButton_3")->y(), ledAfterReport ? 790 : 620);
+        QCOMPARE(child<QWidget>(&page, "pushButton_3")->y(), ledAfterReport ? 790 : 640);
 
         page.SlotForm();
         QCOMPARE(longRange->isVisible(), advancedAfterRead);
