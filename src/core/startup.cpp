@@ -20,8 +20,8 @@ const char *const dataSubFolders[] = {
     "/usersetting/SensorPage",
 };
 
-constexpr quint32 secondsPerDay = 86400;
-constexpr quint32 keptDays = 7;
+constexpr qint64 secondsPerDay = 86400;
+constexpr qint64 keptDays = 7;
 
 void createEmptyMacroIni(const QString &path)
 {
@@ -53,14 +53,16 @@ void prepareDataFolder()
 
 void purgeOldFiles(const QString &folder)
 {
-    const quint32 now = quint32(QDateTime::currentSecsSinceEpoch());
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
     const QFileInfoList entries = QDir(folder).entryInfoList();
     for (const QFileInfo &entry : entries) {
         if (entry.isDir())
             continue;
-        const quint32 modified = quint32(entry.lastModified().toSecsSinceEpoch());
-        const quint32 ageInDays = (now - modified) / secondsPerDay;
-        if (ageInDays > keptDays)
+        // A file dated ahead of the clock (a clock set back, a folder copied
+        // from another machine) is new, not ancient: the failed update's log
+        // must survive a clock correction.
+        const qint64 age = qMax<qint64>(0, now - entry.lastModified().toSecsSinceEpoch());
+        if (age / secondsPerDay > keptDays)
             QFile::remove(entry.absoluteFilePath());
     }
 }

@@ -7,6 +7,6 @@
 void prepareDataFolder();
 
 // Removes the files (never folders, never anything inside a sub-folder) of
-// `folder` whose age in whole days is above 7. Ages are taken in unsigned
-// 32-bit seconds, so a modification time in the future counts as old.
+// `folder` whose age in whole days is above 7. A modification time in the
+// future counts as age 0.
 void purgeOldFiles(const QString &folder);

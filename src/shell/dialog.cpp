@@ -71,7 +71,6 @@ Dialog::Dialog(QWidget *parent)
     ui->stackedWidgetDialog->addWidget(macroPage);
     ui->stackedWidgetDialog->addWidget(settingPage);
 
-    updateWaitDialog = new UpDataParam;
     skinButtons();
 
     pageButtonGroup = new QButtonGroup(this);
@@ -187,9 +186,15 @@ void Dialog::SlotStartRecord(int index)
         button->setEnabled(index == 1);
 }
 
-// A request while the wait shows only starts its time again.
+// A request while the wait shows only starts its time again. The wait is
+// made on the first request, not with the frame: built at start-up and
+// skinned only as it first showed, it was seen as a black box on the screen
+// for its whole first show, while a wait made just before it shows (as the
+// key page's are) always drew its text.
 void Dialog::SlotUpDataParam(int index)
 {
+    if (!updateWaitDialog)
+        updateWaitDialog = new UpDataParam;
     updateWaitDialog->startCloseTimer();
     if (index == 1)
         updateWaitDialog->waitMode = true;

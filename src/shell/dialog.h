@@ -57,7 +57,8 @@ private:
     Macro *macroPage;
     Sensor *sensorPage;
     FormSetting *settingPage;
-    UpDataParam *updateWaitDialog;
+    // Made on the first request and kept for the frame's life.
+    UpDataParam *updateWaitDialog = nullptr;
     const QString picturePath;
     DeferredSkin *skin;
 };

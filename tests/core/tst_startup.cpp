@@ -78,24 +78,25 @@ private slots:
         QFile::remove(QDir::homePath() + "/AppData/Local");
     }
 
-    void purgeKeepsFilesUpToSevenWholeDays()
+    void purgeRemovesFilesOlderThanSevenWholeDays_data()
     {
-        const QString folder = dataFolderPath() + "/Log";
-        QDir().mkpath(folder);
-        makeFileAged(folder + "/recent.log", 7 * day + 23 * hour);
-        makeFileAged(folder + "/old.log", 8 * day + 60);
-        purgeOldFiles(folder);
-        QVERIFY(QFile::exists(folder + "/recent.log"));
-        QVERIFY(!QFile::exists(folder + "/old.log"));
+        QTest::addColumn<qint64>("age");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("7 days 23 hours") << 7 * day + 23 * hour << true;
+        QTest::newRow("8 days") << 8 * day + 60 << false;
+        QTest::newRow("dated minutes ahead") << qint64(-10 * 60) << true;
+        QTest::newRow("dated two days ahead") << -2 * day << true;
     }
 
-    void purgeTakesFilesFromTheFuture()
+    void purgeRemovesFilesOlderThanSevenWholeDays()
     {
+        QFETCH(qint64, age);
+        QFETCH(bool, kept);
         const QString folder = dataFolderPath() + "/Exception";
         QDir().mkpath(folder);
-        makeFileAged(folder + "/future.dmp", -2 * day);
+        makeFileAged(folder + "/UpDateLog.txt", age);
         purgeOldFiles(folder);
-        QVERIFY(!QFile::exists(folder + "/future.dmp"));
+        QCOMPARE(QFile::exists(folder + "/UpDateLog.txt"), kept);
     }
 
     void purgeLeavesSubFoldersAndTheirFiles()

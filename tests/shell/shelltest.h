@@ -50,6 +50,16 @@ inline HubProbe *makeWindowProbe()
     return probe;
 }
 
+// The settings-update wait the configuration frame shows, once it made one.
+inline QWidget *waitDialog()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits("UpDataParam"))
+            return widget;
+    }
+    return nullptr;
+}
+
 // The library calls that tell about the window's state, oldest first.
 inline QStringList windowCalls()
 {

@@ -36,15 +36,6 @@ namespace {
 
 const QString CacheName = QStringLiteral("Device_CID23_MID01.bin");
 
-QWidget *waitDialog()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->inherits("UpDataParam"))
-            return widget;
-    }
-    return nullptr;
-}
-
 // The settings-update wait runs its own course; the handler decides about
 // every other modal dialog.
 ModalCloser::Handler sparingTheWait(ModalCloser::Handler handle = {})
