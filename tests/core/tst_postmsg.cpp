@@ -131,8 +131,7 @@ private slots:
         QCOMPARE(frame.slotThread, QThread::currentThreadId());
     }
 
-    // The library's upgrade reports take the same road; one without its
-    // bytes is dropped where it is given.
+    // An upgrade report without its bytes is dropped where it is given.
     void aNullUpgradeReportPostsNothing()
     {
         static int handled = 0;

@@ -580,8 +580,7 @@ private slots:
         QLayout *list = m_page->findChild<QWidget *>("scrollAreaWidgetContents_7")->layout();
         QPointer<QAbstractButton> a = static_cast<QAbstractButton *>(list->itemAt(0)->widget());
         a->setChecked(true);
-        QFile::remove(macroFilePath("a"));
-        QFile::remove(macroFilePath("c"));
+        QVERIFY(QFile::remove(macroFilePath("a")) && QFile::remove(macroFilePath("c")));
         for (const QString &name : after)
             QVERIFY(writeMacroFile(name, {}));
         m_page->SlotAddMacroButton();

@@ -322,7 +322,6 @@ private slots:
         choose("Full");
         child<QListWidget>("listWidgetKey")->setCurrentRow(keys - 1);
         m_answers["addKey"] = [](QWidget *dialog) {
-            // The dialog hears keys only once it has the keyboard.
             QVERIFY(QTest::qWaitForWindowActive(dialog));
             QTest::keyClick(dialog->findChild<QLineEdit *>("lineEdit"), Qt::Key_K);
             dialog->findChild<QAbstractButton *>("NewHong")->click();

@@ -73,9 +73,8 @@ inline QStringList windowCalls()
     return calls;
 }
 
-// Answers a file dialog as a user who typed `name` and pressed Enter. Its
-// questions, such as whether to replace a file, are modal dialogs of their
-// own, so the answer waits for the event loop.
+// Answers a file dialog as a user typing `name` and Enter; queued, as its
+// questions (replace a file?) are modal dialogs of their own.
 inline void typeFileName(QWidget *fileDialog, const QString &name)
 {
     fileDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);

@@ -1,7 +1,6 @@
-// Every one-line text a window shows fits the room its widget leaves it, in
-// English and in Russian, measured with the fonts the program gets on this
-// system: the forms fix their widgets' widths, so a longer text in a language
-// file would be cut without anyone noticing.
+// Every one-line text of every window fits its widget's room, in English and
+// Russian, with this system's fonts: the forms fix widths, so a longer text
+// in a language file would be cut unnoticed.
 
 #include "dialog.h"
 #include "dialogchange.h"
@@ -26,7 +25,7 @@
 
 namespace {
 
-// Those that show without a device, and the pages, empty as before a device fills them.
+// The pages come empty, as before a device fills them.
 QList<WindowGallery::Window> measuredWindows()
 {
     return WindowGallery::deviceFreeWindows() + QList<WindowGallery::Window>{
@@ -57,8 +56,7 @@ int captionRoom(QAbstractButton *button)
         .width();
 }
 
-// Each text the widget shows on one line, with the width it has for it; none
-// for widgets that wrap or show pictures only.
+// Each text the widget shows on one line, with the width it has for it.
 QList<QPair<QString, int>> oneLineTexts(QWidget *widget)
 {
     if (auto *label = qobject_cast<QLabel *>(widget)) {
@@ -94,10 +92,8 @@ QStringList overflowingTexts(QWidget *window)
             for (const QString &line : text.first.split(QLatin1Char('\n')))
                 needs = qMax(needs, widget->fontMetrics().horizontalAdvance(line));
             if (needs > text.second)
-                overflowing << QStringLiteral("%1 \"%2\": %3 px in %4")
-                                   .arg(widget->objectName(), text.first)
-                                   .arg(needs)
-                                   .arg(text.second);
+                overflowing << QStringLiteral("%1 \"%2\": %3 px in %4 px")
+                                   .arg(widget->objectName(), text.first).arg(needs).arg(text.second);
         }
     }
     return overflowing;
@@ -117,11 +113,10 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<int>("window");
         const QList<WindowGallery::Window> windows = measuredWindows();
-        for (int language : {0, 1}) {
+        for (int language : {0, 1})
             for (int window = 0; window < windows.size(); ++window)
-                QTest::addRow("%s, %s", language == 0 ? "English" : "Russian", windows.at(window).name)
+                QTest::addRow("%s, %s", language ? "Russian" : "English", windows.at(window).name)
                     << language << window;
-        }
     }
 
     void everyOneLineTextFitsItsWidgetInBothLanguages()
@@ -130,10 +125,8 @@ private slots:
         QFETCH(int, window);
         currentLanguageIndex = language;
         std::unique_ptr<QWidget> shown(measuredWindows().at(window).make());
-        // The pages take their texts from the language switch, as at start-up.
-        emit PostMsg::instance()->SigAllLanguage(language);
-        // Style sheets, and the fonts some of them set, apply when a window first shows.
-        shown->show();
+        emit PostMsg::instance()->SigAllLanguage(language); // the pages' texts, as at start-up
+        shown->show(); // style sheets, and their fonts, apply at the first show
         QCoreApplication::processEvents();
         const QStringList overflowing = overflowingTexts(shown.get());
         QVERIFY2(overflowing.isEmpty(), qPrintable(overflowing.join(QLatin1Char('\n'))));
