@@ -412,8 +412,14 @@ void SimBus::reloadScenarioIfChanged()
         return;
     bool ok = false;
     const Scenario scenario = Scenario::fromFile(m_scenarioFile, &ok);
-    if (ok)
+    if (ok) {
         applyScenario(scenario, m_scenarioFile);
+        return;
+    }
+    // Said once, not at every look until the file changes again.
+    m_scenarioStamp = info.lastModified();
+    m_scenarioSize = info.size();
+    qWarning("Cannot read the device scenario %s: the devices stay as they were", qPrintable(m_scenarioFile));
 }
 
 // A mouse paired in an earlier run is reached through the receiver it
@@ -596,7 +602,7 @@ void SimBus::dropLongRange(const QString &name)
 void SimBus::setLatency(int milliseconds)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_latencyMs = qMax(0, milliseconds);
+    m_latencyMs = qBound(0, milliseconds, MaxLatencyMs);
 }
 
 void SimBus::setIdsReadyAfter(int calls)

@@ -4,7 +4,13 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <limits>
+
 namespace {
+
+// Bounds a person is unlikely to want past: a longer wait reads as a hang.
+constexpr int MaxCount = 1000;
+constexpr int MaxWindowMs = 60000;
 
 int parseNumber(const QString &text, int fallback)
 {
@@ -118,6 +124,57 @@ void assignFirmware(Scenario &scenario)
     }
 }
 
+// Reads the numbers of a scenario file's current section. A value out of
+// its range is clamped, a text that is no number gives the default, and
+// either is told on stderr with the file and the key, so that a mistyped
+// file does not silently give other devices than the one meant.
+class ScenarioReader
+{
+public:
+    ScenarioReader(const QSettings &ini, const QString &path)
+        : m_ini(ini)
+        , m_path(path)
+    {
+    }
+
+    int number(const char *key, int fallback, int low, int high) const
+    {
+        const QVariant value = m_ini.value(QLatin1String(key));
+        if (!value.isValid())
+            return fallback;
+        bool ok = false;
+        const qlonglong number = value.toString().trimmed().toLongLong(&ok, 0);
+        if (!ok) {
+            tell(key, value, QStringLiteral("is no number, %1 is used").arg(fallback));
+            return fallback;
+        }
+        const int used = int(qBound<qlonglong>(low, number, high));
+        if (used != number)
+            tell(key, value, QStringLiteral("is out of range %1 to %2, %3 is used").arg(low).arg(high).arg(used));
+        return used;
+    }
+
+    // A receiver's kind is one of four classes, not a range.
+    int kind(int fallback) const
+    {
+        const int kind = number("Kind", fallback, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+        if (kind == 0 || kind == 1 || kind == 4 || kind == 5)
+            return kind;
+        tell("Kind", m_ini.value(QStringLiteral("Kind")), QStringLiteral("is not 0, 1, 4 or 5, %1 is used").arg(fallback));
+        return fallback;
+    }
+
+private:
+    void tell(const char *key, const QVariant &value, const QString &what) const
+    {
+        qWarning("Device scenario %s: %s/%s=%s %s", qPrintable(m_path), qPrintable(m_ini.group()), key,
+                 qPrintable(value.toString()), qPrintable(what));
+    }
+
+    const QSettings &m_ini;
+    const QString m_path;
+};
+
 } // namespace
 
 Scenario Scenario::defaults()
@@ -162,12 +219,13 @@ Scenario Scenario::fromFile(const QString &path, bool *ok)
     *ok = QFileInfo(path).isReadable() && ini.status() == QSettings::NoError;
     if (!*ok)
         return scenario;
+    const ScenarioReader read(ini, path);
 
     ini.beginGroup(QStringLiteral("Bus"));
-    scenario.vid = parseNumber(ini.value(QStringLiteral("Vid")), scenario.vid);
-    scenario.latencyMs = qMax(0, parseNumber(ini.value(QStringLiteral("Latency")), scenario.latencyMs));
-    scenario.idsReadyAfter = parseNumber(ini.value(QStringLiteral("IdsReadyAfter")), scenario.idsReadyAfter);
-    scenario.pairingWindowMs = qMax(0, parseNumber(ini.value(QStringLiteral("PairingWindow")), 0));
+    scenario.vid = read.number("Vid", scenario.vid, 0, 0xFFFF);
+    scenario.latencyMs = read.number("Latency", scenario.latencyMs, 0, MaxLatencyMs);
+    scenario.idsReadyAfter = read.number("IdsReadyAfter", scenario.idsReadyAfter, -1, MaxCount);
+    scenario.pairingWindowMs = read.number("PairingWindow", 0, 0, MaxWindowMs);
     ini.endGroup();
 
     for (const QString &group : ini.childGroups()) {
@@ -175,36 +233,40 @@ Scenario Scenario::fromFile(const QString &path, bool *ok)
         if (group.startsWith(QLatin1String("Mouse"))) {
             MouseSetup mouse;
             mouse.name = group;
-            mouse.cid = parseNumber(ini.value(QStringLiteral("Cid")), mouseBase.cid);
-            mouse.mid = parseNumber(ini.value(QStringLiteral("Mid")), mouseBase.mid);
-            mouse.version = parseNumber(ini.value(QStringLiteral("Version")), mouseBase.version);
-            mouse.battery = qBound(0, parseNumber(ini.value(QStringLiteral("Battery")), mouseBase.battery), 100);
+            mouse.cid = read.number("Cid", mouseBase.cid, 0, 0xFF);
+            mouse.mid = read.number("Mid", mouseBase.mid, 0, 0xFF);
+            // The library hands a mouse's version out whole, as an int.
+            mouse.version = read.number("Version", mouseBase.version, 0, std::numeric_limits<int>::max());
+            mouse.battery = read.number("Battery", mouseBase.battery, 0, 100);
             mouse.charging = parseBool(ini.value(QStringLiteral("Charging")), false);
             mouse.powered = parseBool(ini.value(QStringLiteral("Power")), true);
             mouse.cabled = parseBool(ini.value(QStringLiteral("Cable")), false);
-            mouse.cablePid = parseNumber(ini.value(QStringLiteral("CablePid")), mouseBase.cablePid);
-            mouse.cableKind = parseNumber(ini.value(QStringLiteral("CableKind")), mouseBase.cableKind);
+            mouse.cablePid = read.number("CablePid", mouseBase.cablePid, 0, 0xFFFF);
+            mouse.cableKind = read.number("CableKind", mouseBase.cableKind, 2, 3);
             mouse.receiverId = parseId(ini.value(QStringLiteral("ReceiverId")), QByteArray());
             mouse.waitsForPairing = parseBool(ini.value(QStringLiteral("Pairing")), false);
             scenario.mice.append(mouse);
         } else if (group.startsWith(QLatin1String("Receiver"))) {
             ReceiverSetup receiver;
             receiver.name = group;
-            receiver.pid = parseNumber(ini.value(QStringLiteral("Pid")), receiverBase.pid);
-            receiver.kind = parseNumber(ini.value(QStringLiteral("Kind")), receiverBase.kind);
+            receiver.pid = read.number("Pid", receiverBase.pid, 0, 0xFFFF);
+            receiver.kind = read.kind(receiverBase.kind);
             // Without ids of its own a receiver reports those of its mouse.
-            receiver.cid = parseNumber(ini.value(QStringLiteral("Cid")), -1);
-            receiver.mid = parseNumber(ini.value(QStringLiteral("Mid")), -1);
-            receiver.version = parseNumber(ini.value(QStringLiteral("Version")), receiverBase.version);
+            receiver.cid = read.number("Cid", -1, 0, 0xFF);
+            receiver.mid = read.number("Mid", -1, 0, 0xFF);
+            receiver.version = read.number("Version", receiverBase.version, 0, 0xFFFF);
             receiver.id = parseId(ini.value(QStringLiteral("Id")), receiverBase.id);
             receiver.plugged = parseBool(ini.value(QStringLiteral("Plugged")), true);
             receiver.mouse = ini.value(QStringLiteral("Mouse")).toString();
-            receiver.longRange = parseNumber(ini.value(QStringLiteral("LongRange")), receiverBase.longRange);
-            receiver.lightMode = parseNumber(ini.value(QStringLiteral("LightMode")), receiverBase.lightMode);
+            receiver.longRange = read.number("LongRange", receiverBase.longRange, -1, 1);
+            receiver.lightMode = read.number("LightMode", receiverBase.lightMode, 0, 0xFF);
             scenario.receivers.append(receiver);
         }
         ini.endGroup();
     }
+    if (scenario.receivers.isEmpty() && scenario.mice.isEmpty())
+        qWarning("Device scenario %s defines no device: no section is named Receiver... or Mouse...",
+                 qPrintable(path));
     // A receiver names its paired mouse; the mouse then holds its id.
     for (ReceiverSetup &receiver : scenario.receivers) {
         const MouseSetup *paired = nullptr;

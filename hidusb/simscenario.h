@@ -46,6 +46,10 @@ struct ReceiverSetup
     QString firmware;
 };
 
+// The longest latency a scenario or a test may set: every answer waits it
+// out, so more would only look like a device that never answers.
+constexpr int MaxLatencyMs = 10000;
+
 struct Scenario
 {
     int vid = 0;

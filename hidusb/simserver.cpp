@@ -10,17 +10,10 @@
 #include <algorithm>
 #include <chrono>
 #include <mutex>
-#include <thread>
 
 namespace {
 
 constexpr int HeaderSize = 8;
-
-void sleepFor(int milliseconds)
-{
-    if (milliseconds > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
 
 QByteArray eventHeader(int event)
 {
@@ -42,6 +35,7 @@ int SimServer::start(const char *path, UsbEventCallback callback)
     // A new start drops whatever the previous one still had to tell.
     ++m_sessionGeneration;
     m_queue.clear();
+    m_wake.notify_all();
     m_sessionPath = QByteArray(path ? path : "");
     m_sessionCallback = callback;
     return bool(m_bus.endpointLocked(m_sessionPath)) ? 1 : 0;
@@ -54,6 +48,7 @@ bool SimServer::exit()
     std::lock_guard<std::mutex> lock(m_bus.m_mutex);
     ++m_sessionGeneration;
     m_queue.clear();
+    m_wake.notify_all();
     m_sessionCallback = nullptr;
     m_sessionPath.clear();
     return !m_answering;
@@ -180,10 +175,9 @@ void SimServer::eventLoop()
         const PendingEvent pending = m_queue.front();
         m_queue.pop_front();
         m_answering = true;
-        const int latency = m_bus.m_latencyMs;
-        lock.unlock();
-        sleepFor(latency);
-        lock.lock();
+        // An exit or a new start ends the wait: a stopped session hears nothing more.
+        m_wake.wait_for(lock, std::chrono::milliseconds(m_bus.m_latencyMs),
+                        [this, &pending] { return pending.generation != m_sessionGeneration; });
 
         QByteArray header;
         QByteArray payload;

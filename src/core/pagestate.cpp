@@ -15,4 +15,5 @@ std::atomic<bool> g_mouseUpdateAvailable{false};
 std::atomic<bool> g_repairDialogVisible{false};
 std::atomic<bool> g_macroRecording{false};
 std::atomic<bool> g_upgradeRunning{false};
+std::atomic<bool> g_programEnding{false};
 QString g_updateWarningText;

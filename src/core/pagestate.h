@@ -50,6 +50,10 @@ extern std::atomic<bool> g_macroRecording;
 // A firmware upgrade or repair runs.
 extern std::atomic<bool> g_upgradeRunning;
 
+// The program ends (the window's quit began): the pages' waits end at once
+// and no dialog shows any more (endWaitsForQuit).
+extern std::atomic<bool> g_programEnding;
+
 // The firmware warning in the current language, kept current by the
 // settings page and shown by the windows that decide an update is needed.
 // GUI thread only.

@@ -643,8 +643,7 @@ void Buttoninterface::SlotUpDataMacro(QString MacroName, int index)
     const QVector<int> keys = keysCaptioned(macroCaptionPrefix + MacroName);
     if (index == 0) {
         QPointer<Buttoninterface> page(this);
-        waitWithEvents(MacroSaveSettle);
-        if (!page)
+        if (!waitWithEvents(MacroSaveSettle) || !page)
             return;
         for (const int key : keys)
             emit PostMsg::instance()->SigMacroDownLoadData(MacroName, key);

@@ -231,7 +231,9 @@ void Dialog::on_UpArrow_clicked()
     UsbServer_SetPCDriverStatus(0);
     saveChosenDeviceCache();
     ui->ButtonMain->setChecked(true);
-    waitWithEvents(LeaveWait);
+    // A quit in the meantime has stopped the library for good.
+    if (!waitWithEvents(LeaveWait))
+        return;
     UsbServer_Exit();
     PostMsg *hub = PostMsg::instance();
     emit hub->SigChangeMainDialog(0);

@@ -201,26 +201,29 @@ void DialogMain::shutdown()
     endProgram(frameShown);
 }
 
-// Every way out ends here. The worker stops first, so that no run opens the
-// link or announces the driver again; then the device hears that the tool
-// is gone and the hot-plug watch and the device server stop. The window
-// ends only once no library thread is inside the program any more: a
-// callback still running may be waiting for this very thread, so events
+// Every way out ends here. The waits of the pages end first and no dialog
+// shows any more, since the quit may have come in the middle of one (an
+// opening's wait, a save's pause). The worker stops, so that no run opens
+// the link or announces the driver again; then the device hears that the
+// tool is gone and the hot-plug watch and the device server stop. The
+// window ends only once no library thread is inside the program any more:
+// a callback still running may be waiting for this very thread, so events
 // are handled throughout.
 void DialogMain::endProgram(bool announceInactive)
 {
     if (ending)
         return;
     ending = true;
+    endWaitsForQuit();
     if (g_workerThread)
         g_workerThread->stop();
     if (announceInactive)
         UsbServer_SetPCDriverStatus(0);
     qDebug("close");
     StopUsbChanged();
-    waitWithEvents(QuitWait);
+    handleEventsFor(QuitWait);
     while (!UsbServer_Exit())
-        waitWithEvents(LibraryExitPoll);
+        handleEventsFor(LibraryExitPoll);
     // Unlike close(), ends a window hidden to the tray too.
     done(0);
 }

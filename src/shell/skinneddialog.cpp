@@ -4,6 +4,7 @@
 #include "configinistore.h"
 #include "deferredskin.h"
 #include "dialogflags.h"
+#include "pagestate.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -23,6 +24,11 @@ SkinnedDialog::SkinnedDialog(QWidget *parent)
     , picturePath(programFolderPath() + QStringLiteral("/Picture/WarningDialog/"))
     , skin(new DeferredSkin(this))
 {
+}
+
+int SkinnedDialog::exec()
+{
+    return g_programEnding ? Rejected : QDialog::exec();
 }
 
 void SkinnedDialog::applySkin(QFrame *frame, QLabel *label, QToolButton *closeButton,

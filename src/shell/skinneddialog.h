@@ -15,6 +15,12 @@ class QToolButton;
 class SkinnedDialog : public QDialog
 {
     Q_OBJECT
+public:
+    // Once the program ends nothing shows any more: a notice or a wait
+    // asked for meanwhile (a timer ran out, the device did not answer)
+    // would hold the quit until someone answered it. Rejected then.
+    int exec() override;
+
 protected:
     explicit SkinnedDialog(QWidget *parent);
 

@@ -99,7 +99,8 @@ bool UpDataParam::pagesApplied(bool clearWhenApplied)
 void UpDataParam::waitForPages()
 {
     const bool applied = pagesApplied(false);
-    QThread::msleep(SettleAfterWait);
+    if (!g_programEnding)
+        QThread::msleep(SettleAfterWait);
     close();
     if (!applied)
         emit PostMsg::instance()->SigMouseOffLineo(0);

@@ -48,6 +48,7 @@ inline void resetAll()
     g_offlineDialogShown = false;
     g_forceFullRead = false;
     g_workerRunRequest = 0;
+    g_programEnding = false;
     resetRecordRequests();
     g_batteryAsText = true;
     g_dongleRgb = DongleRGB{};

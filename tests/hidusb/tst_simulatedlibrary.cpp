@@ -409,6 +409,22 @@ private slots:
         QCOMPARE(eventCount(), 0);
     }
 
+    // A program that ends polls the exit until it answers 1: a slow device
+    // must not keep it waiting for its answer, however slow it was set.
+    void anExitEndsTheWaitForAnAnswerAtOnce()
+    {
+        HidUsbSim::setLatency(1000000000);
+        UsbServerC_Start(receiverPathText(), receiverPathText(), recordEvent);
+        UsbServer_ReadConfig();
+        QTest::qWait(50);
+        QVERIFY(!HidUsbSim::isIdle());
+        QElapsedTimer timer;
+        timer.start();
+        QTRY_COMPARE_WITH_TIMEOUT(UsbServer_Exit(), 1, 1000);
+        QVERIFY(timer.elapsed() < 1000);
+        QCOMPARE(eventCount(), 0);
+    }
+
     void exitDoesNotWaitForACallbackThatIsBlockedButTellsWhenItLeft()
     {
         releaseBlockedCallback = false;
@@ -647,6 +663,30 @@ private slots:
         QCOMPARE(count, 1);
         QCOMPARE(UsbFinderC_GetDeviceOnLine(receiver.constData()), 0);
         QTRY_VERIFY(hotplugCalls.load() >= 2);
+    }
+
+    // Each mistake is one line naming the file and the key; the devices are
+    // what the rest of the file says.
+    void aScenarioFilesMistakesAreToldOnStderr_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("a latency beyond the bound")
+            << QByteArray("[Bus]\nLatency=1000000000\n[Mouse1]\nMid=1\n")
+            << "Bus/Latency=1000000000 is out of range 0 to 10000, 10000 is used";
+        QTest::newRow("a kind no receiver has") << QByteArray("[Receiver1]\nKind=3\n") << "Receiver1/Kind=3 is not 0, 1, 4 or 5, 5 is used";
+        QTest::newRow("no number") << QByteArray("[Mouse1]\nBattery=full\n") << "Mouse1/Battery=full is no number, 80 is used";
+        QTest::newRow("random bytes") << randomBytes(300, 7) << "defines no device: no section is named Receiver... or Mouse...";
+    }
+
+    void aScenarioFilesMistakesAreToldOnStderr()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, told);
+        const QString path = writeScenario(content);
+        const QString separator = told.startsWith("defines") ? " " : ": ";
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Device scenario " + path + separator + told));
+        QVERIFY(HidUsbSim::loadScenario(path));
     }
 
     void injectedFaultsReachTheProgram()

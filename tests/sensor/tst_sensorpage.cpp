@@ -28,8 +28,11 @@ const char *const RateButtons[] = {"Button125HZ",  "Button250HZ",  "Button500HZ"
 FlashDataMap chooseMouse(int model, int kind, bool wired = false)
 {
     openDefaultMouse();
-    DeviceLinkTest::loadScenario(
-        QStringLiteral("[Receiver1]\nKind=%1\nMouse=Mouse1\n[Mouse1]\nMid=%2\n").arg(kind).arg(model).toLatin1());
+    // A cable's kind is the chosen device's; the receiver beside it keeps one of its own.
+    DeviceLinkTest::loadScenario(QStringLiteral("[Receiver1]\nKind=%1\nMouse=Mouse1\n[Mouse1]\nMid=%2\n")
+                                     .arg(wired ? 5 : kind)
+                                     .arg(model)
+                                     .toLatin1());
     DeviceProtocolData.set(DeviceLinkTest::recordOf(HidUsbSim::storedConfiguration("Mouse1", 0)));
     HidUsbSim::clearCallLog();
     DeviceAllInfo device = DeviceLinkTest::chosenReceiver();
