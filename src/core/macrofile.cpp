@@ -3,9 +3,9 @@
 #include "appinfo.h"
 #include "macroblockbuilder.h"
 #include "pagestate.h"
+#include "regularfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -67,8 +67,8 @@ QString macroFilePath(const QString &name)
 
 bool isUsableMacroName(const QString &name)
 {
-    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
-        || name.contains(QLatin1String("..")) || name.contains(QLatin1String("xml"))
+    if (name.trimmed().isEmpty() || name.startsWith(QLatin1Char('.')) || name.contains(QLatin1Char('/'))
+        || name.contains(QLatin1Char('\\')) || name.contains(QLatin1String("..")) || name.contains(QLatin1String("xml"))
         || name.contains(QLatin1String(".ini")) || name.toUtf8().size() > MaxMacroNameBytes)
         return false;
     for (const QChar character : name) {
@@ -108,13 +108,15 @@ bool renameMacroFile(const QString &name, const QString &newName)
            && QFile::rename(macroFilePath(name), macroFilePath(newName));
 }
 
-bool buildMacroBlockFromIni(const QString &name, KeyMacro *block)
+bool buildMacroBlockFromIni(const QString &name, KeyMacro *block, int *repeat)
 {
     std::memset(block, 0, sizeof *block);
     MacroText macro;
-    if (!g_deviceUiLive || !readMacroFile(name, &macro))
+    if (!g_deviceUiLive || !readMacroFile(name, &macro) || macroStepCount(macro.items) > KeyMacro::MaxSteps)
         return false;
     *block = boundMacroBlock(name, macro.items);
+    if (repeat)
+        *repeat = macro.repeat;
     return true;
 }
 
@@ -133,8 +135,9 @@ KeyMacro macroBlockFromText(const QString &name, QIODevice *file)
 
 bool readMacroFile(const QString &name, MacroText *macro)
 {
-    QFile file(macroFilePath(name));
-    if (!isUsableMacroName(name) || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QFile file;
+    if (!isUsableMacroName(name)
+        || !openRegularFile(&file, macroFilePath(name), QIODevice::ReadOnly | QIODevice::Text, SymbolicLinks::Refuse))
         return false;
     *macro = MacroText::read(&file);
     return true;
@@ -149,6 +152,9 @@ bool addMacroFileFromBlock(const QString &name, int repeat, const KeyMacro &bloc
 {
     if (!isUsableMacroName(name))
         return false;
-    return QFileInfo::exists(macroFilePath(name))
-           || writeMacroFile(name, {MacroText::usableRepeat(repeat), macroItemsOfBlock(block)});
+    // Whatever holds the name already keeps it; only a plain file is a macro.
+    struct stat status;
+    if (::lstat(QFile::encodeName(macroFilePath(name)).constData(), &status) == 0)
+        return S_ISREG(status.st_mode);
+    return writeMacroFile(name, {MacroText::usableRepeat(repeat), macroItemsOfBlock(block)});
 }

@@ -18,7 +18,8 @@ QString macroFilePath(const QString &name);
 // Whether a name may name a macro file. Names also come from device records
 // and imported profiles, so a name must not leave the folder (no path
 // separator, no ".."), must not be hidden or renamed by the macro listing
-// (no leading ".", no "xml", no ".ini") and holds no control characters.
+// (no leading ".", no "xml", no ".ini"), holds no control characters and
+// is more than blanks, which no list entry would show.
 // It holds at most MaxMacroNameBytes bytes in UTF-8, what an exported macro
 // carries.
 constexpr int MaxMacroNameBytes = 48;
@@ -41,10 +42,12 @@ QStringList macroNames();
 // has a file already or the rename fails.
 bool renameMacroFile(const QString &name, const QString &newName);
 
-// The block of the macro file named `name`, built only while the device
-// pages may send and when the file can be read. False with a zero block
-// otherwise.
-bool buildMacroBlockFromIni(const QString &name, KeyMacro *block);
+// The block of the macro file named `name`, and its repeat mode for the
+// key's entry, built only while the device pages may send, when the file
+// can be read and when the device plays all of its keys: a block cut short
+// could end on a press and leave the key held down. False with a zero
+// block otherwise.
+bool buildMacroBlockFromIni(const QString &name, KeyMacro *block, int *repeat = nullptr);
 // The block a key is sent for a macro's items. A macro without steps
 // still gives one empty step.
 KeyMacro boundMacroBlock(const QString &name, const QVector<MacroItem> &items);
@@ -53,7 +56,8 @@ KeyMacro boundMacroBlock(const QString &name, const QVector<MacroItem> &items);
 KeyMacro macroBlockFromText(const QString &name, QIODevice *file);
 
 // The macro file named `name`; false for an unusable name or a file that
-// cannot be read.
+// cannot be read, and for anything but a plain file under the name, as the
+// folder's listing has it.
 bool readMacroFile(const QString &name, MacroText *macro);
 
 // Replaces (or creates) the macro file named `name`, atomically: a failed
@@ -65,6 +69,7 @@ bool writeMacroFile(const QString &name, const MacroText &macro);
 // that name: the block's steps together with the repeat mode (a mode or
 // count the file cannot hold becomes 1). An existing file is the user's
 // and is left as it is, whatever the device holds: it may have more steps
-// than a block, or have been saved while the mouse was away. True when the
-// macro has its file afterwards.
+// than a block, or have been saved while the mouse was away. Anything else
+// under the name (a folder, a link, a pipe) takes it too, and is no macro.
+// True when the macro has its plain file afterwards.
 bool addMacroFileFromBlock(const QString &name, int repeat, const KeyMacro &block);

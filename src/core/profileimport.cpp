@@ -2,6 +2,7 @@
 
 #include "configinistore.h"
 #include "deviceallinfo.h"
+#include "regularfile.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -40,8 +41,8 @@ bool readBlock(QDataStream &stream, Block *block)
 
 int importProfileFile(const QString &path, FlashDataMap *destination)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!openRegularFile(&file, path, QIODevice::ReadOnly, SymbolicLinks::Follow)) {
         qDebug("failed");
         return ProfileUnreadable;
     }

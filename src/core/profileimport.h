@@ -12,7 +12,8 @@ class QIODevice;
 
 enum ProfileImportResult {
     ProfileAccepted = 0,
-    // The file cannot be opened, or it is not a whole profile file.
+    // The file cannot be opened, is no regular file, or is not a whole
+    // profile file.
     ProfileUnreadable = 1,
     // The profile was made for another sensor, or holds more DPI levels than
     // the model has.

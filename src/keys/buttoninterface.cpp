@@ -638,9 +638,14 @@ void Buttoninterface::runDialog(QDialog &dialog)
     dialog.exec();
 }
 
+// A saved macro reaches its keys whole or not at all: one the device cannot
+// play whole stays on the computer, and the user hears why once.
 void Buttoninterface::SlotUpDataMacro(QString MacroName, int index)
 {
     const QVector<int> keys = keysCaptioned(macroCaptionPrefix + MacroName);
+    MacroText macro;
+    if (keys.isEmpty() || !readBindableMacro(MacroName, &macro))
+        return;
     if (index == 0) {
         QPointer<Buttoninterface> page(this);
         if (!waitWithEvents(MacroSaveSettle) || !page)
@@ -648,9 +653,6 @@ void Buttoninterface::SlotUpDataMacro(QString MacroName, int index)
         for (const int key : keys)
             emit PostMsg::instance()->SigMacroDownLoadData(MacroName, key);
     } else if (index == 1) {
-        MacroText macro;
-        if (!readMacroFile(MacroName, &macro))
-            return;
         for (const int key : keys) {
             const FlashDataMap record = DeviceProtocolData.get();
             KeyFunction entry = record.KeyFunctions[key];

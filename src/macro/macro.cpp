@@ -22,6 +22,7 @@
 #include "panelstyle.h"
 #include "postmsg.h"
 #include "questiondialog.h"
+#include "regularfile.h"
 #include "samemacro.h"
 #include "ui_macro.h"
 #include "updatewarning.h"
@@ -454,8 +455,8 @@ void Macro::InPortMacro()
 {
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("SelectFile"), QDir::homePath(),
                                                       QStringLiteral("File(*.ini)"));
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (path.isEmpty() || !openRegularFile(&file, path, QIODevice::ReadOnly, SymbolicLinks::Follow))
         return;
     bool nameRefused = false;
     const std::optional<MacroExport> imported = MacroExport::read(&file, &nameRefused);
@@ -550,9 +551,10 @@ void Macro::on_Save_clicked()
     }
     const bool stepsChanged = std::exchange(stepsModified, false);
     const bool repeatChanged = std::exchange(repeatModified, false);
+    // Steps go with the repeat mode, so a change of both is sent once.
     if (stepsChanged)
         emit PostMsg::instance()->SigUpDataMacro(name, 0);
-    if (repeatChanged)
+    else if (repeatChanged)
         emit PostMsg::instance()->SigUpDataMacro(name, 1);
 }
 
@@ -619,13 +621,16 @@ void Macro::SlotButtonToMacro(FlashDataMap DataMap, int KeyNumer)
     emit PostMsg::instance()->SigAddMacroButton();
 }
 
-// The macro is sent as saved, whichever macro the page shows by now.
+// The macro is sent as saved, whichever macro the page shows by now: its
+// steps, and its repeat mode in the key's entry.
 void Macro::SlotMacroDownLoadData(QString MacroName, int index)
 {
     MacroName.remove(QChar(0));
     KeyMacro block;
-    if (index < 0 || index >= FlashDataMap::KeyCount || !buildMacroBlockFromIni(MacroName, &block))
+    int repeat = 0;
+    if (index < 0 || index >= FlashDataMap::KeyCount || !buildMacroBlockFromIni(MacroName, &block, &repeat))
         return;
-    const KeyFunction entry = DeviceProtocolData.get().KeyFunctions[index];
+    KeyFunction entry = DeviceProtocolData.get().KeyFunctions[index];
+    entry.param = std::uint8_t(repeat);
     setKeyMacro(index, &entry.type, reinterpret_cast<const std::uint8_t *>(&block));
 }

@@ -9,6 +9,7 @@
 #include "languagetables.h"
 #include "pagestate.h"
 #include "postmsg.h"
+#include "progressstep.h"
 #include "upgradereport.h"
 
 #include <HIDUsb.h>
@@ -27,9 +28,6 @@ enum RepairText {
     NoDevice = 4, SameDevice = 5, UpdateFail = 6, NoRecieve = 9, NoUSB = 10, FileError = 12, MultiMouse = 14,
     MultiDongle = 15
 };
-
-// What the hub's SigProgress tells the update dialog.
-enum ProgressStep { ShowSuccess = 2, ShowHalfDone = 5, ShowFailure = 6 };
 
 QString repairText(int position)
 {
@@ -295,7 +293,7 @@ void FirmwareRepairRun::finishStage(bool succeeded)
             if (startImage())
                 return;
             emit hub->SigAutoRepair(1);
-            emit hub->SigProgress(0, ShowFailure);
+            emit hub->SigProgress(0, ShowRepairFailure);
             return endUpgrade();
         }
         // A failed mouse whose image is gone still waits; otherwise the
@@ -303,7 +301,7 @@ void FirmwareRepairRun::finishStage(bool succeeded)
         if (finalStage == 1) {
             emit hub->SigAutoRepair(1);
             emit hub->SigUpDateButton(true);
-            emit hub->SigProgress(0, ShowHalfDone);
+            emit hub->SigProgress(0, ShowRepairHalfDone);
             return endUpgrade();
         }
     }
@@ -319,7 +317,7 @@ void FirmwareRepairRun::reportFailure()
     PostMsg *hub = PostMsg::instance();
     emit hub->SigAutoRepair(1);
     emit hub->SigUpDateButton(false);
-    emit hub->SigProgress(0, ShowFailure);
+    emit hub->SigProgress(0, ShowRepairFailure);
     recordFirmwareFailure(stage == 0 ? ReceiverImage : MouseImage, receiverClass, cid, mid);
     endUpgrade();
 }

@@ -11,6 +11,7 @@
 #include "languagetables.h"
 #include "pagestate.h"
 #include "postmsg.h"
+#include "progressstep.h"
 #include "updatereadiness.h"
 #include "upgradereport.h"
 
@@ -27,9 +28,6 @@ FirmwareUpdateRun *FirmwareUpdateRun::s_current = nullptr;
 namespace {
 
 constexpr int TickMs = 1000;
-
-// What the hub's SigProgress tells the update dialog besides progress.
-enum ProgressStep { ShowProgress = 0, ShowFailure = 1, ShowSuccess = 2, ShowHalfDone = 5 };
 
 // Positions of the settings page's texts.
 enum FormText { NoDevice = 15, SameDevice = 17, UpToDate = 18 };

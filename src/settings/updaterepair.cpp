@@ -4,6 +4,7 @@
 #include "languagetables.h"
 #include "pagestate.h"
 #include "postmsg.h"
+#include "progressstep.h"
 #include "ui_updaterepair.h"
 
 #include <QShortcut>
@@ -166,15 +167,15 @@ void UpDateRepair::showResult(const QString &message)
 void UpDateRepair::SlotProgress(int schedue, int Discrib)
 {
     switch (Discrib) {
-    case 0:
+    case ShowProgress:
         ui->progressBar_2->setValue(schedue);
         break;
-    case 1:
+    case ShowFailure:
         ui->NewHong_2->setText(confirmText);
         ui->NewHong_2->show();
         showResult(updateFailText);
         break;
-    case 2:
+    case ShowSuccess:
         ui->NewHong_2->setText(confirmText);
         ui->progressBar_2->setValue(100);
         ui->NewHong_2->show();
@@ -187,13 +188,15 @@ void UpDateRepair::SlotProgress(int schedue, int Discrib)
         ui->NewHong->hide();
         ui->progressBar_2->setValue(0);
         break;
-    case 5:
+    case ShowHalfDone:
+    case ShowRepairHalfDone:
         ui->NewHong_2->setText(confirmText);
         ui->NewHong_2->show();
         ui->progressBar_2->setValue(50);
-        showResult(mouseWaitsText);
+        // Only a repair has mended something to speak of.
+        showResult(Discrib == ShowRepairHalfDone ? mouseWaitsText : updateFailText);
         break;
-    case 6:
+    case ShowRepairFailure:
         showResult(updateFailText);
         break;
     default:

@@ -47,8 +47,7 @@ public slots:
     void SlotAutoRepair(int index);
     void SlotAutoRepairProgress(int index);
     void SlotAllLanguage(int index) override;
-    // `Discrib`: 0 progress `schedue` %, 1 failed, 2 succeeded, 3 and 4
-    // without cancel, 5 half done (the second image missing), 6 failed.
+    // `Discrib`: a ProgressStep.
     void SlotProgress(int schedue, int Discrib);
     // Whether a failed update can be repaired now: the ready view, or why not.
     void SlotRepairCheckUpdate();

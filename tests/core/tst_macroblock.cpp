@@ -4,6 +4,7 @@
 #include "macrofile.h"
 #include "macrotext.h"
 #include "pagestate.h"
+#include "pipewatch.h"
 #include "testenvironment.h"
 
 #include <QBuffer>
@@ -337,6 +338,7 @@ private slots:
         QTest::newRow("plain") << "Macro 1" << true;
         QTest::newRow("a dot") << "v1.2" << true;
         QTest::newRow("empty") << "" << false;
+        QTest::newRow("blanks only") << "  " << false;
         QTest::newRow("parent folder") << "../x" << false;
         QTest::newRow("slash") << "a/b" << false;
         QTest::newRow("backslash") << "a\\b" << false;
@@ -403,14 +405,19 @@ private slots:
         writeFile(macroFolderPath() + "/../Outside.ini", "9\n");
         QVERIFY(!readMacroFile("../Outside", &macro));
         QVERIFY(!readMacroFile("Missing", &macro));
+        const PipeWatch pipe(macroFilePath("Pipe"));
+        QVERIFY(pipe.made() && !readMacroFile("Pipe", &macro));
+        QVERIFY(!pipe.readerWaited());
     }
 
     void blocksAreBuiltOnlyFromReadableFilesWhileSending()
     {
         writeFile(macroFilePath("Bound"), "254\n0x04 1 0\n10ms\n0x04 1 1\n");
         KeyMacro block;
-        QVERIFY(buildMacroBlockFromIni("Bound", &block));
+        int repeat = 0;
+        QVERIFY(buildMacroBlockFromIni("Bound", &block, &repeat));
         QCOMPARE(stepsOf(block), (QStringList{"+1:04/10", "-1:04/0"}));
+        QCOMPARE(repeat, 254);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(block.name), block.nameLengthByte), QByteArray("Bound"));
 
         const QByteArray zero(sizeof block, '\0');
@@ -419,6 +426,10 @@ private slots:
         QCOMPARE(bytes(), zero);
         writeFile(macroFolderPath() + "/../Outside.ini", "254\n0x04 1 0\n");
         QVERIFY(!buildMacroBlockFromIni("../Outside", &block));
+        // Cut to seventy keys, a macro could end on a press never let go.
+        writeFile(macroFilePath("Long"), "1\n" + QByteArray("0x04 1 0\n0x04 1 1\n").repeated(35) + "0x05 1 0\n");
+        QVERIFY(!buildMacroBlockFromIni("Long", &block));
+        QCOMPARE(bytes(), zero);
         g_deviceUiLive = false;
         QVERIFY(!buildMacroBlockFromIni("Bound", &block));
         QCOMPARE(bytes(), zero);

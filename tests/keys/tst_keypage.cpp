@@ -593,6 +593,47 @@ private slots:
         QVERIFY(after.isEmpty() ? !a : list->itemAt(0)->widget() == a && !a->isChecked());
     }
 
+    // The macro page saved "Jump", bound to key 2 to repeat twice, with
+    // `keys` keys: its steps (0) or only its repeat mode (1) changed.
+    void aSavedMacroReachesItsKeysWholeOrNotAtAll_data()
+    {
+        QTest::addColumn<int>("keys");
+        QTest::addColumn<int>("change");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<QStringList>("dialogs");
+        const QByteArray kept("\6\2\2", 3);
+        QTest::newRow("steps the device plays whole") << 2 << 0 << QStringList("Jump 2") << kept << QStringList();
+        QTest::newRow("steps beyond what the device plays")
+            << 80 << 0 << QStringList() << kept << QStringList("KeyNumberLimit");
+        QTest::newRow("the repeat mode of steps beyond it")
+            << 80 << 1 << QStringList() << kept << QStringList("KeyNumberLimit");
+        QTest::newRow("the repeat mode of steps it plays") << 2 << 1 << QStringList() << QByteArray("\6\2\1", 3)
+                                                           << QStringList();
+    }
+
+    void aSavedMacroReachesItsKeysWholeOrNotAtAll()
+    {
+        QFETCH(int, keys);
+        QFETCH(int, change);
+        FlashDataMap record = openMouse(1);
+        bindMacro(record, 2, "Jump", 2);
+        DeviceProtocolData.set(record);
+        sendWholeRecord();
+        fill(record);
+        g_deviceUiLive = true;
+        QVERIFY(writeMacroFile("Jump", {1, QVector<MacroItem>(keys, MacroItem::key(1, 0x04, 0))}));
+        QStringList asked;
+        connect(PostMsg::instance(), &PostMsg::SigMacroDownLoadData, this,
+                [&asked](QString name, int key) { asked << name + ' ' + QString::number(key); });
+
+        emit PostMsg::instance()->SigUpDataMacro("Jump", change);
+        QTEST(asked, "asked");
+        QTEST(entryOf(storedRecord(), 2), "entry");
+        QTEST(m_closer->seen, "dialogs");
+        PostMsg::instance()->disconnect(this);
+    }
+
     // Typed without its extension, the export gets the one the import lists
     // before the dialog asks whether to replace a file.
     void aProfileExportAsksBeforeReplacingTheFileItWrites()

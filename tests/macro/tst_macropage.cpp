@@ -12,6 +12,7 @@
 #include "macrorecorder.h"
 #include "macrosteplist.h"
 #include "manualclock.h"
+#include "pipewatch.h"
 #include "pagestate.h"
 #include "questiondialog.h"
 #include "shelltest.h"
@@ -283,15 +284,17 @@ private slots:
         QVERIFY(readMacroFile("Jump", &saved));
         QCOMPARE(wordsOf(saved.items), "A+ 250 K-");
 
-        // The key page binds it to key 2 and, after its wait, asks for it
-        // while another macro shows.
-        DeviceProtocolData.update([](FlashDataMap &record) { record.KeyFunctions[2] = {6, 0, 1}; });
+        // The key page bound it to key 2 to repeat twice and, after its
+        // wait, asks for it while another macro shows: the key then plays
+        // it as saved, repeat mode and all.
+        DeviceProtocolData.update([](FlashDataMap &record) { record.KeyFunctions[2] = {6, 0, 2}; });
         choose("Other");
         emit PostMsg::instance()->SigMacroDownLoadData("Jump", 2);
         const KeyMacro sent = macroBlock("Jump", saved.items);
         const QByteArray stored = HidUsbSim::storedConfiguration("Mouse1", 0);
         QCOMPARE(stored.mid(956 + 2 * 592, 592), QByteArray(reinterpret_cast<const char *>(&sent), 592));
-        QCOMPARE(stored.mid(74 + 2 * 3, 3), QByteArray("\6\0\1", 3));
+        QCOMPARE(stored.mid(74 + 2 * 3, 3), QByteArray("\6\0", 2) + char(saved.repeat));
+        QCOMPARE(saved.repeat, 1);
 
         // Emptying a short macro is a change the key page must send too.
         choose("Jump");
@@ -378,6 +381,8 @@ private slots:
                                                          << QStringList{"Dev", "Old", "Other"} << QStringList{"add"} << none;
         QTest::newRow("a device's macro no file may hold")
             << "device" << "" << "../Dev" << unchanged << unchanged << none << none;
+        QTest::newRow("a device's macro whose name a pipe holds")
+            << "device" << "pipe" << "Dev" << unchanged << unchanged << none << none;
     }
 
     // Folders stand in the way of a rename or delete whoever runs the tests:
@@ -391,6 +396,9 @@ private slots:
             QFile::remove(macroFilePath("Old"));
         if (obstacle.endsWith('/'))
             QVERIFY(QDir(macroFolderPath()).mkpath(obstacle + "inside"));
+        std::unique_ptr<PipeWatch> pipe;
+        if (obstacle == "pipe")
+            pipe = std::make_unique<PipeWatch>(macroFilePath(name));
         answerName(name);
         m_answers["DeleteConfirm"] = [](QWidget *dialog) { dialog->findChild<QAbstractButton *>("NewHong")->click(); };
         QFile exported(QDir::home().filePath("exported.ini"));
@@ -415,6 +423,7 @@ private slots:
         }
         QTEST(macroList(), "list");
         QTEST(macroNames(), "files");
+        QVERIFY(!pipe || !pipe->readerWaited());
         QTEST(m_hub, "hub");
         QStringList notices = m_closer->seen;
         notices.removeAll("QuestionDialog");

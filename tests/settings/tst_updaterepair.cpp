@@ -56,7 +56,8 @@ private slots:
 
         QTest::newRow("failed") << 1 << 6 << 30 << true;
         QTest::newRow("succeeded") << 2 << 7 << 100 << true;
-        QTest::newRow("half done, the second image missing") << 5 << 17 << 50 << true;
+        QTest::newRow("half done, no mouse on its cable") << 5 << 6 << 50 << true;
+        QTest::newRow("half repaired, the mouse waiting") << 7 << 17 << 50 << true;
         QTest::newRow("failed, without the confirm button") << 6 << 6 << 30 << true;
         QTest::newRow("cancel hidden") << 3 << 3 << 30 << false;
     }
@@ -76,7 +77,7 @@ private slots:
         QCOMPARE(bar()->value(), percent);
         QCOMPARE(button("NewHong")->isVisible(), cancelShown);
         QCOMPARE(button("CloseButton")->isEnabled(), step != 3);
-        if (step == 1 || step == 2 || step == 5)
+        if (step == 1 || step == 2 || step == 5 || step == 7)
             QCOMPARE(button("NewHong_2")->text(), repairText(2));
     }
 

@@ -3,6 +3,7 @@
 #include "devicelinktest.h"
 #include "hubprobe.h"
 #include "inportfail.h"
+#include "pipewatch.h"
 #include "profileimport.h"
 #include "shelltest.h"
 #include "testenvironment.h"
@@ -12,6 +13,8 @@
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QLabel>
+
+#include <memory>
 
 using namespace DeviceLinkTest;
 using namespace ShellTest;
@@ -128,20 +131,36 @@ private slots:
         QCOMPARE(m_probe->count("SigSetver(4)"), 1);
     }
 
+    // A pipe chosen in the file's place is not waited for.
+    void aRefusedImportSaysWhyAndSendsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("result");
+        QTest::newRow("made for another model") << profile("Dedid", "3395", recordWithLevels(4)) << 2;
+        QTest::newRow("a pipe") << QByteArray("pipe") << 1;
+    }
+
     void aRefusedImportSaysWhyAndSendsNothing()
     {
+        QFETCH(QByteArray, file);
+        QFETCH(int, result);
         UpDataParam wait;
         wait.importMode = true;
-        wait.filePath = writeFile(profile("Dedid", "3395", recordWithLevels(4)));
+        QFile::remove(QDir::homePath() + "/profile.bin");
+        std::unique_ptr<PipeWatch> pipe;
+        if (file == "pipe")
+            pipe = std::make_unique<PipeWatch>(QDir::homePath() + "/profile.bin");
+        wait.filePath = pipe ? QDir::homePath() + "/profile.bin" : writeFile(file);
         QString message;
         ModalCloser closer([&message](QWidget *dialog) {
             message = dialog->findChild<QLabel *>("label")->text();
             return true;
         });
         wait.onTimeupDestroy();
+        QVERIFY(!pipe || !pipe->readerWaited());
         QCOMPARE(closer.seen, QStringList({"InportFail"}));
-        QCOMPARE(g_importResult, 2);
-        QCOMPARE(message, languageText(LanguageSection::InportFail, 0, 1));
+        QCOMPARE(g_importResult, result);
+        QCOMPARE(message, languageText(LanguageSection::InportFail, 0, result - 1));
         QVERIFY(!HidUsbSim::callLog().contains("ProtocolDataUpdate"));
         QVERIFY(!wait.importMode);
     }
