@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFile>
-#include <QString>
 
 #include <atomic>
 #include <chrono>
@@ -11,19 +10,25 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// A named pipe at `path` for the time of a test. A reader that opens it the
-// blocking way waits for a writer for good; after a second the watch plays
-// that writer, so the test goes on and fails on readerWaited() instead of
-// hanging. A reader that looks before it reads holds the pipe for no more
-// than a moment.
+// A named pipe at `path` for the time of a test. Opened to read the
+// blocking way it would hold its reader for good: after a second the watch
+// opens it to write, which lets such a reader go on, and says so.
 class PipeWatch
 {
 public:
     explicit PipeWatch(const QString &path)
         : m_path(QFile::encodeName(path))
     {
-        m_made = ::mkfifo(m_path.constData(), 0600) == 0;
-        m_watch = std::thread([this] { watch(); });
+        ::mkfifo(m_path.constData(), 0600);
+        m_watch = std::thread([this] {
+            for (int tick = 1; !m_done; ++tick) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                // A writer's open succeeds at once only while a reader is there.
+                const int writer = tick < 50 ? -1 : ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
+                if (writer >= 0 && ::close(writer) == 0)
+                    m_readerWaited = true;
+            }
+        });
     }
 
     ~PipeWatch()
@@ -33,28 +38,10 @@ public:
         ::unlink(m_path.constData());
     }
 
-    bool made() const { return m_made; }
     bool readerWaited() const { return m_readerWaited; }
 
 private:
-    void watch()
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-        while (!m_done) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            if (std::chrono::steady_clock::now() < deadline)
-                continue;
-            // Only with a reader there does a writer's open succeed at once.
-            const int writer = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
-            if (writer >= 0) {
-                m_readerWaited = true;
-                ::close(writer);
-            }
-        }
-    }
-
     const QByteArray m_path;
-    bool m_made = false;
     std::atomic<bool> m_done{false};
     std::atomic<bool> m_readerWaited{false};
     std::thread m_watch;
