@@ -6,6 +6,8 @@
 
 namespace {
 
+const QLatin1String FailureRecordName("UpdateFailInfo");
+
 QString softwareKey()
 {
     return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + appName + QLatin1Char('\\') + appName;
@@ -42,18 +44,32 @@ void recordMouseVersion(const QString &cidText, const QString &midText, const QS
 
 QString firmwareFailureRecord()
 {
-    return RegistryStore::instance()->value(mouseDriveTestKey(), QStringLiteral("UpdateFailInfo")).toString();
+    return RegistryStore::instance()->value(mouseDriveTestKey(), FailureRecordName).toString();
 }
 
 void recordFirmwareFailure(int kind, int receiverClass, int cid, int mid)
 {
-    RegistryStore::instance()->setValue(mouseDriveTestKey(), QStringLiteral("UpdateFailInfo"),
-                                        QStringLiteral("%1,%2,%3,%4").arg(kind).arg(receiverClass).arg(cid).arg(mid));
+    restoreFirmwareFailureRecord(QStringLiteral("%1,%2,%3,%4").arg(kind).arg(receiverClass).arg(cid).arg(mid));
 }
 
 void clearFirmwareFailure()
 {
-    RegistryStore::instance()->remove(mouseDriveTestKey(), QStringLiteral("UpdateFailInfo"));
+    RegistryStore::instance()->remove(mouseDriveTestKey(), FailureRecordName);
+}
+
+QString recordFirmwareWrite(int kind, int receiverClass, int cid, int mid)
+{
+    const QString replaced = firmwareFailureRecord();
+    recordFirmwareFailure(kind, receiverClass, cid, mid);
+    return replaced;
+}
+
+void restoreFirmwareFailureRecord(const QString &record)
+{
+    if (record.isEmpty())
+        clearFirmwareFailure();
+    else
+        RegistryStore::instance()->setValue(mouseDriveTestKey(), FailureRecordName, record);
 }
 
 QString legacyLanguageKey()

@@ -23,6 +23,13 @@ void recordMouseVersion(const QString &cidText, const QString &midText, const QS
 QString firmwareFailureRecord();
 void recordFirmwareFailure(int kind, int receiverClass, int cid, int mid);
 void clearFirmwareFailure();
+// An image being written counts as failed until the write reports its end:
+// a device cut off in boot mode by a quit, a kill or a power cut then
+// still offers its repair at the next start. Returns the record it
+// replaced, which a write the library refused, or one that leaves another
+// failed part waiting, puts back (an empty record removes it).
+QString recordFirmwareWrite(int kind, int receiverClass, int cid, int mid);
+void restoreFirmwareFailureRecord(const QString &record);
 
 // The key of the language choice that older versions kept in the registry:
 // "HKEY_CURRENT_USER\Software\" + appName three times.

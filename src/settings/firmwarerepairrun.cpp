@@ -246,12 +246,21 @@ FirmwareRepairRun::Outcome FirmwareRepairRun::startFirmwareUpgrade(QString *mess
     return refuse(UpdateFail, message);
 }
 
-// A start the library refuses touched nothing.
+// A start the library refuses touched nothing: the record is as it was.
 bool FirmwareRepairRun::startImage()
 {
     upgradingImage = RepairImageList.first();
     s_running = this;
-    return UsbUpgrade_Start(imageBytes(upgradingImage), upgradeProgressCallback, UpgradeLimitMs) != 0;
+    recordBeforeWrite = recordFirmwareWrite(stageKind(), receiverClass, cid, mid);
+    if (UsbUpgrade_Start(imageBytes(upgradingImage), upgradeProgressCallback, UpgradeLimitMs) != 0)
+        return true;
+    restoreFirmwareFailureRecord(recordBeforeWrite);
+    return false;
+}
+
+int FirmwareRepairRun::stageKind() const
+{
+    return stage == 0 ? ReceiverImage : MouseImage;
 }
 
 void FirmwareRepairRun::upgradeProgressCallback(const unsigned char *report)
@@ -284,8 +293,12 @@ void FirmwareRepairRun::finishStage(bool succeeded)
     if (!succeeded)
         return reportFailure();
     PostMsg *hub = PostMsg::instance();
+    // The part that failed is whole again; a receiver written before a
+    // failed mouse leaves the mouse's record waiting.
     if (stage == finalStage)
         clearFirmwareFailure();
+    else
+        restoreFirmwareFailureRecord(recordBeforeWrite);
     if (stage == 0) {
         stage = 1;
         const bool mouseImage = findFirmwareFiles(MouseImage, QString(), mouseIdentifier, cid, mid);
@@ -318,7 +331,7 @@ void FirmwareRepairRun::reportFailure()
     emit hub->SigAutoRepair(1);
     emit hub->SigUpDateButton(false);
     emit hub->SigProgress(0, ShowRepairFailure);
-    recordFirmwareFailure(stage == 0 ? ReceiverImage : MouseImage, receiverClass, cid, mid);
+    recordFirmwareFailure(stageKind(), receiverClass, cid, mid);
     endUpgrade();
 }
 

@@ -47,6 +47,7 @@ private:
     void findImages();
     bool mouseOnCable() const;
     bool startImage();
+    int stageKind() const;
     void handleReport(const QByteArray &report);
     void finishStage(bool succeeded);
     void reportFailure();
@@ -71,6 +72,8 @@ private:
     // Two images share the progress bar.
     int imageCount = 1;
     bool progressReported = false;
-    // The image being written, kept whole while the library reads it.
+    // The image being written, kept whole while the library reads it, and
+    // the failure record its write replaced.
     QByteArray upgradingImage;
+    QString recordBeforeWrite;
 };

@@ -359,16 +359,18 @@ bool FirmwareUpdateRun::loadReceiverImage()
 
 // The state is Running from the start on, so that a report the library
 // sends before the next tick counts. A start the library refuses touched
-// nothing: the run ends as failed, and no failure is recorded.
+// nothing: the run ends as failed, and the record is as it was.
 void FirmwareUpdateRun::startUpgrade(Target target)
 {
     upgradeKind = target == Target::Mouse ? MouseImage : ReceiverImage;
     upgradingImage = FirmwareImageList.first();
     state(target) = Running;
+    recordBeforeWrite = recordFirmwareWrite(upgradeKind, receiverClass, configCid, configMid);
     if (UsbUpgrade_Start(imageBytes(upgradingImage), upgradeCallback, UpgradeLimitMs) != 0) {
         updatePhase = 2;
         return;
     }
+    restoreFirmwareFailureRecord(recordBeforeWrite);
     state(target) = Failed;
     tellResult(ShowFailure);
     updatePhase = 4;
@@ -488,6 +490,8 @@ void FirmwareUpdateRun::handleReport(const QByteArray &report)
     }
 }
 
+// A mouse whose repair waits behind the receiver keeps its record until
+// its own image is written.
 void FirmwareUpdateRun::reportSuccess()
 {
     FirmwareImageHeader header;
@@ -509,7 +513,10 @@ void FirmwareUpdateRun::reportSuccess()
         tellResult(ShowSuccess);
         emit hub->SigLabelText(1, version);
     }
-    clearFirmwareFailure();
+    if (upgradeKind == ReceiverImage && mouseRepairPending)
+        restoreFirmwareFailureRecord(recordBeforeWrite);
+    else
+        clearFirmwareFailure();
 }
 
 // The record lets the repair find the part that failed; the log tells what

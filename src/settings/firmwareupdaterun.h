@@ -120,8 +120,10 @@ private:
     QStringList receiverTargets;
     bool mouseRepairPending = false;
     QString receiverIdent;
-    // The image being written, kept whole while the library reads it.
+    // The image being written, kept whole while the library reads it, and
+    // the failure record its write replaced.
     QByteArray upgradingImage;
+    QString recordBeforeWrite;
     // Since the update dialog's start: an image was written, the dialog
     // was told a result, and why the last run wrote nothing.
     bool imageWritten = false;

@@ -160,10 +160,14 @@ private slots:
     {
         recordMouseVersion("35", "1", "v2.13");
         writeImage("mouse.bin", 210, "MM", 0x0213);
+        HidUsbSim::setUpgradeStepTime(60); // long enough for the answer to see the write
         openWindow(1);
         QString outcome;
+        QString recordWhileWritten;
         QTimer answer;
-        connect(&answer, &QTimer::timeout, this, [&outcome] {
+        connect(&answer, &QTimer::timeout, this, [&outcome, &recordWhileWritten] {
+            if (HidUsbSim::bootMode("Receiver1"))
+                recordWhileWritten = firmwareFailureRecord();
             QWidget *dialog = QApplication::activeModalWidget();
             if (qobject_cast<ContainReset *>(dialog))
                 click(dialog, "OK");
@@ -177,6 +181,8 @@ private slots:
         QCoreApplication::sendEvent(m_window.get(), &space);
 
         QCOMPARE(outcome, repairText(7));
+        QCOMPARE(recordWhileWritten, QString("211,8,35,1")); // what a write cut short leaves
+        QVERIFY(firmwareFailureRecord().isEmpty());
         QCOMPARE(receiverVersionWord(), 0x0106);
         QCOMPARE(UsbFinderC_GetVersion(receiverPath().constData()), 0x0213);
         RegistryStore::instance()->remove(mouseDriveTestKey(), "MouseVer351");

@@ -224,6 +224,21 @@ private slots:
         QCOMPARE(label(m_page.get(), "label_7"), QString("v2.13"));
     }
 
+    // Whatever ends the program while the receiver is written (a quit, a
+    // kill, a power cut) leaves it waiting for its image: the record that
+    // offers the repair at the next start stands from the write's start.
+    void anUpgradeCutShortLeavesItsRepair()
+    {
+        openCabledMouse();
+        HidUsbSim::setUpgradeStepTime(100);
+        click(m_page.get(), "Receive_2");
+        click(g_repairDialog, "NewHong_2");
+        QTRY_VERIFY(HidUsbSim::bootMode("Receiver1"));
+        m_page.reset();
+        QCOMPARE(firmwareFailureRecord(), QString("211,8,35,1"));
+        QTRY_VERIFY_WITH_TIMEOUT(!HidUsbSim::bootMode("Receiver1"), 5000); // the simulated write goes on
+    }
+
     void aStartThatStartsNothingSaysWhyAndTheDialogCloses_data()
     {
         QTest::addColumn<QStringList>("listed"); // by the device page when Start is pressed
