@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -19,9 +20,20 @@
 
 namespace {
 
+// Whether nothing but a plain file holds `path`, without following a link:
+// QSaveFile writes a link's target, and creates a dangling link's, and
+// QFile's rename copies into one when the rename itself fails.
+bool holdsAtMostAFile(const QString &path)
+{
+    struct stat status;
+    if (::lstat(QFile::encodeName(path).constData(), &status) == 0)
+        return S_ISREG(status.st_mode);
+    return errno == ENOENT;
+}
+
 bool replaceMacroFile(const QString &name, const QByteArray &content)
 {
-    if (!isUsableMacroName(name))
+    if (!isUsableMacroName(name) || !holdsAtMostAFile(macroFilePath(name)))
         return false;
     QSaveFile file(macroFilePath(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
@@ -104,8 +116,8 @@ QStringList macroNames()
 
 bool renameMacroFile(const QString &name, const QString &newName)
 {
-    return isUsableMacroName(name) && isUsableMacroName(newName)
-           && QFile::rename(macroFilePath(name), macroFilePath(newName));
+    return isUsableMacroName(name) && isUsableMacroName(newName) && holdsAtMostAFile(macroFilePath(name))
+           && holdsAtMostAFile(macroFilePath(newName)) && QFile::rename(macroFilePath(name), macroFilePath(newName));
 }
 
 bool buildMacroBlockFromIni(const QString &name, KeyMacro *block, int *repeat)
@@ -150,11 +162,9 @@ bool writeMacroFile(const QString &name, const MacroText &macro)
 
 bool addMacroFileFromBlock(const QString &name, int repeat, const KeyMacro &block)
 {
-    if (!isUsableMacroName(name))
-        return false;
     // Whatever holds the name already keeps it; only a plain file is a macro.
-    struct stat status;
-    if (::lstat(QFile::encodeName(macroFilePath(name)).constData(), &status) == 0)
-        return S_ISREG(status.st_mode);
-    return writeMacroFile(name, {MacroText::usableRepeat(repeat), macroItemsOfBlock(block)});
+    const QString path = macroFilePath(name);
+    if (!isUsableMacroName(name) || !holdsAtMostAFile(path))
+        return false;
+    return QFile::exists(path) || writeMacroFile(name, {MacroText::usableRepeat(repeat), macroItemsOfBlock(block)});
 }

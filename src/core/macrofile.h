@@ -39,7 +39,8 @@ bool isDeviceMacroName(const QString &name);
 QStringList macroNames();
 
 // Renames a macro's file; false when either name is unusable, the new name
-// has a file already or the rename fails.
+// has a file already, either is held by anything but a plain file (a link
+// is neither moved nor followed) or the rename fails.
 bool renameMacroFile(const QString &name, const QString &newName);
 
 // The block of the macro file named `name`, and its repeat mode for the
@@ -61,8 +62,9 @@ KeyMacro macroBlockFromText(const QString &name, QIODevice *file);
 bool readMacroFile(const QString &name, MacroText *macro);
 
 // Replaces (or creates) the macro file named `name`, atomically: a failed
-// write leaves the old file whole. False for an unusable name or a failed
-// write.
+// write leaves the old file whole. False for an unusable name, a name held
+// by anything but a plain file (a link's target is never written nor
+// created) or a failed write.
 bool writeMacroFile(const QString &name, const MacroText &macro);
 
 // Gives a macro a device block holds its file when the folder has none of

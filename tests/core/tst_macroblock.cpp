@@ -388,6 +388,7 @@ private slots:
         QCOMPARE(macroNames(), (QStringList{"A", "b", QString(40, 'y')}));
         QVERIFY(renameMacroFile("b", "c") && !renameMacroFile("c", "A") && !renameMacroFile("c", "../c"));
         QVERIFY(renameMacroFile(QString(40, 'y'), "y"));
+        QVERIFY(QFile::link("A.ini", macroFilePath("Link")) && !renameMacroFile("Link", "Moved"));
         QCOMPARE(macroNames(), (QStringList{"A", "c", "y"}));
     }
 
@@ -407,6 +408,7 @@ private slots:
         QVERIFY(!readMacroFile("Missing", &macro));
         const PipeWatch pipe(macroFilePath("Pipe"));
         QVERIFY(!readMacroFile("Pipe", &macro));
+        QVERIFY(!writeMacroFile("Pipe", macro));
         QVERIFY(!pipe.readerWaited());
     }
 

@@ -383,6 +383,11 @@ private slots:
             << "device" << "" << "../Dev" << unchanged << unchanged << none << none;
         QTest::newRow("a device's macro whose name a pipe holds")
             << "device" << "pipe" << "Dev" << unchanged << unchanged << none << none;
+        QTest::newRow("new under a link's name") << "new" << "link" << "Linked" << unchanged << unchanged << none << warning;
+        QTest::newRow("import under a dangling link's name")
+            << "import" << "dangling" << "Linked" << unchanged << unchanged << none << warning;
+        QTest::newRow("rename onto a dangling link")
+            << "rename" << "dangling" << "Linked" << unchanged << unchanged << none << warning;
     }
 
     // Folders stand in the way of a rename or delete whoever runs the tests:
@@ -399,6 +404,12 @@ private slots:
         std::unique_ptr<PipeWatch> pipe;
         if (obstacle == "pipe")
             pipe = std::make_unique<PipeWatch>(macroFilePath(name));
+        // A link's target lies outside the folder: it keeps what it holds, or stays missing.
+        QFile target(QDir::home().filePath("target.ini"));
+        target.remove();
+        if (obstacle == "link" || obstacle == "dangling")
+            QVERIFY((obstacle == "dangling" || QFile::copy(macroFilePath("Old"), target.fileName()))
+                    && QFile::link(target.fileName(), macroFilePath(name)));
         answerName(name);
         m_answers["DeleteConfirm"] = [](QWidget *dialog) { dialog->findChild<QAbstractButton *>("NewHong")->click(); };
         QFile exported(QDir::home().filePath("exported.ini"));
@@ -424,6 +435,8 @@ private slots:
         QTEST(macroList(), "list");
         QTEST(macroNames(), "files");
         QVERIFY(!pipe || !pipe->readerWaited());
+        QCOMPARE(target.open(QIODevice::ReadOnly) ? target.readAll() : "missing",
+                 QByteArray(obstacle == "link" ? "1\n0x04 1 0\n10ms\n0x04 1 1\n" : "missing"));
         QTEST(m_hub, "hub");
         QStringList notices = m_closer->seen;
         notices.removeAll("QuestionDialog");
