@@ -187,6 +187,16 @@ void DpiLevelPanel::showColorPicker(const QColor &levelColour)
     colorDialog->show();
 }
 
+// The picker is a window of its own, which the page's going leaves on
+// screen, where its OK would colour a level nobody sees. Closed, it cancels:
+// nothing is sent.
+void DpiLevelPanel::hideEvent(QHideEvent *event)
+{
+    if (colorDialog)
+        colorDialog->close();
+    QFrame::hideEvent(event);
+}
+
 // A list emptied or refilled reports -1, which is no count. While the page
 // fills, the list only shows the record's count.
 void DpiLevelPanel::levelCountChosen(int index)

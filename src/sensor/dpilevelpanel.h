@@ -63,6 +63,8 @@ protected:
 
     explicit DpiLevelPanel(QWidget *parent);
 
+    void hideEvent(QHideEvent *event) override;
+
     // Groups the form's level buttons, styles the title and the level-count
     // list and connects the list once setupUi has built them.
     void adoptForm(QLabel *title, MyConmboBox *levelCountList, const LevelButtons &levelButtons,

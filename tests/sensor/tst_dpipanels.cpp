@@ -258,8 +258,11 @@ private slots:
         QTest::addColumn<QColor>("levelColour"); // the picker's colour when it opens
         QTest::addColumn<QColor>("colour");
         QTest::addColumn<int>("writes"); // a colour bar also selects its level
-        QTest::newRow("one slider: red for level 4") << false << 4 << QColor(255, 255, 0) << QColor(255, 0, 0) << 2;
-        QTest::newRow("eight sliders: level 5") << true << 5 << QColor(0xaa, 0x55, 0xff) << QColor(5, 160, 255) << 1;
+        QTest::addColumn<bool>("pageGoes"); // before OK, as the frame's back arrow hides it
+        const QColor yellow(255, 255, 0), blue(5, 160, 255);
+        QTest::newRow("one slider: red for level 4") << false << 4 << yellow << QColor(255, 0, 0) << 2 << false;
+        QTest::newRow("eight sliders: level 5") << true << 5 << QColor(0xaa, 0x55, 0xff) << blue << 1 << false;
+        QTest::newRow("the page gone: closed unpicked") << false << 4 << yellow << blue << 1 << true;
     }
 
     void aPickedColourGoesToTheLevelWhoseColourWasClicked()
@@ -269,15 +272,23 @@ private slots:
         QFETCH(QColor, levelColour);
         QFETCH(QColor, colour);
         QFETCH(int, writes);
-        std::unique_ptr<DpiLevelPanel> panel(levels(eightSliders, 1));
-        click(panel.get(), (QByteArray(LevelButtons[level]) + 'A').constData());
+        QFETCH(bool, pageGoes);
+        QWidget page;
+        DpiLevelPanel *panel = levels(eightSliders, 1);
+        panel->setParent(&page);
+        page.show();
+        click(panel, (QByteArray(LevelButtons[level]) + 'A').constData());
         auto *picker = panel->findChild<QColorDialog *>();
         QVERIFY(picker && picker->isVisible());
         QCOMPARE(picker->currentColor(), levelColour);
         picker->setCurrentColor(colour);
-        picker->accept();
+        if (pageGoes)
+            page.hide();
+        else
+            picker->accept();
+        QVERIFY(!picker->isVisible());
         const QByteArray picked = QByteArray(1, char(colour.red())) + char(colour.green()) + char(colour.blue());
-        QCOMPARE(levelEntry(level).mid(3), picked);
+        QCOMPARE(levelEntry(level).mid(3) == picked, !pageGoes);
         QCOMPARE(recordsSent(), writes);
     }
 };
