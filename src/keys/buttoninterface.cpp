@@ -131,6 +131,8 @@ Buttoninterface::Buttoninterface(QWidget *parent)
     connect(hub, SIGNAL(SigAddMacroButton()), this, SLOT(SlotAddMacroButton()));
     connect(hub, SIGNAL(SigDeleteMacroButton(QString)), this, SLOT(SlotDeleteMacroButton(QString)));
     connect(hub, SIGNAL(SigUpDataMacro(QString,int)), this, SLOT(SlotUpDataMacro(QString,int)));
+    connect(hub, &PostMsg::SigSecondPageChange, this, &Buttoninterface::forgetSavedMacros);
+    connect(hub, &PostMsg::SigSelectMouseInfo, this, &Buttoninterface::forgetSavedMacros);
     connect(hub, SIGNAL(SigMacroRename(QString,QString)), this, SLOT(SlotMacroRename(QString,QString)));
     connect(hub, SIGNAL(SigFormReset()), this, SLOT(SlotFormResetButton()), blocking);
 
@@ -639,7 +641,8 @@ void Buttoninterface::runDialog(QDialog &dialog)
 }
 
 // A saved macro reaches its keys whole or not at all: one the device cannot
-// play whole stays on the computer, and the user hears why once.
+// play whole stays on the computer, and the user hears why once. Leaving the
+// device during the pause sends it at once (sendSavedMacros).
 void Buttoninterface::SlotUpDataMacro(QString MacroName, int index)
 {
     const QVector<int> keys = keysCaptioned(macroCaptionPrefix + MacroName);
@@ -647,11 +650,11 @@ void Buttoninterface::SlotUpDataMacro(QString MacroName, int index)
     if (keys.isEmpty() || !readBindableMacro(MacroName, &macro))
         return;
     if (index == 0) {
+        const MacroSave save{MacroName, keys};
+        savedMacros.append(save);
         QPointer<Buttoninterface> page(this);
-        if (!waitWithEvents(MacroSaveSettle) || !page)
-            return;
-        for (const int key : keys)
-            emit PostMsg::instance()->SigMacroDownLoadData(MacroName, key);
+        if (waitWithEvents(MacroSaveSettle) && page && savedMacros.removeOne(save))
+            sendMacroToKeys(save);
     } else if (index == 1) {
         for (const int key : keys) {
             const FlashDataMap record = DeviceProtocolData.get();
@@ -662,6 +665,27 @@ void Buttoninterface::SlotUpDataMacro(QString MacroName, int index)
                 SetButtonBinding(key, entry.type, entry.code, entry.param);
         }
     }
+}
+
+void Buttoninterface::sendMacroToKeys(const MacroSave &save)
+{
+    for (const int key : save.second)
+        emit PostMsg::instance()->SigMacroDownLoadData(save.first, key);
+}
+
+// Once the link is let go nothing would send them: they go without the
+// rest of their pause.
+void Buttoninterface::sendSavedMacros()
+{
+    for (const MacroSave &save : std::exchange(savedMacros, {}))
+        sendMacroToKeys(save);
+}
+
+// The frame left their device by another road (it went away) or another
+// device took its place: they must not reach whatever the link opens next.
+void Buttoninterface::forgetSavedMacros()
+{
+    savedMacros.clear();
 }
 
 void Buttoninterface::SlotMacroRename(QString Rename, QString Name)

@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
 
 class DeferredSkin;
 class IniFileStore;
@@ -50,6 +51,10 @@ public:
 
     // The model's "KeyNumber": how many keys a record's bindings fill, 0 to 6.
     static int modelKeyCount(const IniFileStore &config, const QString &group);
+
+    // The device link is about to be let go: macros saved within their
+    // pause go to their keys now.
+    void sendSavedMacros();
 
 public slots:
     // A record the device link delivered; the settings-update wait waits
@@ -104,6 +109,10 @@ private:
     void bindMacro(int key, const QString &name);
     bool readBindableMacro(const QString &name, MacroText *macro);
     void runDialog(QDialog &dialog);
+    // A saved macro and the keys it goes to once its save settled.
+    using MacroSave = std::pair<QString, QVector<int>>;
+    void sendMacroToKeys(const MacroSave &save);
+    void forgetSavedMacros();
     void setKeyListBarWidth(int pixels);
     void showMacroList(const QStringList &names);
     QToolButton *newMacroButton(const QString &name, int place);
@@ -142,4 +151,6 @@ private:
     QVector<QToolButton *> macroListFillers;
     QString macroCaptionPrefix;
     QString configItemPrefix;
+    // Saves waiting out their pause for the device the frame shows.
+    QVector<MacroSave> savedMacros;
 };

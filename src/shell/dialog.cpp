@@ -226,8 +226,14 @@ void Dialog::WindowMin()
     emit PostMsg::instance()->SigChangeSize(0);
 }
 
+void Dialog::sendSavedMacros()
+{
+    keyPage->sendSavedMacros();
+}
+
 void Dialog::on_UpArrow_clicked()
 {
+    sendSavedMacros();
     UsbServer_SetPCDriverStatus(0);
     saveChosenDeviceCache();
     ui->ButtonMain->setChecked(true);

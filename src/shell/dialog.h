@@ -27,6 +27,10 @@ public:
     explicit Dialog(QWidget *parent = nullptr);
     ~Dialog() override;
 
+    // The device link is about to be let go: what the pages hold back for
+    // the device (macros saved within their pause) goes now.
+    void sendSavedMacros();
+
 public slots:
     void WindowMin();
     void on_ButtonMain_clicked();

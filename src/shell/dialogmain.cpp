@@ -203,7 +203,9 @@ void DialogMain::shutdown()
 
 // Every way out ends here. The waits of the pages end first and no dialog
 // shows any more, since the quit may have come in the middle of one (an
-// opening's wait, a save's pause). The worker stops, so that no run opens
+// opening's wait, a save's pause); what a page still holds back for the
+// device (a macro saved in that pause) goes while the link stands, and an
+// offline device holds nothing up. The worker stops, so that no run opens
 // the link or announces the driver again; then the device hears that the
 // tool is gone and the hot-plug watch and the device server stop. The
 // window ends only once no library thread is inside the program any more:
@@ -215,6 +217,7 @@ void DialogMain::endProgram(bool announceInactive)
         return;
     ending = true;
     endWaitsForQuit();
+    configurationFrame->sendSavedMacros();
     if (g_workerThread)
         g_workerThread->stop();
     if (announceInactive)

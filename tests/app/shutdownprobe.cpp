@@ -3,20 +3,26 @@
 // close button), "tray" (the tray's exit) or "SIGTERM", "SIGHUP", "SIGINT"
 // (the desktop session ending). With "device" as the second argument the
 // default device is opened first and its record read; a third argument
-// takes the road while Space's pairing dialog is open ("pairing") or as the
+// takes the road while Space's pairing dialog is open ("pairing"), as the
 // settings-update wait of an opening runs out while the mouse takes longer
-// than the wait's checks to answer ("waiting"). At
+// than the wait's checks to answer ("waiting") or within the pause of a
+// macro save ("save"). At
 // exit it prints every library call made from the moment the road was
 // taken, one a line, whether the single-instance segment was still held
-// when the window had gone, and how long after the road it ended (for
-// tst_shutdown and tst_dialogmain).
+// when the window had gone, how long after the road it ended and how many
+// steps the mouse holds for the saved macro's keys (for tst_shutdown and
+// tst_dialogmain).
 
 #include "appinfo.h"
+#include "bindingtype.h"
 #include "deviceeventcallback.h"
 #include "dialog.h"
 #include "dialogchange.h"
 #include "dialogmain.h"
 #include "flashdatamap.h"
+#include "macroblockbuilder.h"
+#include "macrofile.h"
+#include "postmsg.h"
 #include "programrun.h"
 #include "startup.h"
 #include "updataparam.h"
@@ -44,6 +50,8 @@ QElapsedTimer sinceRoad;
 // taken just before the wait's 2.5 s are over.
 constexpr int SlowMouseLatency = 10000;
 constexpr int RoadIntoTheWait = 2400;
+// The keys the saved macro is bound to.
+constexpr int SavedMacroKeys[] = {2, 3};
 
 void printCallLog()
 {
@@ -51,6 +59,10 @@ void printCallLog()
         std::printf("%s\n", qPrintable(call));
     std::printf("segment held after the window: %s\n", segmentHeldAfterTheWindow ? "yes" : "no");
     std::printf("ended %lld ms after the road\n", sinceRoad.elapsed());
+    const QByteArray stored = HidUsbSim::storedConfiguration("Mouse1", HidUsbSim::activeConfiguration("Mouse1"));
+    for (const int key : SavedMacroKeys)
+        std::printf("macro steps of key %d: %d\n", key,
+                    reinterpret_cast<const FlashDataMap *>(stored.constData())->KeyMacros[key].stepCountByte);
     std::fflush(stdout);
 }
 
@@ -97,6 +109,23 @@ void pairThenTakeRoad(const QString &road)
     QCoreApplication::sendEvent(window(), &space);
 }
 
+// "Jump" bound to two keys of the device, then saved with two steps as the
+// macro page saves it; the road comes within the save's pause.
+void saveThenTakeRoad(const QString &road)
+{
+    FlashDataMap record = DeviceProtocolData.get();
+    for (const int key : SavedMacroKeys) {
+        record.KeyFunctions[key] = {MacroBinding, std::uint8_t(key), 1};
+        record.KeyMacros[key] = macroBlock(QStringLiteral("Jump"), {});
+    }
+    DeviceProtocolData.set(record);
+    PostMsg *hub = PostMsg::instance();
+    emit hub->SigUpDataButtonUIC(record);
+    writeMacroFile(QStringLiteral("Jump"), {1, QVector<MacroItem>(2, MacroItem::key(KeyStep::Key, 0x04, 0))});
+    QTimer::singleShot(300, [road] { takeRoad(road); });
+    emit hub->SigUpDataMacro(QStringLiteral("Jump"), 0);
+}
+
 bool waitShown()
 {
     for (QWidget *widget : QApplication::topLevelWidgets()) {
@@ -132,6 +161,8 @@ void drive(const QString &road, bool openDevice, const QString &during)
         poll->stop();
         if (during == QLatin1String("pairing"))
             pairThenTakeRoad(road);
+        else if (during == QLatin1String("save"))
+            saveThenTakeRoad(road);
         else
             takeRoad(road);
     });

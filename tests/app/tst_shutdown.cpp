@@ -47,13 +47,15 @@ private slots:
         QTest::newRow("SIGINT") << "SIGINT" << "";
         QTest::newRow("SIGTERM while the pairing dialog is open") << "SIGTERM" << "pairing";
         QTest::newRow("SIGTERM as the wait for a slow mouse runs out") << "SIGTERM" << "waiting";
+        QTest::newRow("SIGTERM within a macro save's pause") << "SIGTERM" << "save";
     }
 
     // With a device open: the device hears that the tool is gone, its record
     // is cached once it was read, the hot-plug watch and the device server
     // stop and nothing starts again; the program exits with 0 at once,
     // showing nothing more and leaving no crash report, and the
-    // single-instance segment goes only after the window.
+    // single-instance segment goes only after the window. A macro saved just
+    // before reaches its keys.
     void everyWayOutEndsTheSameWay()
     {
         QFETCH(QString, road);
@@ -76,6 +78,8 @@ private slots:
             QVERIFY(QFile::exists(dataFolder() + CacheFile));
         QVERIFY(QDir(dataFolder() + QStringLiteral("/Exception")).entryList({"*.dmp"}, QDir::Files).isEmpty());
         QVERIFY(printed.contains(QStringLiteral("segment held after the window: yes")));
+        if (during == "save")
+            QCOMPARE(printed.filter("macro steps").join(' '), "macro steps of key 2: 2 macro steps of key 3: 2");
     }
 };
 

@@ -9,6 +9,7 @@
 #include "keynames.h"
 #include "languagefilereader.h"
 #include "languagetables.h"
+#include "macro.h"
 #include "macrofile.h"
 #include "pagestate.h"
 #include "postmsg.h"
@@ -25,6 +26,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTimer>
 
 #include <memory>
 
@@ -594,20 +596,25 @@ private slots:
     }
 
     // "Jump", bound to key 2 to repeat twice, saved with `keys` keys: its
-    // steps (0) or its repeat mode alone (1) changed.
+    // steps (0) or its repeat mode alone (1) changed; `left`: the frame
+    // leaves the device at once, and the macro page answers.
     void aSavedMacroReachesItsKeysWholeOrNotAtAll_data()
     {
         QTest::addColumn<int>("keys");
         QTest::addColumn<int>("change");
-        QTest::newRow("steps the device plays whole") << 2 << 0;
-        QTest::newRow("steps beyond what it plays") << 80 << 0;
-        QTest::newRow("the repeat mode of steps beyond it") << 80 << 1;
+        QTest::addColumn<bool>("left");
+        QTest::newRow("steps the device plays whole") << 2 << 0 << false;
+        QTest::newRow("steps beyond what it plays") << 80 << 0 << false;
+        QTest::newRow("the repeat mode of steps beyond it") << 80 << 1 << false;
+        QTest::newRow("steps, the device left within the pause") << 2 << 0 << true;
     }
 
     void aSavedMacroReachesItsKeysWholeOrNotAtAll()
     {
         QFETCH(int, keys);
         QFETCH(int, change);
+        QFETCH(bool, left);
+        const std::unique_ptr<Macro> macroPage(left ? new Macro : nullptr);
         FlashDataMap record = openMouse(1);
         bindMacro(record, 2, "Jump", 2);
         DeviceProtocolData.set(record);
@@ -616,9 +623,16 @@ private slots:
         g_deviceUiLive = true;
         QVERIFY(writeMacroFile("Jump", {1, QVector<MacroItem>(keys, MacroItem::key(1, 0x04, 0))}));
         QSignalSpy asked(PostMsg::instance(), SIGNAL(SigMacroDownLoadData(QString,int)));
+        if (left) // as the frame leaves it
+            QTimer::singleShot(0, [this] {
+                m_page->sendSavedMacros();
+                UsbServer_Exit();
+            });
         emit PostMsg::instance()->SigUpDataMacro("Jump", change);
         const bool whole = keys <= KeyMacro::MaxSteps;
         QCOMPARE(asked.count(), whole ? 1 : 0);
+        if (left) // the file's repeat mode came with its steps
+            record.KeyFunctions[2].param = 1;
         QCOMPARE(entryOf(storedRecord(), 2), entryOf(record, 2));
         QCOMPARE(m_closer->seen, whole ? QStringList() : QStringList("KeyNumberLimit"));
     }
