@@ -1,8 +1,12 @@
 #include "simscenario.h"
 
+#include "regularfile.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTemporaryFile>
 
 #include <limits>
 
@@ -22,26 +26,6 @@ int parseNumber(const QString &text, int fallback)
 int parseNumber(const QVariant &value, int fallback)
 {
     return value.isValid() ? parseNumber(value.toString(), fallback) : fallback;
-}
-
-bool parseBool(const QVariant &value, bool fallback)
-{
-    if (!value.isValid())
-        return fallback;
-    const QString text = value.toString().trimmed().toLower();
-    return text == QLatin1String("true") || text == QLatin1String("1") || text == QLatin1String("on")
-           || text == QLatin1String("yes");
-}
-
-QByteArray parseId(const QVariant &value, const QByteArray &fallback)
-{
-    if (!value.isValid())
-        return fallback;
-    QByteArray id;
-    for (const QString &item : value.toStringList())
-        id.append(static_cast<char>(parseNumber(item, 0)));
-    id = id.left(3);
-    return id.size() == 3 ? id : fallback;
 }
 
 QString programConfigPath()
@@ -124,10 +108,38 @@ void assignFirmware(Scenario &scenario)
     }
 }
 
-// Reads the numbers of a scenario file's current section. A value out of
-// its range is clamped, a text that is no number gives the default, and
-// either is told on stderr with the file and the key, so that a mistyped
-// file does not silently give other devices than the one meant.
+// A number of more digits than 64 bits hold is still a number: out of
+// every range, not a mistyped word.
+bool readNumber(const QString &text, qlonglong *number)
+{
+    static const QRegularExpression digits(QStringLiteral("^([+-]?)(0[xX][0-9A-Fa-f]+|0[0-7]*|[1-9][0-9]*)$"));
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    *number = trimmed.toLongLong(&ok, 0);
+    if (ok)
+        return true;
+    const QRegularExpressionMatch match = digits.match(trimmed);
+    if (!match.hasMatch())
+        return false;
+    *number = match.captured(1) == QLatin1String("-") ? std::numeric_limits<qlonglong>::min()
+                                                      : std::numeric_limits<qlonglong>::max();
+    return true;
+}
+
+QString idText(const QByteArray &id)
+{
+    if (id.isEmpty())
+        return QStringLiteral("the id of the receiver that names it");
+    QStringList bytes;
+    for (const char byte : id)
+        bytes.append(QStringLiteral("0x%1").arg(quint8(byte), 2, 16, QLatin1Char('0')));
+    return bytes.join(QLatin1Char(','));
+}
+
+// Reads the values of a scenario file's current section. A number out of
+// its range is clamped, any other value the key cannot take gives the
+// default, and either is told on stderr with the file and the key, so that
+// a mistyped file does not silently give other devices than the one meant.
 class ScenarioReader
 {
 public:
@@ -142,9 +154,8 @@ public:
         const QVariant value = m_ini.value(QLatin1String(key));
         if (!value.isValid())
             return fallback;
-        bool ok = false;
-        const qlonglong number = value.toString().trimmed().toLongLong(&ok, 0);
-        if (!ok) {
+        qlonglong number = 0;
+        if (!readNumber(value.toString(), &number)) {
             tell(key, value, QStringLiteral("is no number, %1 is used").arg(fallback));
             return fallback;
         }
@@ -164,11 +175,50 @@ public:
         return fallback;
     }
 
+    bool flag(const char *key, bool fallback) const
+    {
+        static const QStringList yes{QStringLiteral("true"), QStringLiteral("1"), QStringLiteral("on"),
+                                     QStringLiteral("yes")};
+        static const QStringList no{QStringLiteral("false"), QStringLiteral("0"), QStringLiteral("off"),
+                                    QStringLiteral("no")};
+        const QVariant value = m_ini.value(QLatin1String(key));
+        if (!value.isValid())
+            return fallback;
+        const QString text = value.toString().trimmed().toLower();
+        if (yes.contains(text))
+            return true;
+        if (no.contains(text))
+            return false;
+        tell(key, value,
+             QStringLiteral("is neither true nor false, %1 is used").arg(QLatin1String(fallback ? "true" : "false")));
+        return fallback;
+    }
+
+    // A pairing id: three bytes.
+    QByteArray id(const char *key, const QByteArray &fallback) const
+    {
+        const QVariant value = m_ini.value(QLatin1String(key));
+        if (!value.isValid())
+            return fallback;
+        const QStringList items = value.toStringList();
+        QByteArray id;
+        for (const QString &item : items) {
+            qlonglong byte = -1;
+            if (readNumber(item, &byte) && byte >= 0 && byte <= 0xFF)
+                id.append(char(byte));
+        }
+        if (items.size() == 3 && id.size() == 3)
+            return id;
+        tell(key, value, QStringLiteral("is not three numbers from 0 to 255, %1 is used").arg(idText(fallback)));
+        return fallback;
+    }
+
 private:
     void tell(const char *key, const QVariant &value, const QString &what) const
     {
+        // QSettings reads a value with commas as a list, which toString() leaves empty.
         qWarning("Device scenario %s: %s/%s=%s %s", qPrintable(m_path), qPrintable(m_ini.group()), key,
-                 qPrintable(value.toString()), qPrintable(what));
+                 qPrintable(value.toStringList().join(QLatin1Char(','))), qPrintable(what));
     }
 
     const QSettings &m_ini;
@@ -215,8 +265,24 @@ Scenario Scenario::fromFile(const QString &path, bool *ok)
     const MouseSetup mouseBase = base.mice.first();
     const ReceiverSetup receiverBase = base.receivers.first();
 
-    QSettings ini(path, QSettings::IniFormat);
-    *ok = QFileInfo(path).isReadable() && ini.status() == QSettings::NoError;
+    QFile file;
+    if (!openRegularFile(&file, path, QIODevice::ReadOnly, SymbolicLinks::Follow)) {
+        // A pipe, a device or a folder in the file's place describes no
+        // device; a file that is missing or may not be read is unreadable.
+        const QFileInfo info(path);
+        *ok = info.exists() && !info.isFile();
+        if (*ok)
+            qWarning("Device scenario %s is not a regular file: it defines no device", qPrintable(path));
+        return scenario;
+    }
+    // QSettings reads only by name, and the name opened again could meet a
+    // pipe put in the file's place meanwhile: it reads a copy of what was opened.
+    QTemporaryFile copy;
+    *ok = copy.open() && copy.write(file.readAll()) >= 0 && copy.flush();
+    if (!*ok)
+        return scenario;
+    QSettings ini(copy.fileName(), QSettings::IniFormat);
+    *ok = ini.status() == QSettings::NoError;
     if (!*ok)
         return scenario;
     const ScenarioReader read(ini, path);
@@ -238,13 +304,13 @@ Scenario Scenario::fromFile(const QString &path, bool *ok)
             // The library hands a mouse's version out whole, as an int.
             mouse.version = read.number("Version", mouseBase.version, 0, std::numeric_limits<int>::max());
             mouse.battery = read.number("Battery", mouseBase.battery, 0, 100);
-            mouse.charging = parseBool(ini.value(QStringLiteral("Charging")), false);
-            mouse.powered = parseBool(ini.value(QStringLiteral("Power")), true);
-            mouse.cabled = parseBool(ini.value(QStringLiteral("Cable")), false);
+            mouse.charging = read.flag("Charging", false);
+            mouse.powered = read.flag("Power", true);
+            mouse.cabled = read.flag("Cable", false);
             mouse.cablePid = read.number("CablePid", mouseBase.cablePid, 0, 0xFFFF);
             mouse.cableKind = read.number("CableKind", mouseBase.cableKind, 2, 3);
-            mouse.receiverId = parseId(ini.value(QStringLiteral("ReceiverId")), QByteArray());
-            mouse.waitsForPairing = parseBool(ini.value(QStringLiteral("Pairing")), false);
+            mouse.receiverId = read.id("ReceiverId", QByteArray());
+            mouse.waitsForPairing = read.flag("Pairing", false);
             scenario.mice.append(mouse);
         } else if (group.startsWith(QLatin1String("Receiver"))) {
             ReceiverSetup receiver;
@@ -255,8 +321,8 @@ Scenario Scenario::fromFile(const QString &path, bool *ok)
             receiver.cid = read.number("Cid", -1, 0, 0xFF);
             receiver.mid = read.number("Mid", -1, 0, 0xFF);
             receiver.version = read.number("Version", receiverBase.version, 0, 0xFFFF);
-            receiver.id = parseId(ini.value(QStringLiteral("Id")), receiverBase.id);
-            receiver.plugged = parseBool(ini.value(QStringLiteral("Plugged")), true);
+            receiver.id = read.id("Id", receiverBase.id);
+            receiver.plugged = read.flag("Plugged", true);
             receiver.mouse = ini.value(QStringLiteral("Mouse")).toString();
             receiver.longRange = read.number("LongRange", receiverBase.longRange, -1, 1);
             receiver.lightMode = read.number("LightMode", receiverBase.lightMode, 0, 0xFF);

@@ -1,5 +1,6 @@
 #include "HIDUsb.h"
 #include "hidusb_sim.h"
+#include "pipewatch.h"
 #include "samplefirmwareimage.h"
 #include "testenvironment.h"
 
@@ -192,6 +193,8 @@ CablePid=0x5A01
 CableKind=2
 )";
 
+const char NotRegular[] = " is not a regular file: it defines no device";
+
 } // namespace
 
 class tst_SimulatedLibrary : public QObject
@@ -199,6 +202,19 @@ class tst_SimulatedLibrary : public QObject
     Q_OBJECT
 
 private slots:
+    // The library reads the scenario the environment names when it is first used.
+    void initTestCase()
+    {
+        const QString path = QDir::homePath() + "/scenario.ini";
+        const PipeWatch pipe(path);
+        qputenv("TALVO_HIDUSB_SCENARIO", QFile::encodeName(path));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Device scenario " + path + NotRegular));
+        int count = 5;
+        UsbFinderC_FindHidDevicesByDefaultDeviceId("0x3F1A", "0x5A18", &count);
+        QCOMPARE(count, 0);
+        QVERIFY(!pipe.readerWaited());
+    }
+
     void cleanup()
     {
         // Devices keep upgrades, light and long range in the state folder.
@@ -660,6 +676,12 @@ private slots:
         QCOMPARE(count, 1);
         QCOMPARE(UsbFinderC_GetDeviceOnLine(receiver.constData()), 0);
         QTRY_VERIFY(hotplugCalls.load() >= 2);
+
+        QFile::remove(path);
+        const PipeWatch pipe(path);
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Device scenario " + path + NotRegular));
+        QTRY_VERIFY_WITH_TIMEOUT(HidUsbSim::cablePath("Mouse1").isEmpty(), 3000);
+        QVERIFY(!pipe.readerWaited());
     }
 
     // Each mistake is one line naming the file and the key.
@@ -672,6 +694,13 @@ private slots:
             << ": Bus/Latency=1000000000 is out of range 0 to 10000, 10000 is used";
         QTest::newRow("a kind no receiver has") << QByteArray("[Receiver1]\nKind=3\n") << ": Receiver1/Kind=3 is not 0, 1, 4 or 5, 5 is used";
         QTest::newRow("no number") << QByteArray("[Mouse1]\nBattery=full\n") << ": Mouse1/Battery=full is no number, 80 is used";
+        QTest::newRow("a number too long for 64 bits")
+            << QByteArray("[Bus]\nLatency=99999999999999999999\n[Mouse1]\nMid=1\n")
+            << ": Bus/Latency=99999999999999999999 is out of range 0 to 10000, 10000 is used";
+        QTest::newRow("neither true nor false") << QByteArray("[Receiver1]\nPlugged=ture\n")
+                                                << ": Receiver1/Plugged=ture is neither true nor false, true is used";
+        QTest::newRow("an id that is no number") << QByteArray("[Receiver1]\nId=0x12,O,0x56\n")
+                                                 << ": Receiver1/Id=0x12,O,0x56 is not three numbers from 0 to 255, 0x12,0x34,0x56 is used";
         QTest::newRow("random bytes") << randomBytes(300, 7) << " defines no device: no section is named Receiver... or Mouse...";
     }
 

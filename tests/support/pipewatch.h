@@ -25,8 +25,11 @@ public:
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
                 // A writer's open succeeds at once only while a reader is there.
                 const int writer = tick < 50 ? -1 : ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
-                if (writer >= 0 && ::close(writer) == 0)
+                // Told before the close: a reader that reads waits for it.
+                if (writer >= 0) {
                     m_readerWaited = true;
+                    ::close(writer);
+                }
             }
         });
     }
