@@ -49,7 +49,7 @@ QString firmwareFailureRecord()
 
 void recordFirmwareFailure(int kind, int receiverClass, int cid, int mid)
 {
-    restoreFirmwareFailureRecord(QStringLiteral("%1,%2,%3,%4").arg(kind).arg(receiverClass).arg(cid).arg(mid));
+    setFirmwareFailureRecord(QStringLiteral("%1,%2,%3,%4").arg(kind).arg(receiverClass).arg(cid).arg(mid));
 }
 
 void clearFirmwareFailure()
@@ -64,7 +64,7 @@ QString recordFirmwareWrite(int kind, int receiverClass, int cid, int mid)
     return replaced;
 }
 
-void restoreFirmwareFailureRecord(const QString &record)
+void setFirmwareFailureRecord(const QString &record)
 {
     if (record.isEmpty())
         clearFirmwareFailure();

@@ -27,9 +27,10 @@ void clearFirmwareFailure();
 // a device cut off in boot mode by a quit, a kill or a power cut then
 // still offers its repair at the next start. Returns the record it
 // replaced, which a write the library refused, or one that leaves another
-// failed part waiting, puts back (an empty record removes it).
+// failed part waiting, puts back with setFirmwareFailureRecord.
 QString recordFirmwareWrite(int kind, int receiverClass, int cid, int mid);
-void restoreFirmwareFailureRecord(const QString &record);
+// The record's whole text; an empty one removes it.
+void setFirmwareFailureRecord(const QString &record);
 
 // The key of the language choice that older versions kept in the registry:
 // "HKEY_CURRENT_USER\Software\" + appName three times.

@@ -254,7 +254,7 @@ bool FirmwareRepairRun::startImage()
     recordBeforeWrite = recordFirmwareWrite(stageKind(), receiverClass, cid, mid);
     if (UsbUpgrade_Start(imageBytes(upgradingImage), upgradeProgressCallback, UpgradeLimitMs) != 0)
         return true;
-    restoreFirmwareFailureRecord(recordBeforeWrite);
+    setFirmwareFailureRecord(recordBeforeWrite);
     return false;
 }
 
@@ -298,7 +298,7 @@ void FirmwareRepairRun::finishStage(bool succeeded)
     if (stage == finalStage)
         clearFirmwareFailure();
     else
-        restoreFirmwareFailureRecord(recordBeforeWrite);
+        setFirmwareFailureRecord(recordBeforeWrite);
     if (stage == 0) {
         stage = 1;
         const bool mouseImage = findFirmwareFiles(MouseImage, QString(), mouseIdentifier, cid, mid);

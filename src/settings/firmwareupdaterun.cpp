@@ -370,7 +370,7 @@ void FirmwareUpdateRun::startUpgrade(Target target)
         updatePhase = 2;
         return;
     }
-    restoreFirmwareFailureRecord(recordBeforeWrite);
+    setFirmwareFailureRecord(recordBeforeWrite);
     state(target) = Failed;
     tellResult(ShowFailure);
     updatePhase = 4;
@@ -514,7 +514,7 @@ void FirmwareUpdateRun::reportSuccess()
         emit hub->SigLabelText(1, version);
     }
     if (upgradeKind == ReceiverImage && mouseRepairPending)
-        restoreFirmwareFailureRecord(recordBeforeWrite);
+        setFirmwareFailureRecord(recordBeforeWrite);
     else
         clearFirmwareFailure();
 }

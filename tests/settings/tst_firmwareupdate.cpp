@@ -324,8 +324,7 @@ private slots:
         chosen.driveIndex = 0;
         CurrentDevice.set(chosen);
         WorkerDeviceList = listedDevices(devices);
-        if (!record.isEmpty())
-            RegistryStore::instance()->setValue(mouseDriveTestKey(), "UpdateFailInfo", record);
+        setFirmwareFailureRecord(record);
         HidUsbSim::setBootMode("Receiver1", receiverWaits);
 
         const UpdateReadiness readiness = UpdateReadiness::check("v1.5", "v2.13");
